@@ -1,0 +1,37 @@
+# Pelorus: the two commands a person needs are `make run` and `make test`; each installs what
+# is missing first (scripts/bootstrap) and builds what changed.
+SHELL := /bin/bash
+.DEFAULT_GOAL := build
+.PHONY: build run test dist clean bootstrap
+
+TEST_ARCH = $(shell source scripts/common.sh && pelorus_test_arch)
+
+bootstrap:
+	@scripts/bootstrap
+
+# native (unit tests), win32 (the shipped build) and, where 32-bit code cannot run, win64.
+build: bootstrap
+	@arch=$(TEST_ARCH); scripts/build native win32 $$([[ $$arch == win32 ]] || echo $$arch)
+
+# Pelorus under Wine, on $$DISPLAY or a virtual display of its own (the display is printed).
+run: bootstrap
+	@arch=$(TEST_ARCH); scripts/build $$arch && \
+	  echo "run: Pelorus ($$arch build) starts under Wine; Ctrl-C ends it and its Wine session" && \
+	  scripts/winenv --arch $$arch -- wine build/$$arch/bin/Pelorus.exe
+
+test:
+	@scripts/test
+
+# A zip of the shipped 32-bit binaries and a short readme, in build/dist.
+dist: bootstrap
+	@scripts/build win32
+	@rm -rf build/dist/Pelorus && mkdir -p build/dist/Pelorus
+	@cp build/win32/bin/Pelorus.exe build/win32/bin/PelorusLib.dll build/dist/Pelorus/
+	@i686-w64-mingw32-strip build/dist/Pelorus/Pelorus.exe build/dist/Pelorus/PelorusLib.dll
+	@cp dist/readme.txt build/dist/Pelorus/readme.txt
+	@rm -f build/dist/Pelorus.zip && cd build/dist && zip -qr Pelorus.zip Pelorus
+	@echo "dist: build/dist/Pelorus.zip"; unzip -l build/dist/Pelorus.zip | tail -n +4 | head -n -2
+
+clean:
+	rm -rf build/native build/win32 build/win64 build/dist
+	@echo "clean: kept build/wine (the Wine prefixes; remove it by hand to make them anew)"

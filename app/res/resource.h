@@ -1,0 +1,3 @@
+#pragma once
+
+#define IDS_PLACEHOLDER_TEXT 1000

@@ -1,0 +1,5 @@
+# 32-bit Windows: the build that ships.
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(PELORUS_MINGW_TRIPLE i686-w64-mingw32)
+set(PELORUS_WINE_ARCH win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

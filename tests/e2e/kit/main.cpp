@@ -1,0 +1,29 @@
+// The end-to-end tests' entry point: GoogleTest, plus a screenshot of the display for every
+// failed test, since what was on the screen is most of what explains an end-to-end failure.
+#include <gtest/gtest.h>
+
+#include "kit.h"
+
+namespace {
+
+class ScreenshotOnFailure : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo& test) override
+    {
+        if (!test.result()->Failed())
+            return;
+        std::string path = kit::ArtifactDirectory() + "\\" + test.test_suite_name() + "." + test.name() + ".bmp";
+        if (kit::SaveScreenshot(path))
+            std::printf("screenshot of the failure: %s\n", path.c_str());
+        else
+            std::printf("no screenshot could be taken of the failure\n");
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ScreenshotOnFailure);
+    return RUN_ALL_TESTS();
+}

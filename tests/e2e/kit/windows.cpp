@@ -1,0 +1,215 @@
+#include "kit.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace kit {
+
+bool WaitUntil(const std::function<bool()>& cond, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    while (!cond()) {
+        if (GetTickCount() - start >= timeoutMs)
+            return cond();
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+    return true;
+}
+
+std::string ProgramDirectory()
+{
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH)
+        return ".";
+    std::string dir(path, n);
+    size_t slash = dir.find_last_of("\\/");
+    return slash == std::string::npos ? "." : dir.substr(0, slash);
+}
+
+std::string WindowText(HWND hwnd)
+{
+    char text[2048] = "";
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+std::string ControlText(HWND hwnd)
+{
+    char text[2048] = "";
+    SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    text[sizeof text - 1] = '\0';
+    return text;
+}
+
+std::string ClassName(HWND hwnd)
+{
+    char name[256] = "";
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+LONG WindowStyle(HWND hwnd)
+{
+    return GetWindowLongA(hwnd, GWL_STYLE);
+}
+
+LONG WindowExStyle(HWND hwnd)
+{
+    return GetWindowLongA(hwnd, GWL_EXSTYLE);
+}
+
+DWORD WindowProcessId(HWND hwnd)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    return pid;
+}
+
+namespace {
+
+struct TopWindowQuery {
+    const std::string& className;
+    const std::string& title;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopWindow(HWND hwnd, LPARAM param)
+{
+    TopWindowQuery& q = *reinterpret_cast<TopWindowQuery*>(param);
+    if ((q.className.empty() || ClassName(hwnd) == q.className) && (q.title.empty() || WindowText(hwnd) == q.title))
+        q.found.push_back(hwnd);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> FindTopWindows(const std::string& className, const std::string& title)
+{
+    TopWindowQuery query{className, title, {}};
+    EnumWindows(CollectTopWindow, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+int RemoteListView::Count() const
+{
+    return static_cast<int>(SendMessageA(m_list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+int RemoteListView::Selected() const
+{
+    return static_cast<int>(SendMessageA(m_list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+bool RemoteListView::Read(std::vector<ListItem>& items) const
+{
+    items.clear();
+    DWORD pid = WindowProcessId(m_list);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process)
+        return false;
+    // One block in the list's process: the item structure, then the text buffer it points to.
+    const SIZE_T textSize = 1024;
+    char* remote = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + textSize, MEM_COMMIT, PAGE_READWRITE));
+    bool ok = remote != nullptr;
+    const int count = ok ? Count() : 0;
+    for (int i = 0; ok && i < count; ++i) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_STATE;
+        item.iItem = i;
+        item.stateMask = LVIS_SELECTED;
+        item.pszText = remote + sizeof(LVITEMA);
+        item.cchTextMax = static_cast<int>(textSize);
+        char text[textSize] = "";
+        SIZE_T done = 0;
+        ok = WriteProcessMemory(process, remote, &item, sizeof item, &done) && done == sizeof item &&
+             SendMessageA(m_list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote)) &&
+             ReadProcessMemory(process, remote, &item, sizeof item, &done) && done == sizeof item &&
+             ReadProcessMemory(process, remote + sizeof(LVITEMA), text, textSize, &done);
+        if (ok) {
+            text[textSize - 1] = '\0';
+            items.push_back({text, item.lParam, (item.state & LVIS_SELECTED) != 0});
+        }
+    }
+    if (remote)
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return ok;
+}
+
+std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
+                              const std::string& fallback)
+{
+    char value[4096] = "";
+    GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), value, sizeof value, file.c_str());
+    return value;
+}
+
+std::string ArtifactDirectory()
+{
+    const char* dir = std::getenv("PELORUS_ARTIFACTS");
+    if (!dir || !*dir)
+        return ".";
+    std::string path = dir;
+    if (path[0] == '/') {  // a Unix path from the Wine wrapper; Z: is the Unix root
+        for (char& c : path)
+            if (c == '/')
+                c = '\\';
+        path = "Z:" + path;
+    }
+    return path;
+}
+
+bool SaveScreenshot(const std::string& path)
+{
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    if (width <= 0 || height <= 0)
+        return false;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;  // bottom-up, as BMP files store rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool ok = false;
+    if (bitmap && memory) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        ok = BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY) != FALSE;
+        SelectObject(memory, old);
+    }
+    if (ok) {
+        const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+        const DWORD imageSize = stride * static_cast<DWORD>(height);
+        BITMAPFILEHEADER header = {};
+        header.bfType = 0x4D42;  // "BM"
+        header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+        header.bfSize = header.bfOffBits + imageSize;
+        FILE* file = std::fopen(path.c_str(), "wb");
+        ok = file && std::fwrite(&header, sizeof header, 1, file) == 1 &&
+             std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, file) == 1 &&
+             std::fwrite(bits, 1, imageSize, file) == imageSize;
+        if (file && std::fclose(file) != 0)
+            ok = false;
+    }
+    if (bitmap)
+        DeleteObject(bitmap);
+    if (memory)
+        DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+}  // namespace kit

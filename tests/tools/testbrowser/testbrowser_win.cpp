@@ -1,0 +1,395 @@
+// testbrowser.exe: a scriptable fake browser for the end-to-end tests. Each instance is its own
+// process with its own windows, so the tests drive real windows through the real hook.
+//
+//   testbrowser.exe [--stdin] [COMMAND ...]
+//
+// Every argument is a command, run in order at start. With --stdin it then reads one command a
+// line from standard input and answers each with one line ("ok ..." or "error ..."); it ends at
+// "quit" or at the end of its input. Without --stdin it ends when its last window is gone.
+// The commands are listed in Usage() below.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "command.h"
+
+namespace {
+
+using testbrowser::OpenSpec;
+
+const char kControlClass[] = "TestBrowserControl";
+const char kAddressBarClass[] = "TestBrowserAddressBar";
+const UINT WM_TB_COMMAND = WM_APP + 1;  // wParam: std::string* reply, lParam: const std::string* line
+const UINT WM_TB_INPUT_ENDED = WM_APP + 2;
+
+const char kUsage[] =
+    "commands: open [class=C] [title=T] [createtitle=T] [titlefirst] [style=S] [exstyle=S] "
+    "[owner=N|parent=N] [url=U] [child=CLASS]... [icon=on|off] [childicon=on|off] "
+    "[show=normal|hidden|min|max] [rect=x,y,w,h] | title N TEXT | show|hide|minimize|maximize|restore N "
+    "| close N | destroy N | refuse N on|off | closes N | hwnd N | classicon N frame|CHILDCLASS | listview N [select=K] [data=..] ITEM... "
+    "| ping | quit";
+
+struct BrowserWindow {
+    HWND hwnd = nullptr;
+    HWND list = nullptr;  // a list view filling the client area, if one was made
+    bool refuseClose = false;
+    int closesReceived = 0;
+};
+
+HINSTANCE g_hInstance;
+HWND g_hControl;
+bool g_bPipeMode;
+std::vector<BrowserWindow> g_windows;  // window number N is g_windows[N - 1]
+
+std::string HandleText(HWND hwnd)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%llx", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hwnd)));
+    return text;
+}
+
+BrowserWindow* FindByHandle(HWND hwnd)
+{
+    for (BrowserWindow& w : g_windows)
+        if (w.hwnd == hwnd)
+            return &w;
+    return nullptr;
+}
+
+bool AnyWindowAlive()
+{
+    for (const BrowserWindow& w : g_windows)
+        if (w.hwnd)
+            return true;
+    return false;
+}
+
+LRESULT CALLBACK BrowserWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    BrowserWindow* self = FindByHandle(hwnd);
+    switch (message) {
+    case WM_CLOSE:
+        if (self) {
+            ++self->closesReceived;
+            if (self->refuseClose)
+                return 0;
+        }
+        break;
+    case WM_SIZE:
+        if (self && self->list)
+            MoveWindow(self->list, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        break;
+    case WM_NCDESTROY:
+        if (self) {
+            self->hwnd = nullptr;
+            self->list = nullptr;
+            if (!g_bPipeMode && !AnyWindowAlive())
+                PostQuitMessage(0);
+        }
+        break;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// Registers CLASS_NAME once per process; the first registration decides its icon.
+bool EnsureClass(const std::string& className, bool withIcon)
+{
+    WNDCLASSEXA existing = {};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(g_hInstance, className.c_str(), &existing) ||
+        GetClassInfoExA(nullptr, className.c_str(), &existing))
+        return true;
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = BrowserWndProc;
+    wc.hInstance = g_hInstance;
+    wc.hIcon = withIcon ? LoadIcon(nullptr, IDI_APPLICATION) : nullptr;
+    wc.hIconSm = nullptr;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = className.c_str();
+    return RegisterClassExA(&wc) != 0;
+}
+
+BrowserWindow* WindowByNumber(const std::string& word, std::string& reply)
+{
+    int number = 0;
+    if (!testbrowser::ParseWindowNumber(word, number) || number > static_cast<int>(g_windows.size()) ||
+        !g_windows[number - 1].hwnd) {
+        reply = "error no live window " + word;
+        return nullptr;
+    }
+    return &g_windows[number - 1];
+}
+
+void CreateDescendants(HWND frame, const OpenSpec& spec)
+{
+    if (spec.hasUrlEdit && EnsureClass(kAddressBarClass, false)) {
+        HWND bar = CreateWindowExA(0, kAddressBarClass, "", WS_CHILD | WS_VISIBLE, 0, 0, 400, 24, frame, nullptr,
+                                   g_hInstance, nullptr);
+        CreateWindowExA(0, "Edit", spec.url.c_str(), WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 2, 2, 396, 20, bar,
+                        nullptr, g_hInstance, nullptr);
+    }
+    for (const std::string& childClass : spec.childClasses) {
+        if (EnsureClass(childClass, spec.childIcon))
+            CreateWindowExA(0, childClass.c_str(), "", WS_CHILD | WS_VISIBLE, 0, 30, 100, 50, frame, nullptr,
+                            g_hInstance, nullptr);
+    }
+}
+
+int ShowCommandOf(testbrowser::ShowAs show)
+{
+    switch (show) {
+    case testbrowser::ShowAs::Minimized: return SW_SHOWMINIMIZED;
+    case testbrowser::ShowAs::Maximized: return SW_SHOWMAXIMIZED;
+    default: return SW_SHOWNORMAL;
+    }
+}
+
+std::string OnOpen(const std::vector<std::string>& words)
+{
+    OpenSpec spec;
+    std::string error;
+    if (!testbrowser::ParseOpen(words, spec, error))
+        return "error " + error;
+
+    HWND hwndParent = nullptr;
+    DWORD style = spec.style & ~WS_VISIBLE;  // shown below, in the order a browser shows itself
+    int relative = spec.owner ? spec.owner : spec.parent;
+    if (relative) {
+        if (relative > static_cast<int>(g_windows.size()) || !g_windows[relative - 1].hwnd)
+            return "error no live window " + std::to_string(relative);
+        hwndParent = g_windows[relative - 1].hwnd;
+        if (spec.parent)
+            style |= WS_CHILD;
+    }
+    if (!EnsureClass(spec.className, spec.classIcon))
+        return "error cannot register class " + spec.className;
+
+    int x = spec.hasRect ? spec.x : CW_USEDEFAULT, y = spec.hasRect ? spec.y : CW_USEDEFAULT;
+    int cx = spec.hasRect ? spec.width : 480, cy = spec.hasRect ? spec.height : 320;
+    // Numbered before creation, so that the window procedure knows it from WM_CREATE on.
+    g_windows.push_back(BrowserWindow());
+    HWND hwnd = CreateWindowExA(spec.exStyle, spec.className.c_str(), spec.createTitle.c_str(), style, x, y, cx, cy,
+                                hwndParent, nullptr, g_hInstance, nullptr);
+    if (!hwnd) {
+        g_windows.pop_back();
+        return "error CreateWindowEx failed " + std::to_string(GetLastError());
+    }
+    g_windows.back().hwnd = hwnd;
+    CreateDescendants(hwnd, spec);
+
+    const bool show = spec.show != testbrowser::ShowAs::Hidden;
+    if (spec.titleBeforeShow || !show)
+        SetWindowTextA(hwnd, spec.title.c_str());
+    if (show)
+        ShowWindow(hwnd, ShowCommandOf(spec.show));
+    if (!spec.titleBeforeShow && show)
+        SetWindowTextA(hwnd, spec.title.c_str());
+    return "ok " + std::to_string(g_windows.size()) + " " + HandleText(hwnd);
+}
+
+std::string OnListView(const std::vector<std::string>& words)
+{
+    testbrowser::ListViewSpec spec;
+    std::string error;
+    if (!testbrowser::ParseListView(words, spec, error))
+        return "error " + error;
+    std::string reply;
+    BrowserWindow* w = WindowByNumber(words[1], reply);
+    if (!w)
+        return reply;
+    if (w->list)
+        return "error window " + words[1] + " has a list view already";
+
+    RECT rc;
+    GetClientRect(w->hwnd, &rc);
+    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0,
+                                rc.right, rc.bottom, w->hwnd, nullptr, g_hInstance, nullptr);
+    if (!list)
+        return "error cannot create the list view";
+    w->list = list;
+    LVCOLUMNA column = {};
+    column.mask = LVCF_WIDTH;
+    column.cx = 300;
+    SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    for (size_t i = 0; i < spec.items.size(); ++i) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = static_cast<int>(i);
+        item.pszText = const_cast<char*>(spec.items[i].c_str());
+        item.lParam = i < spec.data.size() ? spec.data[i] : 0;
+        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    if (spec.select >= 0) {
+        LVITEMA state = {};
+        state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(list, LVM_SETITEMSTATE, spec.select, reinterpret_cast<LPARAM>(&state));
+    }
+    return "ok " + HandleText(list);
+}
+
+std::string OnWindowCommand(const std::vector<std::string>& words)
+{
+    const std::string& verb = words[0];
+    std::string reply;
+    BrowserWindow* w = words.size() >= 2 ? WindowByNumber(words[1], reply) : nullptr;
+    if (!w)
+        return words.size() < 2 ? "error " + verb + " takes a window number" : reply;
+
+    if (verb == "title" && words.size() == 3) {
+        SetWindowTextA(w->hwnd, words[2].c_str());
+    } else if (words.size() == 2 && (verb == "show" || verb == "hide" || verb == "minimize" ||
+                                     verb == "maximize" || verb == "restore")) {
+        int command = verb == "show" ? SW_SHOW : verb == "hide" ? SW_HIDE : verb == "minimize" ? SW_MINIMIZE
+                      : verb == "maximize" ? SW_MAXIMIZE : SW_RESTORE;
+        ShowWindow(w->hwnd, command);
+    } else if (verb == "close" && words.size() == 2) {
+        HWND hwnd = w->hwnd;
+        SendMessageA(hwnd, WM_CLOSE, 0, 0);
+        return IsWindow(hwnd) ? "ok refused" : "ok";
+    } else if (verb == "destroy" && words.size() == 2) {
+        DestroyWindow(w->hwnd);
+    } else if (verb == "refuse" && words.size() == 3 && (words[2] == "on" || words[2] == "off")) {
+        w->refuseClose = words[2] == "on";
+    } else if (verb == "closes" && words.size() == 2) {
+        return "ok " + std::to_string(w->closesReceived);
+    } else if (verb == "hwnd" && words.size() == 2) {
+        return "ok " + HandleText(w->hwnd);
+    } else if (verb == "classicon" && words.size() == 3) {
+        // Read in-process: Wine answers 0 for the class icon of another process's window.
+        HWND target = words[2] == "frame" ? w->hwnd : FindWindowExA(w->hwnd, nullptr, words[2].c_str(), nullptr);
+        if (!target)
+            return "error no child of class " + words[2];
+        return "ok " + HandleText(reinterpret_cast<HWND>(GetClassLongPtrA(target, GCLP_HICON)));
+    } else {
+        return "error bad arguments to " + verb;
+    }
+    return "ok";
+}
+
+std::string RunCommand(const std::string& line)
+{
+    std::vector<std::string> words;
+    std::string error;
+    if (!testbrowser::SplitWords(line, words, error))
+        return "error " + error;
+    if (words.empty())
+        return "error empty command";
+    if (words[0] == "open")
+        return OnOpen(words);
+    if (words[0] == "listview")
+        return OnListView(words);
+    if (words[0] == "ping")
+        return "ok " + std::to_string(GetCurrentProcessId());
+    if (words[0] == "help")
+        return std::string("ok ") + kUsage;
+    return OnWindowCommand(words);
+}
+
+LRESULT CALLBACK ControlWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_TB_COMMAND:
+        *reinterpret_cast<std::string*>(wParam) = RunCommand(*reinterpret_cast<const std::string*>(lParam));
+        return 0;
+    case WM_TB_INPUT_ENDED:
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+bool WriteLine(HANDLE out, const std::string& text)
+{
+    std::string line = text + "\n";
+    DWORD written = 0;
+    return WriteFile(out, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) && written == line.size();
+}
+
+// Reads commands from standard input; each runs on the window thread, which owns the windows.
+DWORD WINAPI InputThreadProc(LPVOID)
+{
+    HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    std::string pending;
+    char buffer[4096];
+    DWORD read = 0;
+    bool quit = false;
+    while (!quit && ReadFile(in, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        pending.append(buffer, read);
+        size_t newline;
+        while (!quit && (newline = pending.find('\n')) != std::string::npos) {
+            std::string line = pending.substr(0, newline);
+            pending.erase(0, newline + 1);
+            std::string reply;
+            if (line == "quit" || line == "quit\r") {
+                reply = "ok";
+                quit = true;
+            } else {
+                SendMessageA(g_hControl, WM_TB_COMMAND, reinterpret_cast<WPARAM>(&reply),
+                             reinterpret_cast<LPARAM>(&line));
+            }
+            if (!WriteLine(out, reply))
+                quit = true;
+        }
+    }
+    PostMessageA(g_hControl, WM_TB_INPUT_ENDED, 0, 0);
+    return 0;
+}
+
+bool CreateControlWindow()
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ControlWndProc;
+    wc.hInstance = g_hInstance;
+    wc.lpszClassName = kControlClass;
+    if (!RegisterClassA(&wc))
+        return false;
+    // Message-only: never listed among the top-level windows a sweep would see.
+    g_hControl = CreateWindowExA(0, kControlClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, g_hInstance, nullptr);
+    return g_hControl != nullptr;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
+{
+    g_hInstance = hInstance;
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&icc);
+    if (!CreateControlWindow())
+        return 1;
+
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    for (int i = 1; i < __argc; ++i) {
+        std::string arg = __argv[i];
+        if (arg == "--stdin") {
+            g_bPipeMode = true;
+            continue;
+        }
+        std::string reply = RunCommand(arg);
+        WriteLine(out, reply);
+        if (reply.compare(0, 5, "error") == 0)
+            return 2;
+    }
+    if (g_bPipeMode) {
+        HANDLE thread = CreateThread(nullptr, 0, InputThreadProc, nullptr, 0, nullptr);
+        if (!thread)
+            return 1;
+        CloseHandle(thread);
+    } else if (!AnyWindowAlive()) {
+        return 0;
+    }
+
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
