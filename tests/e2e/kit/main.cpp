@@ -6,17 +6,26 @@
 
 namespace {
 
+// Taken at the first failed check of a test, while the test's windows still exist.
 class ScreenshotOnFailure : public ::testing::EmptyTestEventListener {
-    void OnTestEnd(const ::testing::TestInfo& test) override
+    void OnTestStart(const ::testing::TestInfo&) override { m_taken = false; }
+
+    void OnTestPartResult(const ::testing::TestPartResult& result) override
     {
-        if (!test.result()->Failed())
+        if (!result.failed() || m_taken)
             return;
-        std::string path = kit::ArtifactDirectory() + "\\" + test.test_suite_name() + "." + test.name() + ".bmp";
+        m_taken = true;
+        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        if (!test)
+            return;
+        std::string path = kit::ArtifactDirectory() + "\\" + test->test_suite_name() + "." + test->name() + ".bmp";
         if (kit::SaveScreenshot(path))
             std::printf("screenshot of the failure: %s\n", path.c_str());
         else
             std::printf("no screenshot could be taken of the failure\n");
     }
+
+    bool m_taken = false;
 };
 
 }  // namespace
