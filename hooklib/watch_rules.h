@@ -100,20 +100,12 @@ inline int AddWatchWindow(SharedBlock& b, uint32_t hwnd, int type, int state)
     return 0;
 }
 
-// A relay handle that names no window any more belongs to a run of the program that ended
-// without disabling the library (it crashed): nothing of that run's state is worth keeping.
-template <class P>
-bool RelayIsStale(const SharedBlock& b, P& p)
-{
-    return b.hRelayWnd != 0 && !p.IsWindow(b.hRelayWnd);
-}
-
 // Set_TargetBrowser
 template <class P>
-int SetTargetBrowser(SharedBlock& b, P& p, int mask, int enable)
+int SetTargetBrowser(SharedBlock& b, P&, int mask, int enable)
 {
     b.nTargetMask = mask;
-    if (enable == 1 && (b.bEnabled == 0 || RelayIsStale(b, p))) {
+    if (b.bEnabled == 0 && enable == 1) {
         for (uint32_t& w : b.hWatchWnd)
             w = 0;
         b.hRelayWnd = 0;
@@ -242,7 +234,9 @@ void HandleHookedMessage(SharedBlock& b, P& p, uint32_t hwnd, uint32_t message, 
         return;
     }
 
-    if (b.hRelayWnd == 0) {
+    if (b.hRelayWnd == 0 || b.hNotifyWnd == 0 || b.hHook == 0) {
+        // Also while a handle is missing: the relay window can be found before its extra bytes
+        // are written, and a lookup that read 0 then must not be the last.
         FindRelayWindow(b, p);
     } else if (!p.IsWindow(b.hRelayWnd)) {
         // Stale: its program is gone. Forget all three handles, so that a program started

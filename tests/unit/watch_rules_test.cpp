@@ -380,20 +380,22 @@ TEST_F(WatchRules, RelayLookupNeverReplacesAHandleThatIsSet)
     EXPECT_EQ(0x7777u, b.hHook);
 }
 
-// A program that crashed left the library enabled and its relay handle stale; the next run
-// must still be found and must start from an empty table.
-TEST_F(WatchRules, ProgramStartedAfterACrashIsFoundAfresh)
+TEST_F(WatchRules, RelayFoundBeforeItsHandlesAreWrittenIsReadAgain)
 {
-    StartProgram(0x01);
-    uint32_t old = Open("IEFrame");
-    desktop_.Destroy(relay_);  // killed: no WM_DESTROY reached the hook, still enabled
-    desktop_.Destroy(main_);
-    desktop_.posted.clear();
+    watch::SetTargetBrowser(block_, desktop_, 0x01, 1);
+    // The relay window exists but its extra bytes are not written yet.
+    relay_ = desktop_.Create(PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE);
+    Open("IEFrame");
+    EXPECT_EQ(relay_, block_.hRelayWnd);
+    EXPECT_EQ(0u, block_.hNotifyWnd);
 
-    StartProgram(0x01);
-    EXPECT_EQ(0, SlotsOf(old)) << "enabling over a dead relay window starts from an empty table";
-    uint32_t fresh = Open("IEFrame");
-    EXPECT_EQ(Announced(fresh, 0), desktop_.posted);
+    main_ = desktop_.Create("#32770", "Pelorus_2");
+    desktop_.SetExtra(relay_, kRelayIndexMainWnd, main_);
+    desktop_.SetExtra(relay_, kRelayIndexHook, 0xABC0);
+    uint32_t later = Open("IEFrame");
+    EXPECT_EQ(main_, block_.hNotifyWnd);
+    EXPECT_EQ(0xABC0u, block_.hHook);
+    EXPECT_EQ(Announced(later, 0), desktop_.posted);
 }
 
 TEST_F(WatchRules, StaleRelayHandleIsReplacedAtTheNextMessage)

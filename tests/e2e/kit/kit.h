@@ -104,6 +104,9 @@ private:
     HWND m_list;
 };
 
+// Whether the process has a module of this file name (case-insensitive) loaded.
+bool ModuleLoaded(DWORD pid, const std::string& fileName);
+
 // Private-profile reads, as the program under test would see them: a bare file name means the
 // Windows directory.
 std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,

@@ -1,6 +1,7 @@
 #include "kit.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -143,6 +144,20 @@ bool RemoteListView::Read(std::vector<ListItem>& items) const
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
     return ok;
+}
+
+bool ModuleLoaded(DWORD pid, const std::string& fileName)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return false;
+    MODULEENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (BOOL more = Module32First(snapshot, &entry); more && !found; more = Module32Next(snapshot, &entry))
+        found = lstrcmpiA(entry.szModule, fileName.c_str()) == 0;
+    CloseHandle(snapshot);
+    return found;
 }
 
 std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,

@@ -1,0 +1,3 @@
+#include "settings/settings_model.h"
+
+int g_nTargetBrowser = 1;

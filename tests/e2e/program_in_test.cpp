@@ -1,0 +1,89 @@
+#include "program_in_test.h"
+
+#include <gtest/gtest.h>
+
+#include "capture/hook_binding.h"
+#include "kit/kit.h"
+#include "mainwnd/sweep_list.h"
+#include "settings/settings_model.h"
+
+namespace {
+
+std::vector<Note> g_notes;
+
+LRESULT CALLBACK RecordingWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_HOOK_NOTIFY) {
+        g_notes.push_back({static_cast<unsigned>(wParam), reinterpret_cast<HWND>(lParam)});
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+ProgramInTest::ProgramInTest(int mask, const std::vector<std::pair<HWND, int>>& swept)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = RecordingWndProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "ProgramInTestMain";
+    RegisterClassA(&wc);
+    m_main = CreateWindowExA(0, wc.lpszClassName, "Program in test", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                             nullptr, wc.hInstance, nullptr);
+    if (!m_main) {
+        ADD_FAILURE() << "cannot create the main window";
+        return;
+    }
+    g_hMainWnd = m_main;
+    g_nTargetBrowser = mask;
+    if (!swept.empty()) {
+        g_ahwndFound = new HWND[kMaxSweptWindows];
+        g_anFoundType = new int[kMaxSweptWindows];
+        for (const auto& [hwnd, type] : swept) {
+            g_ahwndFound[g_nFoundCount] = hwnd;
+            g_anFoundType[g_nFoundCount++] = type;
+        }
+    }
+    StartRelayWindow();
+    // Bound once the relay window shows: it does so last in binding.
+    m_bound = kit::WaitUntil([] { return g_hRelayWnd && IsWindowVisible(g_hRelayWnd); }) && g_hCallWndHook;
+    if (!m_bound)
+        ADD_FAILURE() << "the hook was not bound";
+}
+
+ProgramInTest::~ProgramInTest()
+{
+    Unbind();
+    if (m_main)
+        DestroyWindow(m_main);
+    g_hMainWnd = nullptr;
+}
+
+void ProgramInTest::Unbind()
+{
+    DisableHookLibrary();
+    CloseRelayWindow();
+    kit::WaitUntil([] { return g_hRelayWnd == nullptr; });
+}
+
+const std::vector<Note>& ProgramInTest::notes() const
+{
+    return g_notes;
+}
+
+std::vector<Note> ProgramInTest::NotesFor(HWND hwnd) const
+{
+    std::vector<Note> mine;
+    for (const Note& n : g_notes)
+        if (n.hwnd == hwnd)
+            mine.push_back(n);
+    return mine;
+}
+
+bool ProgramInTest::WaitForNotes(HWND hwnd, const std::vector<Note>& expected) const
+{
+    // Waits until there are as many as expected (any more would show in the comparison).
+    kit::WaitUntil([&] { return NotesFor(hwnd).size() >= expected.size(); });
+    return NotesFor(hwnd) == expected;
+}
