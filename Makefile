@@ -2,7 +2,7 @@
 # is missing first (scripts/bootstrap) and builds what changed.
 SHELL := /bin/bash
 .DEFAULT_GOAL := build
-.PHONY: build run test dist clean bootstrap
+.PHONY: build run test dist clean bootstrap fuzz bench
 
 TEST_ARCH = $(shell source scripts/common.sh && pelorus_test_arch)
 
@@ -21,6 +21,13 @@ run: bootstrap
 
 test:
 	@scripts/test
+
+# The fuzzers for longer than the test run gives them (FUZZ_SECONDS each), keeping a corpus.
+FUZZ_SECONDS ?= 600
+fuzz: bootstrap
+	@scripts/build native
+	@mkdir -p build/fuzz-corpus/watch_rules
+	build/native/bin/watch_rules_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build/fuzz-corpus/watch_rules
 
 # A zip of the shipped 32-bit binaries and a short readme, in build/dist.
 dist: bootstrap
