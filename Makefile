@@ -29,6 +29,11 @@ fuzz: bootstrap
 	@mkdir -p build/fuzz-corpus/watch_rules
 	build/native/bin/watch_rules_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build/fuzz-corpus/watch_rules
 
+# Benchmarks, under Wine: each prints its figures side by side with its baseline.
+bench: bootstrap
+	@arch=$(TEST_ARCH); scripts/build $$arch && \
+	  scripts/winenv --arch $$arch -- wine build/$$arch/bin/hook_overhead.exe
+
 # A zip of the shipped 32-bit binaries and a short readme, in build/dist.
 dist: bootstrap
 	@scripts/build win32
