@@ -17,9 +17,6 @@ extern HHOOK g_hCallWndHook;
 extern HWND volatile g_hRelayWnd;
 extern volatile LONG g_bRelayAlive;
 
-// The main window; notifications go here. Set by the main window before the relay starts.
-extern HWND g_hMainWnd;
-
 // Loads PelorusLib and takes its two exports (TRUE), or frees it (FALSE). A library that
 // cannot be loaded, or lacks either export, is not bound: 0, and both pointers stay null.
 int BindHookLibrary(BOOL bBind);

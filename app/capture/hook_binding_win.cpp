@@ -2,6 +2,7 @@
 
 #include <process.h>
 
+#include "mainwnd/main_window.h"
 #include "mainwnd/sweep_list.h"
 #include "settings/settings_model.h"
 
@@ -11,7 +12,6 @@ PFN_ADD_WATCH_WINDOW g_pfnAddWatchWindow;
 HHOOK g_hCallWndHook;
 HWND volatile g_hRelayWnd;
 volatile LONG g_bRelayAlive;
-HWND g_hMainWnd;
 
 namespace {
 

@@ -6,4 +6,8 @@
 
 #define PELORUS_MAIN_CLASS L"PelorusMainWindow"
 
+// The main window; the hook's notifications go here. Set when it is created, before the relay
+// thread starts.
+extern HWND g_hMainWnd;
+
 HWND CreateMainWindow(HINSTANCE hInstance, int nShowCmd);

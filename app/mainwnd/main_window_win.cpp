@@ -3,6 +3,8 @@
 #include "capture/hook_binding.h"
 #include "res/resource.h"
 
+HWND g_hMainWnd;
+
 namespace {
 
 void OnStartup()

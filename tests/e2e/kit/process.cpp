@@ -124,15 +124,12 @@ bool ChildProcess::ReadLine(std::string& line, DWORD timeoutMs)
 {
     if (!m_output)
         return false;
-    bool ended = false;
     auto haveLine = [&] {
         if (m_pending.find('\n') != std::string::npos)
             return true;
         DWORD available = 0;
-        if (!PeekNamedPipe(m_output, nullptr, 0, nullptr, &available, nullptr)) {
-            ended = true;  // the other end is closed: no line will ever come
-            return true;
-        }
+        if (!PeekNamedPipe(m_output, nullptr, 0, nullptr, &available, nullptr))
+            return true;  // the other end is closed: no line will ever come
         if (available > 0) {
             char buffer[4096];
             DWORD read = 0;
@@ -146,7 +143,6 @@ bool ChildProcess::ReadLine(std::string& line, DWORD timeoutMs)
     size_t newline = m_pending.find('\n');
     if (newline == std::string::npos)
         return false;
-    (void)ended;
     line = m_pending.substr(0, newline);
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
