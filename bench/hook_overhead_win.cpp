@@ -37,8 +37,8 @@ HWND MakeWindow(const char* className, const char* title, int extraBytes)
     wc.cbWndExtra = extraBytes;
     wc.lpszClassName = className;
     RegisterClassA(&wc);
-    return CreateWindowExA(0, className, title, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                           wc.hInstance, nullptr);
+    return CreateWindowExA(0, className, title, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, wc.hInstance,
+                           nullptr);
 }
 
 // Ordinary traffic: mostly messages the hook does not act on, some window-position changes
@@ -53,9 +53,9 @@ double NanosecondsPerMessage(HWND target)
     QueryPerformanceCounter(&start);
     for (int i = 0; i < kMessages; ++i) {
         switch (i & 3) {
-        case 0: SendMessageA(target, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos)); break;
-        case 1: SendMessageA(target, WM_GETTEXTLENGTH, 0, 0); break;
-        default: SendMessageA(target, WM_USER + 1, i, 0); break;
+            case 0: SendMessageA(target, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos)); break;
+            case 1: SendMessageA(target, WM_GETTEXTLENGTH, 0, 0); break;
+            default: SendMessageA(target, WM_USER + 1, i, 0); break;
         }
     }
     QueryPerformanceCounter(&end);
@@ -117,7 +117,6 @@ int main()
     std::printf("  %-12s %9.1f ns/message\n", "none", n);
     std::printf("  %-12s %9.1f ns/message  (%.2fx none)\n", "floor", f, f / n);
     std::printf("  %-12s %9.1f ns/message  (%.2fx none)\n", "PelorusLib", p, p / n);
-    std::printf("  PelorusLib / floor = %.3f; per message the procedure adds %.1f ns over the floor's\n", p / f,
-                p - f);
+    std::printf("  PelorusLib / floor = %.3f; per message the procedure adds %.1f ns over the floor's\n", p / f, p - f);
     return 0;
 }

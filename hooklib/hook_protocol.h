@@ -14,7 +14,10 @@ enum BrowserType {
 constexpr int kBrowserTypeCount = 6;
 
 // Target-browser mask: bit 1 << type for each watched type.
-constexpr int TargetBit(int type) { return 1 << type; }
+constexpr int TargetBit(int type)
+{
+    return 1 << type;
+}
 
 // The hook posts this to the main window (wParam: a code, lParam: the browser window).
 constexpr unsigned WM_HOOK_NOTIFY = 0x8000;  // WM_APP

@@ -77,8 +77,8 @@ LRESULT WINAPI SpyCallWndProc(int nCode, WPARAM wParam, LPARAM lParam)
     const CWPSTRUCT* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
     if (nCode >= 0 && message && message->hwnd) {
         Win32Platform platform;
-        watch::HandleHookedMessage(g_block, platform, FromHandle(message->hwnd), message->message,
-                                   message->wParam, static_cast<uintptr_t>(message->lParam));
+        watch::HandleHookedMessage(g_block, platform, FromHandle(message->hwnd), message->message, message->wParam,
+                                   static_cast<uintptr_t>(message->lParam));
     }
     return CallNextHookEx(reinterpret_cast<HHOOK>(static_cast<UINT_PTR>(g_block.hHook)), nCode, wParam, lParam);
 }

@@ -25,19 +25,16 @@ void OnDestroy()
 LRESULT CALLBACK MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
-        g_hMainWnd = hWnd;
-        PostMessageW(hWnd, WM_HOOK_NOTIFY, HN_STARTUP, 0);
-        return 0;
-    case WM_HOOK_NOTIFY:
-        if (wParam == HN_STARTUP)
-            OnStartup();
-        return 0;
-    case WM_DESTROY:
-        OnDestroy();
-        return 0;
-    default:
-        return DefWindowProcW(hWnd, message, wParam, lParam);
+        case WM_CREATE:
+            g_hMainWnd = hWnd;
+            PostMessageW(hWnd, WM_HOOK_NOTIFY, HN_STARTUP, 0);
+            return 0;
+        case WM_HOOK_NOTIFY:
+            if (wParam == HN_STARTUP)
+                OnStartup();
+            return 0;
+        case WM_DESTROY: OnDestroy(); return 0;
+        default: return DefWindowProcW(hWnd, message, wParam, lParam);
     }
 }
 
@@ -61,8 +58,8 @@ HWND CreateMainWindow(HINSTANCE hInstance, int nShowCmd)
 
     wchar_t text[256] = L"";
     LoadStringW(hInstance, IDS_PLACEHOLDER_TEXT, text, 256);
-    HWND hLabel = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE, 12, 20, 390, 40, hWnd, nullptr,
-                                  hInstance, nullptr);
+    HWND hLabel =
+        CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE, 12, 20, 390, 40, hWnd, nullptr, hInstance, nullptr);
     SendMessageW(hLabel, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     ShowWindow(hWnd, nShowCmd);
     return hWnd;

@@ -11,7 +11,6 @@ namespace {
 using kit::ChildProcess;
 using kit::TestBrowser;
 
-
 TEST(PelorusRelayWindow, IsInvisibleAndCarriesTheMainWindowAndTheHook)
 {
     ChildProcess pelorus;

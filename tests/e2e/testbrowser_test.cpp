@@ -51,8 +51,8 @@ TEST(TestBrowserWindows, TakeOwnersAndDescendantsAsAsked)
     EXPECT_NE("ok 0x0", browser.Command("classicon 3 frame"));
 
     // The address sits one level down, inside a bar, as browsers nest it.
-    HWND edit = FindWindowExA(FindWindowExA(frame, nullptr, "TestBrowserAddressBar", nullptr), nullptr, "Edit",
-                              nullptr);
+    HWND edit =
+        FindWindowExA(FindWindowExA(frame, nullptr, "TestBrowserAddressBar", nullptr), nullptr, "Edit", nullptr);
     EXPECT_EQ("http://example.com/a", kit::ControlText(edit));
     EXPECT_TRUE(FindWindowExA(frame, nullptr, "OUIWINDOW", nullptr) != nullptr);
     EXPECT_EQ(0u, browser.Command("classicon 1 OUIWINDOW").find("ok 0x"));

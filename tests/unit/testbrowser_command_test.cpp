@@ -72,75 +72,75 @@ TEST(ParseStyle, JoinsNamesAndNumbers)
 
 TEST(ParseOpen, DefaultsToAnOverlappedWindowTitledAfterItShows)
 {
-    OpenSpec spec;
+    OpenOptions options;
     std::string error;
-    ASSERT_TRUE(ParseOpen(Words("open"), spec, error)) << error;
-    EXPECT_EQ(kStyleOverlappedWindow, spec.style);
-    EXPECT_FALSE(spec.titleBeforeShow);
-    EXPECT_TRUE(spec.createTitle.empty());
-    EXPECT_EQ(ShowAs::Normal, spec.show);
-    EXPECT_TRUE(spec.classIcon);
-    EXPECT_FALSE(spec.hasUrlEdit);
-    EXPECT_EQ(0, spec.owner);
-    EXPECT_EQ(0, spec.parent);
+    ASSERT_TRUE(ParseOpen(Words("open"), options, error)) << error;
+    EXPECT_EQ(kStyleOverlappedWindow, options.style);
+    EXPECT_FALSE(options.titleBeforeShow);
+    EXPECT_TRUE(options.createTitle.empty());
+    EXPECT_EQ(ShowAs::Normal, options.show);
+    EXPECT_TRUE(options.classIcon);
+    EXPECT_FALSE(options.hasUrlEdit);
+    EXPECT_EQ(0, options.owner);
+    EXPECT_EQ(0, options.parent);
 }
 
 TEST(ParseOpen, ReadsEveryOption)
 {
-    OpenSpec spec;
+    OpenOptions options;
     std::string error;
     ASSERT_TRUE(ParseOpen(Words("open class=OpWindow title=T createtitle=Netscape titlefirst style=popup "
                                 "exstyle=toolwindow owner=2 url=http://x/?a=b child=OUIWINDOW child=#32770 "
                                 "icon=off childicon=off show=max rect=-10,20,300,200"),
-                          spec, error))
+                          options, error))
         << error;
-    EXPECT_EQ("OpWindow", spec.className);
-    EXPECT_EQ("T", spec.title);
-    EXPECT_EQ("Netscape", spec.createTitle);
-    EXPECT_TRUE(spec.titleBeforeShow);
-    EXPECT_EQ(0x80000000u, spec.style);
-    EXPECT_EQ(0x80u, spec.exStyle);
-    EXPECT_EQ(2, spec.owner);
-    EXPECT_TRUE(spec.hasUrlEdit);
-    EXPECT_EQ("http://x/?a=b", spec.url) << "only the first '=' splits an option";
-    EXPECT_EQ((std::vector<std::string>{"OUIWINDOW", "#32770"}), spec.childClasses);
-    EXPECT_FALSE(spec.classIcon);
-    EXPECT_FALSE(spec.childIcon);
-    EXPECT_EQ(ShowAs::Maximized, spec.show);
-    ASSERT_TRUE(spec.hasRect);
-    EXPECT_EQ(-10, spec.x);
-    EXPECT_EQ(20, spec.y);
-    EXPECT_EQ(300, spec.width);
-    EXPECT_EQ(200, spec.height);
+    EXPECT_EQ("OpWindow", options.className);
+    EXPECT_EQ("T", options.title);
+    EXPECT_EQ("Netscape", options.createTitle);
+    EXPECT_TRUE(options.titleBeforeShow);
+    EXPECT_EQ(0x80000000u, options.style);
+    EXPECT_EQ(0x80u, options.exStyle);
+    EXPECT_EQ(2, options.owner);
+    EXPECT_TRUE(options.hasUrlEdit);
+    EXPECT_EQ("http://x/?a=b", options.url) << "only the first '=' splits an option";
+    EXPECT_EQ((std::vector<std::string>{"OUIWINDOW", "#32770"}), options.childClasses);
+    EXPECT_FALSE(options.classIcon);
+    EXPECT_FALSE(options.childIcon);
+    EXPECT_EQ(ShowAs::Maximized, options.show);
+    ASSERT_TRUE(options.hasRect);
+    EXPECT_EQ(-10, options.x);
+    EXPECT_EQ(20, options.y);
+    EXPECT_EQ(300, options.width);
+    EXPECT_EQ(200, options.height);
 }
 
 TEST(ParseOpen, RejectsWhatCannotBeBuilt)
 {
-    OpenSpec spec;
+    OpenOptions options;
     std::string error;
-    for (const char* line : {"open owner=1 parent=2", "open owner=0", "open parent=x", "open class=",
-                             "open rect=1,2,3", "open rect=1,2,3,4,5", "open show=sideways", "open icon=maybe",
+    for (const char* line : {"open owner=1 parent=2", "open owner=0", "open parent=x", "open class=", "open rect=1,2,3",
+                             "open rect=1,2,3,4,5", "open show=sideways", "open icon=maybe",
                              "open child=", "open frobnicate=1", "open titlefirst=1", "open bare"}) {
         error.clear();
-        EXPECT_FALSE(ParseOpen(Words(line), spec, error)) << line;
+        EXPECT_FALSE(ParseOpen(Words(line), options, error)) << line;
         EXPECT_FALSE(error.empty()) << line;
     }
 }
 
 TEST(ParseListView, ReadsItemsDataAndSelection)
 {
-    ListViewSpec spec;
+    ListViewOptions options;
     std::string error;
-    ASSERT_TRUE(ParseListView(Words("listview 3 select=2 data=5,-6 a b c"), spec, error)) << error;
-    EXPECT_EQ(3, spec.window);
-    EXPECT_EQ(2, spec.select);
-    EXPECT_EQ((std::vector<std::string>{"a", "b", "c"}), spec.items);
-    EXPECT_EQ((std::vector<long>{5, -6}), spec.data);
+    ASSERT_TRUE(ParseListView(Words("listview 3 select=2 data=5,-6 a b c"), options, error)) << error;
+    EXPECT_EQ(3, options.window);
+    EXPECT_EQ(2, options.select);
+    EXPECT_EQ((std::vector<std::string>{"a", "b", "c"}), options.items);
+    EXPECT_EQ((std::vector<long>{5, -6}), options.data);
 
-    EXPECT_FALSE(ParseListView(Words("listview"), spec, error));
-    EXPECT_FALSE(ParseListView(Words("listview 0 a"), spec, error));
-    EXPECT_FALSE(ParseListView(Words("listview 1 select=1 a"), spec, error)) << "select past the last item";
-    EXPECT_FALSE(ParseListView(Words("listview 1 data=1,x a"), spec, error));
+    EXPECT_FALSE(ParseListView(Words("listview"), options, error));
+    EXPECT_FALSE(ParseListView(Words("listview 0 a"), options, error));
+    EXPECT_FALSE(ParseListView(Words("listview 1 select=1 a"), options, error)) << "select past the last item";
+    EXPECT_FALSE(ParseListView(Words("listview 1 data=1,x a"), options, error));
 }
 
 }  // namespace

@@ -199,7 +199,7 @@ TEST_F(WatchRules, ShowingCountsOnlyWhenItShows)
 {
     StartProgram(0x01);
     uint32_t hwnd = Create("IEFrame");
-    Send(hwnd, watch::kMsgShowWindow, 0);          // hiding
+    Send(hwnd, watch::kMsgShowWindow, 0);                 // hiding
     Send(hwnd, watch::kMsgWindowPosChanging, 0, 0x0001);  // a move
     EXPECT_EQ(WATCH_CREATED, StateOf(hwnd));
     Send(hwnd, watch::kMsgWindowPosChanging, 0, 0x0041);  // SWP_SHOWWINDOW
@@ -227,8 +227,8 @@ TEST_F(WatchRules, DestructionIsReportedInAnyStateAndFreesTheSlot)
     Destroy(created);
     Destroy(shown);
     Destroy(announced);
-    EXPECT_EQ((std::vector<Posted>{{main_, HN_DESTROYED, created}, {main_, HN_DESTROYED, shown},
-                                   {main_, HN_DESTROYED, announced}}),
+    EXPECT_EQ((std::vector<Posted>{
+                  {main_, HN_DESTROYED, created}, {main_, HN_DESTROYED, shown}, {main_, HN_DESTROYED, announced}}),
               desktop_.posted);
     EXPECT_EQ(0, SlotsOf(created) + SlotsOf(shown) + SlotsOf(announced));
 }

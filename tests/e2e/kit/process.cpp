@@ -72,8 +72,8 @@ bool ChildProcess::Start(const std::string& program, const std::string& argument
         startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     }
     std::string commandLine = "\"" + program + "\" " + arguments;
-    BOOL ok = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, pipes, 0, nullptr, nullptr,
-                             &startup, &m_info);
+    BOOL ok = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, pipes, 0, nullptr, nullptr, &startup,
+                             &m_info);
     CloseIfOpen(childInput);
     CloseIfOpen(childOutput);
     if (!ok) {
@@ -185,8 +185,8 @@ HWND TestBrowser::Open(const std::string& options)
     std::string reply = Command("open " + options);
     // "ok N 0xHANDLE"
     size_t space = reply.rfind(' ');
-    HWND hwnd = reply.compare(0, 3, "ok ") == 0 && space != std::string::npos ? ParseHandle(reply.substr(space + 1))
-                                                                              : nullptr;
+    HWND hwnd =
+        reply.compare(0, 3, "ok ") == 0 && space != std::string::npos ? ParseHandle(reply.substr(space + 1)) : nullptr;
     if (!hwnd)
         ADD_FAILURE() << "open " << options << ": " << reply;
     return hwnd;

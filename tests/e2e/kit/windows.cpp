@@ -118,8 +118,8 @@ bool RemoteListView::Read(std::vector<ListItem>& items) const
         return false;
     // One block in the list's process: the item structure, then the text buffer it points to.
     const SIZE_T textSize = 1024;
-    char* remote = static_cast<char*>(
-        VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + textSize, MEM_COMMIT, PAGE_READWRITE));
+    char* remote =
+        static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + textSize, MEM_COMMIT, PAGE_READWRITE));
     bool ok = remote != nullptr;
     const int count = ok ? Count() : 0;
     for (int i = 0; ok && i < count; ++i) {

@@ -13,26 +13,31 @@ struct NamedBits {
 };
 
 const NamedBits kStyles[] = {
-    {"overlapped", 0x00000000},      {"overlappedwindow", 0x00CF0000}, {"popup", 0x80000000},
-    {"popupwindow", 0x80880000},     {"child", 0x40000000},            {"minimize", 0x20000000},
-    {"visible", 0x10000000},         {"disabled", 0x08000000},         {"clipsiblings", 0x04000000},
-    {"clipchildren", 0x02000000},    {"maximize", 0x01000000},         {"caption", 0x00C00000},
-    {"border", 0x00800000},          {"dlgframe", 0x00400000},         {"vscroll", 0x00200000},
-    {"hscroll", 0x00100000},         {"sysmenu", 0x00080000},          {"thickframe", 0x00040000},
-    {"minimizebox", 0x00020000},     {"maximizebox", 0x00010000},
+    {"overlapped", 0x00000000},   {"overlappedwindow", 0x00CF0000},
+    {"popup", 0x80000000},        {"popupwindow", 0x80880000},
+    {"child", 0x40000000},        {"minimize", 0x20000000},
+    {"visible", 0x10000000},      {"disabled", 0x08000000},
+    {"clipsiblings", 0x04000000}, {"clipchildren", 0x02000000},
+    {"maximize", 0x01000000},     {"caption", 0x00C00000},
+    {"border", 0x00800000},       {"dlgframe", 0x00400000},
+    {"vscroll", 0x00200000},      {"hscroll", 0x00100000},
+    {"sysmenu", 0x00080000},      {"thickframe", 0x00040000},
+    {"minimizebox", 0x00020000},  {"maximizebox", 0x00010000},
 };
 
 const NamedBits kExStyles[] = {
-    {"none", 0x00000000},  {"dlgmodalframe", 0x00000001}, {"topmost", 0x00000008},
-    {"toolwindow", 0x00000080}, {"windowedge", 0x00000100}, {"clientedge", 0x00000200},
-    {"appwindow", 0x00040000},
+    {"none", 0x00000000},       {"dlgmodalframe", 0x00000001}, {"topmost", 0x00000008},   {"toolwindow", 0x00000080},
+    {"windowedge", 0x00000100}, {"clientedge", 0x00000200},    {"appwindow", 0x00040000},
 };
 
 int HexDigit(char c)
 {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
@@ -87,7 +92,7 @@ Option SplitOption(const std::string& word)
     return {view.substr(0, eq), view.substr(eq + 1), true};
 }
 
-bool ParseRect(std::string_view text, OpenSpec& spec)
+bool ParseRect(std::string_view text, OpenOptions& options)
 {
     long values[4];
     for (int i = 0; i < 4; ++i) {
@@ -99,11 +104,11 @@ bool ParseRect(std::string_view text, OpenSpec& spec)
         if (comma != std::string_view::npos)
             text.remove_prefix(comma + 1);
     }
-    spec.hasRect = true;
-    spec.x = values[0];
-    spec.y = values[1];
-    spec.width = values[2];
-    spec.height = values[3];
+    options.hasRect = true;
+    options.x = values[0];
+    options.y = values[1];
+    options.width = values[2];
+    options.height = values[3];
     return true;
 }
 
@@ -153,24 +158,22 @@ bool SplitWords(std::string_view line, std::vector<std::string>& words, std::str
             }
             char e = line[i++];
             switch (e) {
-            case 'n': word += '\n'; break;
-            case 't': word += '\t'; break;
-            case '"':
-            case '\\': word += e; break;
-            case 'x': {
-                int hi = i < n ? HexDigit(line[i]) : -1;
-                int lo = i + 1 < n ? HexDigit(line[i + 1]) : -1;
-                if (hi < 0 || lo < 0) {
-                    error = "\\x takes two hex digits";
-                    return false;
+                case 'n': word += '\n'; break;
+                case 't': word += '\t'; break;
+                case '"':
+                case '\\': word += e; break;
+                case 'x': {
+                    int hi = i < n ? HexDigit(line[i]) : -1;
+                    int lo = i + 1 < n ? HexDigit(line[i + 1]) : -1;
+                    if (hi < 0 || lo < 0) {
+                        error = "\\x takes two hex digits";
+                        return false;
+                    }
+                    word += static_cast<char>(hi * 16 + lo);
+                    i += 2;
+                    break;
                 }
-                word += static_cast<char>(hi * 16 + lo);
-                i += 2;
-                break;
-            }
-            default:
-                error = std::string("unknown escape \\") + e;
-                return false;
+                default: error = std::string("unknown escape \\") + e; return false;
             }
         }
         if (quoted) {
@@ -216,51 +219,56 @@ bool ParseWindowNumber(std::string_view text, int& number)
     return true;
 }
 
-bool ParseOpen(const std::vector<std::string>& words, OpenSpec& spec, std::string& error)
+bool ParseOpen(const std::vector<std::string>& words, OpenOptions& options, std::string& error)
 {
-    spec = OpenSpec();
+    options = OpenOptions();
     for (size_t i = 1; i < words.size(); ++i) {
         const Option opt = SplitOption(words[i]);
         bool ok = true;
         if (opt.key == "titlefirst" && !opt.hasValue) {
-            spec.titleBeforeShow = true;
+            options.titleBeforeShow = true;
         } else if (!opt.hasValue) {
             ok = false;
         } else if (opt.key == "class") {
-            spec.className = std::string(opt.value);
+            options.className = std::string(opt.value);
             ok = !opt.value.empty();
         } else if (opt.key == "title") {
-            spec.title = std::string(opt.value);
+            options.title = std::string(opt.value);
         } else if (opt.key == "createtitle") {
-            spec.createTitle = std::string(opt.value);
+            options.createTitle = std::string(opt.value);
         } else if (opt.key == "style") {
-            if (!ParseStyle(opt.value, spec.style, error))
+            if (!ParseStyle(opt.value, options.style, error))
                 return false;
         } else if (opt.key == "exstyle") {
-            if (!ParseExStyle(opt.value, spec.exStyle, error))
+            if (!ParseExStyle(opt.value, options.exStyle, error))
                 return false;
         } else if (opt.key == "owner") {
-            ok = ParseWindowNumber(opt.value, spec.owner);
+            ok = ParseWindowNumber(opt.value, options.owner);
         } else if (opt.key == "parent") {
-            ok = ParseWindowNumber(opt.value, spec.parent);
+            ok = ParseWindowNumber(opt.value, options.parent);
         } else if (opt.key == "url") {
-            spec.hasUrlEdit = true;
-            spec.url = std::string(opt.value);
+            options.hasUrlEdit = true;
+            options.url = std::string(opt.value);
         } else if (opt.key == "child") {
-            spec.childClasses.emplace_back(opt.value);
+            options.childClasses.emplace_back(opt.value);
             ok = !opt.value.empty();
         } else if (opt.key == "icon") {
-            ok = ParseOnOff(opt.value, spec.classIcon);
+            ok = ParseOnOff(opt.value, options.classIcon);
         } else if (opt.key == "childicon") {
-            ok = ParseOnOff(opt.value, spec.childIcon);
+            ok = ParseOnOff(opt.value, options.childIcon);
         } else if (opt.key == "show") {
-            if (opt.value == "normal") spec.show = ShowAs::Normal;
-            else if (opt.value == "hidden") spec.show = ShowAs::Hidden;
-            else if (opt.value == "min") spec.show = ShowAs::Minimized;
-            else if (opt.value == "max") spec.show = ShowAs::Maximized;
-            else ok = false;
+            if (opt.value == "normal")
+                options.show = ShowAs::Normal;
+            else if (opt.value == "hidden")
+                options.show = ShowAs::Hidden;
+            else if (opt.value == "min")
+                options.show = ShowAs::Minimized;
+            else if (opt.value == "max")
+                options.show = ShowAs::Maximized;
+            else
+                ok = false;
         } else if (opt.key == "rect") {
-            ok = ParseRect(opt.value, spec);
+            ok = ParseRect(opt.value, options);
         } else {
             ok = false;
         }
@@ -269,17 +277,17 @@ bool ParseOpen(const std::vector<std::string>& words, OpenSpec& spec, std::strin
             return false;
         }
     }
-    if (spec.owner && spec.parent) {
+    if (options.owner && options.parent) {
         error = "a window takes an owner or a parent, not both";
         return false;
     }
     return true;
 }
 
-bool ParseListView(const std::vector<std::string>& words, ListViewSpec& spec, std::string& error)
+bool ParseListView(const std::vector<std::string>& words, ListViewOptions& options, std::string& error)
 {
-    spec = ListViewSpec();
-    if (words.size() < 2 || !ParseWindowNumber(words[1], spec.window)) {
+    options = ListViewOptions();
+    if (words.size() < 2 || !ParseWindowNumber(words[1], options.window)) {
         error = "listview takes a window number";
         return false;
     }
@@ -291,7 +299,7 @@ bool ParseListView(const std::vector<std::string>& words, ListViewSpec& spec, st
                 error = "bad select '" + words[i] + "'";
                 return false;
             }
-            spec.select = static_cast<int>(value);
+            options.select = static_cast<int>(value);
         } else if (opt.hasValue && opt.key == "data") {
             std::string_view list = opt.value;
             while (!list.empty()) {
@@ -301,14 +309,14 @@ bool ParseListView(const std::vector<std::string>& words, ListViewSpec& spec, st
                     error = "bad data '" + words[i] + "'";
                     return false;
                 }
-                spec.data.push_back(value);
+                options.data.push_back(value);
                 list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
             }
         } else {
-            spec.items.push_back(words[i]);
+            options.items.push_back(words[i]);
         }
     }
-    if (spec.select >= static_cast<int>(spec.items.size())) {
+    if (options.select >= static_cast<int>(options.items.size())) {
         error = "select names no item";
         return false;
     }

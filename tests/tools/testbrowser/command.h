@@ -23,7 +23,7 @@ enum class ShowAs { Normal, Hidden, Minimized, Maximized };
 
 // "open": one top-level window (or a child, with parent=). Windows are numbered from 1 in the
 // order they are opened; owner= and parent= take such a number.
-struct OpenSpec {
+struct OpenOptions {
     std::string className = "TestBrowserFrame";
     std::string title = "Test Browser";
     std::string createTitle;  // the title at creation; real browsers set theirs after they show
@@ -43,17 +43,17 @@ struct OpenSpec {
 };
 
 // words[0] is "open".
-bool ParseOpen(const std::vector<std::string>& words, OpenSpec& spec, std::string& error);
+bool ParseOpen(const std::vector<std::string>& words, OpenOptions& options, std::string& error);
 
 // "listview N [select=K] [data=D1,D2,...] ITEM...": a report-mode list view filling window N.
-struct ListViewSpec {
+struct ListViewOptions {
     int window = 0;
     int select = -1;
     std::vector<std::string> items;
     std::vector<long> data;  // item data by position; missing entries are 0
 };
 
-bool ParseListView(const std::vector<std::string>& words, ListViewSpec& spec, std::string& error);
+bool ParseListView(const std::vector<std::string>& words, ListViewOptions& options, std::string& error);
 
 // A window number as the commands take it: 1 or more.
 bool ParseWindowNumber(std::string_view text, int& number);

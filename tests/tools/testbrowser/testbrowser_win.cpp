@@ -18,7 +18,7 @@
 
 namespace {
 
-using testbrowser::OpenSpec;
+using testbrowser::OpenOptions;
 
 const char kControlClass[] = "TestBrowserControl";
 const char kAddressBarClass[] = "TestBrowserAddressBar";
@@ -29,7 +29,8 @@ const char kUsage[] =
     "commands: open [class=C] [title=T] [createtitle=T] [titlefirst] [style=S] [exstyle=S] "
     "[owner=N|parent=N] [url=U] [child=CLASS]... [icon=on|off] [childicon=on|off] "
     "[show=normal|hidden|min|max] [rect=x,y,w,h] | title N TEXT | show|hide|minimize|maximize|restore N "
-    "| close N | destroy N | refuse N on|off | closes N | hwnd N | classicon N frame|CHILDCLASS | listview N [select=K] [data=..] ITEM... "
+    "| close N | destroy N | refuse N on|off | closes N | hwnd N | classicon N frame|CHILDCLASS | listview N "
+    "[select=K] [data=..] ITEM... "
     "| ping | quit";
 
 struct BrowserWindow {
@@ -71,25 +72,25 @@ LRESULT CALLBACK BrowserWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 {
     BrowserWindow* self = FindByHandle(hwnd);
     switch (message) {
-    case WM_CLOSE:
-        if (self) {
-            ++self->closesReceived;
-            if (self->refuseClose)
-                return 0;
-        }
-        break;
-    case WM_SIZE:
-        if (self && self->list)
-            MoveWindow(self->list, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-        break;
-    case WM_NCDESTROY:
-        if (self) {
-            self->hwnd = nullptr;
-            self->list = nullptr;
-            if (!g_bPipeMode && !AnyWindowAlive())
-                PostQuitMessage(0);
-        }
-        break;
+        case WM_CLOSE:
+            if (self) {
+                ++self->closesReceived;
+                if (self->refuseClose)
+                    return 0;
+            }
+            break;
+        case WM_SIZE:
+            if (self && self->list)
+                MoveWindow(self->list, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+            break;
+        case WM_NCDESTROY:
+            if (self) {
+                self->hwnd = nullptr;
+                self->list = nullptr;
+                if (!g_bPipeMode && !AnyWindowAlive())
+                    PostQuitMessage(0);
+            }
+            break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
@@ -126,16 +127,16 @@ BrowserWindow* WindowByNumber(const std::string& word, std::string& reply)
     return &g_windows[number - 1];
 }
 
-void CreateDescendants(HWND frame, const OpenSpec& spec)
+void CreateDescendants(HWND frame, const OpenOptions& options)
 {
-    if (spec.hasUrlEdit && EnsureClass(kAddressBarClass, false)) {
+    if (options.hasUrlEdit && EnsureClass(kAddressBarClass, false)) {
         HWND bar = CreateWindowExA(0, kAddressBarClass, "", WS_CHILD | WS_VISIBLE, 0, 0, 400, 24, frame, nullptr,
                                    g_hInstance, nullptr);
-        CreateWindowExA(0, "Edit", spec.url.c_str(), WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 2, 2, 396, 20, bar,
+        CreateWindowExA(0, "Edit", options.url.c_str(), WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 2, 2, 396, 20, bar,
                         nullptr, g_hInstance, nullptr);
     }
-    for (const std::string& childClass : spec.childClasses) {
-        if (EnsureClass(childClass, spec.childIcon))
+    for (const std::string& childClass : options.childClasses) {
+        if (EnsureClass(childClass, options.childIcon))
             CreateWindowExA(0, childClass.c_str(), "", WS_CHILD | WS_VISIBLE, 0, 30, 100, 50, frame, nullptr,
                             g_hInstance, nullptr);
     }
@@ -144,60 +145,60 @@ void CreateDescendants(HWND frame, const OpenSpec& spec)
 int ShowCommandOf(testbrowser::ShowAs show)
 {
     switch (show) {
-    case testbrowser::ShowAs::Minimized: return SW_SHOWMINIMIZED;
-    case testbrowser::ShowAs::Maximized: return SW_SHOWMAXIMIZED;
-    default: return SW_SHOWNORMAL;
+        case testbrowser::ShowAs::Minimized: return SW_SHOWMINIMIZED;
+        case testbrowser::ShowAs::Maximized: return SW_SHOWMAXIMIZED;
+        default: return SW_SHOWNORMAL;
     }
 }
 
 std::string OnOpen(const std::vector<std::string>& words)
 {
-    OpenSpec spec;
+    OpenOptions options;
     std::string error;
-    if (!testbrowser::ParseOpen(words, spec, error))
+    if (!testbrowser::ParseOpen(words, options, error))
         return "error " + error;
 
     HWND hwndParent = nullptr;
-    DWORD style = spec.style & ~WS_VISIBLE;  // shown below, in the order a browser shows itself
-    int relative = spec.owner ? spec.owner : spec.parent;
+    DWORD style = options.style & ~WS_VISIBLE;  // shown below, in the order a browser shows itself
+    int relative = options.owner ? options.owner : options.parent;
     if (relative) {
         if (relative > static_cast<int>(g_windows.size()) || !g_windows[relative - 1].hwnd)
             return "error no live window " + std::to_string(relative);
         hwndParent = g_windows[relative - 1].hwnd;
-        if (spec.parent)
+        if (options.parent)
             style |= WS_CHILD;
     }
-    if (!EnsureClass(spec.className, spec.classIcon))
-        return "error cannot register class " + spec.className;
+    if (!EnsureClass(options.className, options.classIcon))
+        return "error cannot register class " + options.className;
 
-    int x = spec.hasRect ? spec.x : CW_USEDEFAULT, y = spec.hasRect ? spec.y : CW_USEDEFAULT;
-    int cx = spec.hasRect ? spec.width : 480, cy = spec.hasRect ? spec.height : 320;
+    int x = options.hasRect ? options.x : CW_USEDEFAULT, y = options.hasRect ? options.y : CW_USEDEFAULT;
+    int cx = options.hasRect ? options.width : 480, cy = options.hasRect ? options.height : 320;
     // Numbered before creation, so that the window procedure knows it from WM_CREATE on.
     g_windows.push_back(BrowserWindow());
-    HWND hwnd = CreateWindowExA(spec.exStyle, spec.className.c_str(), spec.createTitle.c_str(), style, x, y, cx, cy,
-                                hwndParent, nullptr, g_hInstance, nullptr);
+    HWND hwnd = CreateWindowExA(options.exStyle, options.className.c_str(), options.createTitle.c_str(), style, x, y,
+                                cx, cy, hwndParent, nullptr, g_hInstance, nullptr);
     if (!hwnd) {
         g_windows.pop_back();
         return "error CreateWindowEx failed " + std::to_string(GetLastError());
     }
     g_windows.back().hwnd = hwnd;
-    CreateDescendants(hwnd, spec);
+    CreateDescendants(hwnd, options);
 
-    const bool show = spec.show != testbrowser::ShowAs::Hidden;
-    if (spec.titleBeforeShow || !show)
-        SetWindowTextA(hwnd, spec.title.c_str());
+    const bool show = options.show != testbrowser::ShowAs::Hidden;
+    if (options.titleBeforeShow || !show)
+        SetWindowTextA(hwnd, options.title.c_str());
     if (show)
-        ShowWindow(hwnd, ShowCommandOf(spec.show));
-    if (!spec.titleBeforeShow && show)
-        SetWindowTextA(hwnd, spec.title.c_str());
+        ShowWindow(hwnd, ShowCommandOf(options.show));
+    if (!options.titleBeforeShow && show)
+        SetWindowTextA(hwnd, options.title.c_str());
     return "ok " + std::to_string(g_windows.size()) + " " + HandleText(hwnd);
 }
 
 std::string OnListView(const std::vector<std::string>& words)
 {
-    testbrowser::ListViewSpec spec;
+    testbrowser::ListViewOptions options;
     std::string error;
-    if (!testbrowser::ParseListView(words, spec, error))
+    if (!testbrowser::ParseListView(words, options, error))
         return "error " + error;
     std::string reply;
     BrowserWindow* w = WindowByNumber(words[1], reply);
@@ -217,18 +218,18 @@ std::string OnListView(const std::vector<std::string>& words)
     column.mask = LVCF_WIDTH;
     column.cx = 300;
     SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-    for (size_t i = 0; i < spec.items.size(); ++i) {
+    for (size_t i = 0; i < options.items.size(); ++i) {
         LVITEMA item = {};
         item.mask = LVIF_TEXT | LVIF_PARAM;
         item.iItem = static_cast<int>(i);
-        item.pszText = const_cast<char*>(spec.items[i].c_str());
-        item.lParam = i < spec.data.size() ? spec.data[i] : 0;
+        item.pszText = const_cast<char*>(options.items[i].c_str());
+        item.lParam = i < options.data.size() ? options.data[i] : 0;
         SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
-    if (spec.select >= 0) {
+    if (options.select >= 0) {
         LVITEMA state = {};
         state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageA(list, LVM_SETITEMSTATE, spec.select, reinterpret_cast<LPARAM>(&state));
+        SendMessageA(list, LVM_SETITEMSTATE, options.select, reinterpret_cast<LPARAM>(&state));
     }
     return "ok " + HandleText(list);
 }
@@ -243,10 +244,13 @@ std::string OnWindowCommand(const std::vector<std::string>& words)
 
     if (verb == "title" && words.size() == 3) {
         SetWindowTextA(w->hwnd, words[2].c_str());
-    } else if (words.size() == 2 && (verb == "show" || verb == "hide" || verb == "minimize" ||
-                                     verb == "maximize" || verb == "restore")) {
-        int command = verb == "show" ? SW_SHOW : verb == "hide" ? SW_HIDE : verb == "minimize" ? SW_MINIMIZE
-                      : verb == "maximize" ? SW_MAXIMIZE : SW_RESTORE;
+    } else if (words.size() == 2 &&
+               (verb == "show" || verb == "hide" || verb == "minimize" || verb == "maximize" || verb == "restore")) {
+        int command = verb == "show"       ? SW_SHOW
+                      : verb == "hide"     ? SW_HIDE
+                      : verb == "minimize" ? SW_MINIMIZE
+                      : verb == "maximize" ? SW_MAXIMIZE
+                                           : SW_RESTORE;
         ShowWindow(w->hwnd, command);
     } else if (verb == "close" && words.size() == 2) {
         HWND hwnd = w->hwnd;
@@ -294,12 +298,10 @@ std::string RunCommand(const std::string& line)
 LRESULT CALLBACK ControlWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_TB_COMMAND:
-        *reinterpret_cast<std::string*>(wParam) = RunCommand(*reinterpret_cast<const std::string*>(lParam));
-        return 0;
-    case WM_TB_INPUT_ENDED:
-        PostQuitMessage(0);
-        return 0;
+        case WM_TB_COMMAND:
+            *reinterpret_cast<std::string*>(wParam) = RunCommand(*reinterpret_cast<const std::string*>(lParam));
+            return 0;
+        case WM_TB_INPUT_ENDED: PostQuitMessage(0); return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
