@@ -53,9 +53,15 @@ double NanosecondsPerMessage(HWND target)
     QueryPerformanceCounter(&start);
     for (int i = 0; i < kMessages; ++i) {
         switch (i & 3) {
-            case 0: SendMessageA(target, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos)); break;
-            case 1: SendMessageA(target, WM_GETTEXTLENGTH, 0, 0); break;
-            default: SendMessageA(target, WM_USER + 1, i, 0); break;
+        case 0:
+            SendMessageA(target, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
+            break;
+        case 1:
+            SendMessageA(target, WM_GETTEXTLENGTH, 0, 0);
+            break;
+        default:
+            SendMessageA(target, WM_USER + 1, i, 0);
+            break;
         }
     }
     QueryPerformanceCounter(&end);

@@ -218,18 +218,20 @@ void HandleHookedMessage(SharedBlock& b, P& p, uint32_t hwnd, uint32_t message, 
     if (b.bEnabled == 0)
         return;
     switch (message) {
-        case kMsgCreate:
-        case kMsgDestroy:
-        case kMsgSetText: break;
-        case kMsgShowWindow:
-            if (wParam == 0)
-                return;
-            break;
-        case kMsgWindowPosChanging:
-            if (!p.ShowsWindow(lParam))
-                return;
-            break;
-        default: return;
+    case kMsgCreate:
+    case kMsgDestroy:
+    case kMsgSetText:
+        break;
+    case kMsgShowWindow:
+        if (wParam == 0)
+            return;
+        break;
+    case kMsgWindowPosChanging:
+        if (!p.ShowsWindow(lParam))
+            return;
+        break;
+    default:
+        return;
     }
 
     if (b.hRelayWnd == 0 || b.hNotifyWnd == 0 || b.hHook == 0) {
@@ -253,10 +255,18 @@ void HandleHookedMessage(SharedBlock& b, P& p, uint32_t hwnd, uint32_t message, 
         return;
 
     switch (message) {
-        case kMsgCreate: Recognize(b, p, hwnd, lParam); break;
-        case kMsgDestroy: Destroyed(b, p, hwnd); break;
-        case kMsgSetText: TitleChanged(b, p, hwnd); break;
-        default: Shown(b, hwnd); break;
+    case kMsgCreate:
+        Recognize(b, p, hwnd, lParam);
+        break;
+    case kMsgDestroy:
+        Destroyed(b, p, hwnd);
+        break;
+    case kMsgSetText:
+        TitleChanged(b, p, hwnd);
+        break;
+    default:
+        Shown(b, hwnd);
+        break;
     }
 }
 

@@ -186,17 +186,27 @@ unsigned __stdcall RelayThreadProc(void*)
 LRESULT CALLBACK RelayWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-        case WM_CREATE: SetWindowLongA(hwnd, kRelayIndexMainWnd, HandleAsLong(g_hMainWnd)); break;
-        case WM_GETMINMAXINFO: OnRelayGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
-        case WM_HOOK_NOTIFY:
-            if (wParam == HN_STARTUP)
-                OnRelayStartup(hwnd);
-            else
-                PostMessageA(g_hMainWnd, WM_HOOK_NOTIFY, wParam, lParam);
-            break;
-        case WM_CLOSE: OnRelayClose(); break;
-        case WM_DESTROY: PostQuitMessage(0); return 0;
-        case WM_NCDESTROY: g_bRelayAlive = 0; break;
+    case WM_CREATE:
+        SetWindowLongA(hwnd, kRelayIndexMainWnd, HandleAsLong(g_hMainWnd));
+        break;
+    case WM_GETMINMAXINFO:
+        OnRelayGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    case WM_HOOK_NOTIFY:
+        if (wParam == HN_STARTUP)
+            OnRelayStartup(hwnd);
+        else
+            PostMessageA(g_hMainWnd, WM_HOOK_NOTIFY, wParam, lParam);
+        break;
+    case WM_CLOSE:
+        OnRelayClose();
+        break;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        g_bRelayAlive = 0;
+        break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }

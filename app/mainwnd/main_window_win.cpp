@@ -2,10 +2,23 @@
 
 #include "capture/hook_binding.h"
 #include "res/resource.h"
+#include "settings/profile_store_win.h"
+#include "settings/settings_model.h"
 
 HWND g_hMainWnd;
 
 namespace {
+
+MainDialogSettings g_mainSettings;  // the main dialog's members, until the dialog holds them
+
+void OnCreate(HWND hWnd)
+{
+    g_hMainWnd = hWnd;
+    Win32ProfileStore store;
+    StoredPosition position;
+    LoadSettings(store, g_mainSettings, position);
+    PostMessageW(hWnd, WM_HOOK_NOTIFY, HN_STARTUP, 0);
+}
 
 void OnStartup()
 {
@@ -14,27 +27,34 @@ void OnStartup()
 }
 
 // Order matters: the library stops reporting first, the relay window (and with it the hook
-// and the library) goes last.
-void OnDestroy()
+// and the library) goes last; the geometry is written after.
+void OnDestroy(HWND hWnd)
 {
     DisableHookLibrary();
     CloseRelayWindow();
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    GetWindowPlacement(hWnd, &placement);
+    Win32ProfileStore store;
+    SaveGeometry(store, placement.rcNormalPosition.left, placement.rcNormalPosition.top);
     PostQuitMessage(0);
 }
 
 LRESULT CALLBACK MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-        case WM_CREATE:
-            g_hMainWnd = hWnd;
-            PostMessageW(hWnd, WM_HOOK_NOTIFY, HN_STARTUP, 0);
-            return 0;
-        case WM_HOOK_NOTIFY:
-            if (wParam == HN_STARTUP)
-                OnStartup();
-            return 0;
-        case WM_DESTROY: OnDestroy(); return 0;
-        default: return DefWindowProcW(hWnd, message, wParam, lParam);
+    case WM_CREATE:
+        OnCreate(hWnd);
+        return 0;
+    case WM_HOOK_NOTIFY:
+        if (wParam == HN_STARTUP)
+            OnStartup();
+        return 0;
+    case WM_DESTROY:
+        OnDestroy(hWnd);
+        return 0;
+    default:
+        return DefWindowProcW(hWnd, message, wParam, lParam);
     }
 }
 

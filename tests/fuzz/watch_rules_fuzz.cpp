@@ -98,108 +98,108 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         };
         const bool live = model.enabled;
         switch (op) {
-            case 0: {  // WM_CREATE, perhaps with a parent, with or without overlapped-window bits
-                FakeCreate create{(arg & 1) ? main + 1000 : 0, (arg & 2) ? 0x00CF0000u : 0x80000000u};
-                send(watch::kMsgCreate, 0, reinterpret_cast<uintptr_t>(&create));
-                if (!live || create.parent)
-                    break;
-                const std::string& c = classes[k];
-                if (c == "IEFrame") {
-                    if (model.mask & 0x01)
-                        model.Add(hwnd, 0, 0);
-                } else if (c == "MozillaWindowClass" && (create.style & 0x00CF0000)) {
-                    if (model.mask & 0x12)
-                        model.Add(hwnd, 1, 0);
-                } else if (c == "OUIWINDOW") {
-                    if (model.mask & 0x08)
-                        model.Add(hwnd, 3, 0);
-                } else if (c == "OpWindow") {
-                    if (model.mask & 0x20)
-                        model.Add(hwnd, 5, 0);
-                } else if (title(k) == "Netscape" && (model.mask & 0x04)) {
-                    model.Add(hwnd, 2, 0);
-                }
+        case 0: {  // WM_CREATE, perhaps with a parent, with or without overlapped-window bits
+            FakeCreate create{(arg & 1) ? main + 1000 : 0, (arg & 2) ? 0x00CF0000u : 0x80000000u};
+            send(watch::kMsgCreate, 0, reinterpret_cast<uintptr_t>(&create));
+            if (!live || create.parent)
                 break;
+            const std::string& c = classes[k];
+            if (c == "IEFrame") {
+                if (model.mask & 0x01)
+                    model.Add(hwnd, 0, 0);
+            } else if (c == "MozillaWindowClass" && (create.style & 0x00CF0000)) {
+                if (model.mask & 0x12)
+                    model.Add(hwnd, 1, 0);
+            } else if (c == "OUIWINDOW") {
+                if (model.mask & 0x08)
+                    model.Add(hwnd, 3, 0);
+            } else if (c == "OpWindow") {
+                if (model.mask & 0x20)
+                    model.Add(hwnd, 5, 0);
+            } else if (title(k) == "Netscape" && (model.mask & 0x04)) {
+                model.Add(hwnd, 2, 0);
             }
-            case 1:  // shown, by WM_SHOWWINDOW or WM_WINDOWPOSCHANGING
-            case 2: {
-                bool shows = arg & 1;
-                if (op == 1)
-                    send(watch::kMsgShowWindow, shows, 0);
-                else
-                    send(watch::kMsgWindowPosChanging, 0, shows ? 0x0040 : 0x0002);
-                if (live && shows)
-                    if (Model::Slot* s = model.Lowest(hwnd, true))
-                        s->state = 1;
-                break;
-            }
-            case 3: {  // WM_SETTEXT, then the window takes the text
-                send(watch::kMsgSetText, 0, 0);
-                if (live) {
-                    if (Model::Slot* s = model.Lowest(hwnd)) {
-                        bool keep = true;
-                        if (s->state == 1) {
-                            s->state = 2;
-                            if (s->type == 1) {
-                                int kind = title(k).find("Mozilla") != std::string::npos ? 4 : 1;
-                                keep = (model.mask & (1 << kind)) != 0;
-                                if (keep)
-                                    s->type = kind;
-                                else
-                                    s->hwnd = 0;
-                            }
+            break;
+        }
+        case 1:  // shown, by WM_SHOWWINDOW or WM_WINDOWPOSCHANGING
+        case 2: {
+            bool shows = arg & 1;
+            if (op == 1)
+                send(watch::kMsgShowWindow, shows, 0);
+            else
+                send(watch::kMsgWindowPosChanging, 0, shows ? 0x0040 : 0x0002);
+            if (live && shows)
+                if (Model::Slot* s = model.Lowest(hwnd, true))
+                    s->state = 1;
+            break;
+        }
+        case 3: {  // WM_SETTEXT, then the window takes the text
+            send(watch::kMsgSetText, 0, 0);
+            if (live) {
+                if (Model::Slot* s = model.Lowest(hwnd)) {
+                    bool keep = true;
+                    if (s->state == 1) {
+                        s->state = 2;
+                        if (s->type == 1) {
+                            int kind = title(k).find("Mozilla") != std::string::npos ? 4 : 1;
+                            keep = (model.mask & (1 << kind)) != 0;
                             if (keep)
-                                model.posted.push_back({main, HN_NEWWINDOW | static_cast<uint32_t>(s->type), hwnd});
+                                s->type = kind;
+                            else
+                                s->hwnd = 0;
                         }
-                        if (keep && s->state == 2)
-                            model.posted.push_back({main, HN_TITLECHANGED, hwnd});
+                        if (keep)
+                            model.posted.push_back({main, HN_NEWWINDOW | static_cast<uint32_t>(s->type), hwnd});
                     }
+                    if (keep && s->state == 2)
+                        model.posted.push_back({main, HN_TITLECHANGED, hwnd});
                 }
-                title(k) = kTitles[arg % 5];
-                desktop.SetTitle(hwnd, title(k));
-                break;
             }
-            case 4:  // WM_DESTROY (the window lives on in the fake, standing for a new one)
-                send(watch::kMsgDestroy, 0, 0);
-                if (live)
-                    if (Model::Slot* s = model.Lowest(hwnd)) {
-                        model.posted.push_back({main, HN_DESTROYED, hwnd});
-                        s->hwnd = 0;
-                    }
-                break;
-            case 5: {  // Set_TargetBrowser
-                int mask = arg & 0x3F;
-                int enable = (arg >> 6) % 3;
-                watch::SetTargetBrowser(block, desktop, mask, enable);
-                model.mask = mask;
-                if (!model.enabled && enable == 1)
-                    for (Model::Slot& s : model.slots)
-                        s.hwnd = 0;
-                model.enabled = enable != 0;
-                break;
-            }
-            case 6: {  // Add_hWnd_SetText from the program
-                int type = arg % 6, state = (arg >> 3) % 3;
-                int got = watch::AddWatchWindow(block, hwnd, type, state);
-                if (got != static_cast<int>(model.Add(hwnd, type, state)))
-                    Fail("Add_hWnd_SetText result");
-                break;
-            }
-            case 7:  // the main window's WM_DESTROY
-                watch::HandleHookedMessage(block, desktop, main, watch::kMsgDestroy, 0, 0);
-                if (live)
-                    model.enabled = false;
-                break;
-            case 8:  // anything else
-                send(0x0200u + arg, arg, arg);
-                break;
-            case 9:  // the title changes without a message the hook sees
-                title(k) = kTitles[arg % 5];
-                desktop.SetTitle(hwnd, title(k));
-                break;
-            default:  // messages to the program's own windows are never acted on
-                watch::HandleHookedMessage(block, desktop, relay, watch::kMsgSetText, 0, 0);
-                break;
+            title(k) = kTitles[arg % 5];
+            desktop.SetTitle(hwnd, title(k));
+            break;
+        }
+        case 4:  // WM_DESTROY (the window lives on in the fake, standing for a new one)
+            send(watch::kMsgDestroy, 0, 0);
+            if (live)
+                if (Model::Slot* s = model.Lowest(hwnd)) {
+                    model.posted.push_back({main, HN_DESTROYED, hwnd});
+                    s->hwnd = 0;
+                }
+            break;
+        case 5: {  // Set_TargetBrowser
+            int mask = arg & 0x3F;
+            int enable = (arg >> 6) % 3;
+            watch::SetTargetBrowser(block, desktop, mask, enable);
+            model.mask = mask;
+            if (!model.enabled && enable == 1)
+                for (Model::Slot& s : model.slots)
+                    s.hwnd = 0;
+            model.enabled = enable != 0;
+            break;
+        }
+        case 6: {  // Add_hWnd_SetText from the program
+            int type = arg % 6, state = (arg >> 3) % 3;
+            int got = watch::AddWatchWindow(block, hwnd, type, state);
+            if (got != static_cast<int>(model.Add(hwnd, type, state)))
+                Fail("Add_hWnd_SetText result");
+            break;
+        }
+        case 7:  // the main window's WM_DESTROY
+            watch::HandleHookedMessage(block, desktop, main, watch::kMsgDestroy, 0, 0);
+            if (live)
+                model.enabled = false;
+            break;
+        case 8:  // anything else
+            send(0x0200u + arg, arg, arg);
+            break;
+        case 9:  // the title changes without a message the hook sees
+            title(k) = kTitles[arg % 5];
+            desktop.SetTitle(hwnd, title(k));
+            break;
+        default:  // messages to the program's own windows are never acted on
+            watch::HandleHookedMessage(block, desktop, relay, watch::kMsgSetText, 0, 0);
+            break;
         }
 
         if ((block.bEnabled != 0) != model.enabled || block.nTargetMask != model.mask)

@@ -158,22 +158,30 @@ bool SplitWords(std::string_view line, std::vector<std::string>& words, std::str
             }
             char e = line[i++];
             switch (e) {
-                case 'n': word += '\n'; break;
-                case 't': word += '\t'; break;
-                case '"':
-                case '\\': word += e; break;
-                case 'x': {
-                    int hi = i < n ? HexDigit(line[i]) : -1;
-                    int lo = i + 1 < n ? HexDigit(line[i + 1]) : -1;
-                    if (hi < 0 || lo < 0) {
-                        error = "\\x takes two hex digits";
-                        return false;
-                    }
-                    word += static_cast<char>(hi * 16 + lo);
-                    i += 2;
-                    break;
+            case 'n':
+                word += '\n';
+                break;
+            case 't':
+                word += '\t';
+                break;
+            case '"':
+            case '\\':
+                word += e;
+                break;
+            case 'x': {
+                int hi = i < n ? HexDigit(line[i]) : -1;
+                int lo = i + 1 < n ? HexDigit(line[i + 1]) : -1;
+                if (hi < 0 || lo < 0) {
+                    error = "\\x takes two hex digits";
+                    return false;
                 }
-                default: error = std::string("unknown escape \\") + e; return false;
+                word += static_cast<char>(hi * 16 + lo);
+                i += 2;
+                break;
+            }
+            default:
+                error = std::string("unknown escape \\") + e;
+                return false;
             }
         }
         if (quoted) {

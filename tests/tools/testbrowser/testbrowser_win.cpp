@@ -72,25 +72,25 @@ LRESULT CALLBACK BrowserWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 {
     BrowserWindow* self = FindByHandle(hwnd);
     switch (message) {
-        case WM_CLOSE:
-            if (self) {
-                ++self->closesReceived;
-                if (self->refuseClose)
-                    return 0;
-            }
-            break;
-        case WM_SIZE:
-            if (self && self->list)
-                MoveWindow(self->list, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-            break;
-        case WM_NCDESTROY:
-            if (self) {
-                self->hwnd = nullptr;
-                self->list = nullptr;
-                if (!g_bPipeMode && !AnyWindowAlive())
-                    PostQuitMessage(0);
-            }
-            break;
+    case WM_CLOSE:
+        if (self) {
+            ++self->closesReceived;
+            if (self->refuseClose)
+                return 0;
+        }
+        break;
+    case WM_SIZE:
+        if (self && self->list)
+            MoveWindow(self->list, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        break;
+    case WM_NCDESTROY:
+        if (self) {
+            self->hwnd = nullptr;
+            self->list = nullptr;
+            if (!g_bPipeMode && !AnyWindowAlive())
+                PostQuitMessage(0);
+        }
+        break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
@@ -145,9 +145,12 @@ void CreateDescendants(HWND frame, const OpenOptions& options)
 int ShowCommandOf(testbrowser::ShowAs show)
 {
     switch (show) {
-        case testbrowser::ShowAs::Minimized: return SW_SHOWMINIMIZED;
-        case testbrowser::ShowAs::Maximized: return SW_SHOWMAXIMIZED;
-        default: return SW_SHOWNORMAL;
+    case testbrowser::ShowAs::Minimized:
+        return SW_SHOWMINIMIZED;
+    case testbrowser::ShowAs::Maximized:
+        return SW_SHOWMAXIMIZED;
+    default:
+        return SW_SHOWNORMAL;
     }
 }
 
@@ -298,10 +301,12 @@ std::string RunCommand(const std::string& line)
 LRESULT CALLBACK ControlWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-        case WM_TB_COMMAND:
-            *reinterpret_cast<std::string*>(wParam) = RunCommand(*reinterpret_cast<const std::string*>(lParam));
-            return 0;
-        case WM_TB_INPUT_ENDED: PostQuitMessage(0); return 0;
+    case WM_TB_COMMAND:
+        *reinterpret_cast<std::string*>(wParam) = RunCommand(*reinterpret_cast<const std::string*>(lParam));
+        return 0;
+    case WM_TB_INPUT_ENDED:
+        PostQuitMessage(0);
+        return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }

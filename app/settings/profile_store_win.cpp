@@ -1,0 +1,51 @@
+#include "settings/profile_store_win.h"
+
+#include <windows.h>
+
+namespace {
+
+const char kSection[] = "Pelorus";
+// Enough for any settings file a person writes; a larger section lists the keys that fit.
+const DWORD kMaxKeyListSize = 1 << 22;
+
+}  // namespace
+
+int Win32ProfileStore::GetInt(const char* key, int fallback)
+{
+    return static_cast<int>(GetPrivateProfileIntA(kSection, key, fallback, m_file.c_str()));
+}
+
+int Win32ProfileStore::GetString(const char* key, char* buffer, int size)
+{
+    if (size <= 0)
+        return 0;
+    return static_cast<int>(
+        GetPrivateProfileStringA(kSection, key, "", buffer, static_cast<DWORD>(size), m_file.c_str()));
+}
+
+void Win32ProfileStore::WriteString(const char* key, const char* value)
+{
+    WritePrivateProfileStringA(kSection, key, value, m_file.c_str());  // a failure leaves the file as it was
+}
+
+std::vector<std::string> Win32ProfileStore::KeyNames()
+{
+    // The key names come as a list of strings ending in an empty one; a list that did not fit
+    // comes back cut at size - 2.
+    std::vector<char> buffer(4096);
+    DWORD length = 0;
+    while (true) {
+        length = GetPrivateProfileStringA(kSection, nullptr, "", buffer.data(), static_cast<DWORD>(buffer.size()),
+                                          m_file.c_str());
+        if (length + 2 < buffer.size() || buffer.size() >= kMaxKeyListSize)
+            break;
+        buffer.resize(buffer.size() * 4);
+    }
+    std::vector<std::string> names;
+    for (DWORD i = 0; i < length && buffer[i];) {
+        std::string name(&buffer[i]);
+        i += static_cast<DWORD>(name.size()) + 1;
+        names.push_back(std::move(name));
+    }
+    return names;
+}

@@ -1,0 +1,244 @@
+// The settings model over a store in memory: defaults, loading, the derived capacity, the
+// numbered prefix lists and the geometry save.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "app/settings/settings_model.h"
+#include "tests/unit/fakes/memory_profile_store.h"
+
+namespace {
+
+using Write = MemoryProfileStore::Write;
+
+class SettingsModel : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // Start every test from the program's defaults, as a fresh process would.
+        g_nWinLeft = g_nWinTop = 0;
+        g_nWinWidth = g_nWinHeight = -1;
+        g_nTargetBrowser = 1;
+        g_bExitBrowser = g_bFilter = 0;
+        g_bFilterClose = g_bFilterCheckPopup = 1;
+        g_nMaxPendingNum = 4;
+        g_bFilterUseUrl = g_bFilterUseTitle = 0;
+        g_nFilterUrlNum = g_nFilterTitleNum = 0;
+        g_arrFilterUrl.clear();
+        g_arrFilterTitle.clear();
+        g_nCloseListCapacity = kCloseListSlots;
+    }
+    void Load() { LoadSettings(store_, dialog_, position_); }
+
+    MemoryProfileStore store_;
+    MainDialogSettings dialog_;
+    StoredPosition position_;
+};
+
+TEST_F(SettingsModel, NoFileGivesTheDefaults)
+{
+    Load();
+    EXPECT_EQ(1, g_nTargetBrowser) << "Internet Explorer only";
+    EXPECT_EQ(1, dialog_.m_bSizePos);
+    EXPECT_EQ(-1, g_nWinWidth) << "no rectangle recorded";
+    EXPECT_EQ(-1, g_nWinHeight);
+    EXPECT_EQ(0, g_nWinLeft);
+    EXPECT_EQ(0, g_nWinTop);
+    EXPECT_EQ(0, g_bFilter);
+    EXPECT_EQ(1, g_bFilterClose);
+    EXPECT_EQ(1, g_bFilterCheckPopup);
+    EXPECT_EQ(4, g_nMaxPendingNum);
+    EXPECT_EQ(kCloseListSlots, g_nCloseListCapacity);
+    EXPECT_EQ(0, dialog_.m_nNewWindowMode);
+    EXPECT_EQ(0, dialog_.m_nListMode);
+    EXPECT_EQ(0, dialog_.m_bIconic);
+    EXPECT_EQ(-1, position_.x);
+    EXPECT_EQ(-1, position_.y);
+    EXPECT_TRUE(g_arrFilterUrl.empty() && g_arrFilterTitle.empty());
+    EXPECT_TRUE(store_.writes.empty()) << "loading writes nothing";
+}
+
+TEST_F(SettingsModel, ReadsEveryKeyIntoItsValue)
+{
+    for (auto [key, value] : {std::pair{"WIN_LEFT", "-5"},
+                              {"WIN_TOP", "7"},
+                              {"WIN_WIDTH", "640"},
+                              {"WIN_HEIGHT", "480"},
+                              {"NewWindowMode", "1"},
+                              {"ListMode", "3"},
+                              {"Size_Pos", "0"},
+                              {"XPOS", "100"},
+                              {"YPOS", "-1"},
+                              {"ICONIC", "1"},
+                              {"TARGET_B", "41"},
+                              {"EXIT_BROWSER", "1"},
+                              {"FILTER", "1"},
+                              {"FILTER_CLOSE", "0"},
+                              {"FILTER_CHECK_POPUP", "0"},
+                              {"MAX_PENDING_NUM", "6"},
+                              {"FILTER_USE_URL", "1"},
+                              {"FILTER_USE_TITLE", "1"}})
+        store_.Set(key, value);
+    Load();
+    EXPECT_EQ(-5, g_nWinLeft);
+    EXPECT_EQ(7, g_nWinTop);
+    EXPECT_EQ(640, g_nWinWidth);
+    EXPECT_EQ(480, g_nWinHeight);
+    EXPECT_EQ(1, dialog_.m_nNewWindowMode);
+    EXPECT_EQ(3, dialog_.m_nListMode);
+    EXPECT_EQ(0, dialog_.m_bSizePos);
+    EXPECT_EQ(100, position_.x);
+    EXPECT_EQ(-1, position_.y);
+    EXPECT_EQ(1, dialog_.m_bIconic);
+    EXPECT_EQ(41, g_nTargetBrowser);
+    EXPECT_EQ(1, g_bExitBrowser);
+    EXPECT_EQ(1, g_bFilter);
+    EXPECT_EQ(0, g_bFilterClose);
+    EXPECT_EQ(0, g_bFilterCheckPopup);
+    EXPECT_EQ(6, g_nMaxPendingNum);
+    EXPECT_EQ(1, g_bFilterUseUrl);
+    EXPECT_EQ(1, g_bFilterUseTitle);
+    EXPECT_EQ(6, g_nCloseListCapacity);
+}
+
+TEST_F(SettingsModel, OutOfRangeModesAreKeptAsTheyAre)
+{
+    store_.Set("ListMode", "7");
+    store_.Set("NewWindowMode", "-2");
+    Load();
+    EXPECT_EQ(7, dialog_.m_nListMode);
+    EXPECT_EQ(-2, dialog_.m_nNewWindowMode);
+}
+
+TEST_F(SettingsModel, HandEditedCloseListSizeIsBroughtIntoRange)
+{
+    for (auto [text, expected] : {std::pair{"0", 1}, {"-3", 1}, {"9", 8}, {"2000000000", 8}, {"abc", 1}, {"5", 5}}) {
+        store_.entries.clear();
+        store_.Set("MAX_PENDING_NUM", text);
+        Load();
+        EXPECT_EQ(expected, g_nMaxPendingNum) << text;
+    }
+}
+
+// --- The derived capacity and button ---
+
+TEST_F(SettingsModel, CapacityFollowsTheFilterSettingsOnlyWhileFilteringIsOn)
+{
+    store_.Set("FILTER_CLOSE", "0");
+    store_.Set("MAX_PENDING_NUM", "6");
+    Load();
+    EXPECT_EQ(8, g_nCloseListCapacity) << "filter off";
+
+    g_bFilter = 1;
+    g_bFilterClose = 1;
+    UpdateCloseListCapacity();
+    EXPECT_EQ(2, g_nCloseListCapacity) << "close mode";
+    g_bFilterClose = 0;
+    UpdateCloseListCapacity();
+    EXPECT_EQ(6, g_nCloseListCapacity) << "park mode";
+    g_bFilter = 0;
+    g_nMaxPendingNum = 3;
+    UpdateCloseListCapacity();
+    EXPECT_EQ(6, g_nCloseListCapacity) << "kept while the filter is off";
+}
+
+TEST_F(SettingsModel, CloseListButtonIsEnabledWhileFilteringParks)
+{
+    struct {
+        int filter, close;
+        bool enabled;
+    } cases[] = {{0, 0, false}, {0, 1, false}, {1, 1, false}, {1, 0, true}, {1, 2, true}};
+    for (auto c : cases) {
+        g_bFilter = c.filter;
+        g_bFilterClose = c.close;
+        EXPECT_EQ(c.enabled, CloseListButtonEnabled()) << c.filter << "/" << c.close;
+    }
+}
+
+// --- Numbered prefix lists ---
+
+TEST_F(SettingsModel, MissingOrEmptyNumberedKeysAreSkippedInFileOrder)
+{
+    store_.Set("FILTER_URL_NUM", "3");
+    store_.Set("FILTER_URL3", "http://c/");
+    store_.Set("FILTER_URL1", "http://a/");
+    store_.Set("FILTER_TITLE_NUM", "2");
+    store_.Set("FILTER_TITLE1", "");
+    store_.Set("filter_title2", "\x83\x65\x83\x58\x83\x67");  // key names match without regard to case
+    store_.Set("FILTER_URL4", "beyond the count");
+    store_.Set("FILTER_URL02", "not a key the program writes");
+    Load();
+    EXPECT_EQ((std::vector<std::string>{"http://a/", "http://c/"}), g_arrFilterUrl);
+    EXPECT_EQ(3, g_nFilterUrlNum) << "the count in memory stays as the file says";
+    EXPECT_EQ((std::vector<std::string>{"\x83\x65\x83\x58\x83\x67"}), g_arrFilterTitle);
+    EXPECT_EQ(2, g_nFilterTitleNum);
+}
+
+TEST_F(SettingsModel, LongPrefixIsCutTo510Characters)
+{
+    store_.Set("FILTER_TITLE_NUM", "1");
+    store_.Set("FILTER_TITLE1", std::string(600, 'x'));
+    Load();
+    ASSERT_EQ(1u, g_arrFilterTitle.size());
+    EXPECT_EQ(std::string(510, 'x'), g_arrFilterTitle[0]);
+}
+
+TEST_F(SettingsModel, HugeCountReadsOnlyTheKeysThatExist)
+{
+    store_.Set("FILTER_URL_NUM", "2000000000");
+    store_.Set("FILTER_URL2", "b");
+    store_.Set("FILTER_URL1999999999", "z");
+    store_.Set("FILTER_URL1", "a");
+    store_.Set("FILTER_URL99999999999", "past any int");
+    const auto start = std::chrono::steady_clock::now();
+    Load();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << "no loop up to the count";
+    EXPECT_EQ((std::vector<std::string>{"a", "b", "z"}), g_arrFilterUrl);
+    EXPECT_EQ(2000000000, g_nFilterUrlNum);
+}
+
+TEST_F(SettingsModel, NegativeCountReadsNothing)
+{
+    store_.Set("FILTER_URL_NUM", "-4");
+    store_.Set("FILTER_URL1", "a");
+    Load();
+    EXPECT_TRUE(g_arrFilterUrl.empty());
+}
+
+// --- Writing ---
+
+TEST_F(SettingsModel, WriteSettingWritesSignedDecimal)
+{
+    WriteSetting(store_, "WIN_LEFT", -12);
+    WriteSetting(store_, "TARGET_B", 63);
+    WriteSetting(store_, "X", -2147483647 - 1);
+    EXPECT_EQ((std::vector<Write>{{"WIN_LEFT", "-12"}, {"TARGET_B", "63"}, {"X", "-2147483648"}}), store_.writes);
+}
+
+TEST_F(SettingsModel, GeometrySaveWritesSixKeysInOrderAndEmptiesTheLists)
+{
+    g_arrFilterUrl = {"a"};
+    g_arrFilterTitle = {"b"};
+    SaveGeometry(store_, 120, -30);
+    EXPECT_EQ((std::vector<Write>{{"YPOS", "-30"},
+                                  {"XPOS", "120"},
+                                  {"WIN_TOP", "0"},
+                                  {"WIN_LEFT", "0"},
+                                  {"WIN_WIDTH", "-1"},
+                                  {"WIN_HEIGHT", "-1"}}),
+              store_.writes);
+    EXPECT_TRUE(g_arrFilterUrl.empty() && g_arrFilterTitle.empty());
+}
+
+TEST_F(SettingsModel, UnrecordedRectangleSurvivesARoundTrip)
+{
+    SaveGeometry(store_, 10, 20);
+    g_nWinWidth = g_nWinHeight = 99;
+    Load();
+    EXPECT_EQ(-1, g_nWinWidth);
+    EXPECT_EQ(-1, g_nWinHeight);
+    EXPECT_EQ(10, position_.x);
+    EXPECT_EQ(20, position_.y);
+}
+
+}  // namespace
