@@ -1,0 +1,43 @@
+// CWindowListCtrl: the list view of browser windows, one row per window with its browser's icon
+// and title, the window's handle as the row's item data. It wraps a list view the owning dialog
+// made; each instance gathers its own icons, one per browser type.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "mainwnd/list_selection.h"
+
+class CWindowListCtrl {
+public:
+    CWindowListCtrl() = default;
+    ~CWindowListCtrl();
+    CWindowListCtrl(const CWindowListCtrl&) = delete;
+    CWindowListCtrl& operator=(const CWindowListCtrl&) = delete;
+
+    void Attach(HWND list) { m_hWnd = list; }
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // The column and the small-icon list, every slot showing PLACEHOLDER until its type's first
+    // window is listed.
+    void InitList(HICON placeholder);
+    // Inserts a row at INDEX; returns the list's index for it, or -1.
+    int InsertWindowItem(int index, const char* title, HWND window, int type);
+    void SetSelectedItem(int index);
+    int TakeSelectedIndex();
+    int GetItemBrowserType(int index) const;
+
+    // What the owners use of the list view itself.
+    int GetItemCount() const;
+    HWND GetItemWindow(int index) const;
+    std::string GetItemText(int index) const;
+    void SetItemText(int index, const char* text);
+    void DeleteItem(int index);
+
+private:
+    HWND m_hWnd = nullptr;
+    HIMAGELIST m_imageList = nullptr;
+    BrowserIconSlots m_iconSlots;
+};

@@ -1,0 +1,152 @@
+#include "mainwnd/window_list_ctrl.h"
+
+namespace {
+
+// "    ウィンドウリスト（タイトル）": four spaces, then "window list (title)".
+const wchar_t kColumnHeader[] =
+    L"    \u30A6\u30A3\u30F3\u30C9\u30A6\u30EA\u30B9\u30C8\uFF08\u30BF\u30A4\u30C8\u30EB\uFF09";
+const int kIconSize = 16;
+
+HICON ClassIcon(HWND window)
+{
+    return reinterpret_cast<HICON>(GetClassLongPtrA(window, GCLP_HICON));
+}
+
+BOOL CALLBACK FindOperaIconChildProc(HWND child, LPARAM param)
+{
+    char name[256] = "";
+    GetClassNameA(child, name, 255);
+    if (lstrcmpA(name, "OUIWINDOW") != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(param) = child;
+    return FALSE;
+}
+
+// A type-5 Opera window carries its icon on its first "OUIWINDOW" descendant.
+HICON BrowserIcon(HWND window, int type)
+{
+    HICON icon = ClassIcon(window);
+    if (!icon && type == BROWSER_OPERA_OP) {
+        HWND child = nullptr;
+        EnumChildWindows(window, FindOperaIconChildProc, reinterpret_cast<LPARAM>(&child));
+        if (child)
+            icon = ClassIcon(child);
+    }
+    return icon;
+}
+
+class ListViewRows : public SelectableRows {
+public:
+    explicit ListViewRows(HWND list) : m_list(list) {}
+    int RowCount() override { return ListView_GetItemCount(m_list); }
+    bool IsSelected(int row) override { return ListView_GetItemState(m_list, row, LVIS_SELECTED) != 0; }
+    void ClearSelected(int row) override { ListView_SetItemState(m_list, row, 0, LVIS_SELECTED | LVIS_DROPHILITED); }
+    void SetSelected(int row) override { ListView_SetItemState(m_list, row, LVIS_SELECTED, LVIS_SELECTED); }
+    void Redraw(int row) override { ListView_Update(m_list, row); }
+
+private:
+    HWND m_list;
+};
+
+}  // namespace
+
+CWindowListCtrl::~CWindowListCtrl()
+{
+    if (m_imageList)
+        ImageList_Destroy(m_imageList);
+}
+
+void CWindowListCtrl::InitList(HICON placeholder)
+{
+    RECT rc = {};
+    GetWindowRect(m_hWnd, &rc);
+    LVCOLUMNW column = {};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.fmt = LVCFMT_CENTER;
+    column.cx = (rc.right - rc.left) - 4;
+    column.pszText = const_cast<wchar_t*>(kColumnHeader);
+    SendMessageW(m_hWnd, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+
+    // The control must not destroy the image list it is given: this object owns it.
+    SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | LVS_SHAREIMAGELISTS);
+    m_imageList = ImageList_Create(kIconSize, kIconSize, ILC_COLOR32 | ILC_MASK, kBrowserTypeCount, kBrowserTypeCount);
+    for (int i = 0; i < kBrowserTypeCount; ++i)
+        ImageList_AddIcon(m_imageList, placeholder);
+    ListView_SetImageList(m_hWnd, m_imageList, LVSIL_SMALL);
+}
+
+int CWindowListCtrl::InsertWindowItem(int index, const char* title, HWND window, int type)
+{
+    if (m_iconSlots.TakeFirst(type)) {
+        // Found or not, the slot is settled: without an icon it keeps the placeholder for good.
+        if (HICON icon = BrowserIcon(window, type))
+            ImageList_ReplaceIcon(m_imageList, type, icon);
+    }
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+    item.iItem = index;
+    item.pszText = const_cast<char*>(title);
+    item.iImage = type;
+    item.lParam = reinterpret_cast<LPARAM>(window);
+    return static_cast<int>(SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+void CWindowListCtrl::SetSelectedItem(int index)
+{
+    ListViewRows rows(m_hWnd);
+    SelectRow(rows, index);
+}
+
+int CWindowListCtrl::TakeSelectedIndex()
+{
+    ListViewRows rows(m_hWnd);
+    return TakeSelectedRow(rows);
+}
+
+int CWindowListCtrl::GetItemBrowserType(int index) const
+{
+    LVITEMA item = {};
+    item.mask = LVIF_IMAGE;
+    item.iItem = index;
+    SendMessageA(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return item.iImage;
+}
+
+int CWindowListCtrl::GetItemCount() const
+{
+    return ListView_GetItemCount(m_hWnd);
+}
+
+HWND CWindowListCtrl::GetItemWindow(int index) const
+{
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = index;
+    if (!SendMessageA(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+        return nullptr;
+    return reinterpret_cast<HWND>(item.lParam);
+}
+
+std::string CWindowListCtrl::GetItemText(int index) const
+{
+    char text[2048] = "";
+    LVITEMA item = {};
+    item.iSubItem = 0;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(m_hWnd, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+void CWindowListCtrl::SetItemText(int index, const char* text)
+{
+    LVITEMA item = {};
+    item.iSubItem = 0;
+    item.pszText = const_cast<char*>(text);
+    SendMessageA(m_hWnd, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
+}
+
+void CWindowListCtrl::DeleteItem(int index)
+{
+    ListView_DeleteItem(m_hWnd, index);
+}

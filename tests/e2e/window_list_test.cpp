@@ -1,0 +1,151 @@
+// CWindowListCtrl on a real list view in a real dialog: its column, its once-per-type icons and
+// its selection, read back from the control. The browser windows here belong to the test
+// process: Wine answers 0 for the class icon of another process's window.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "mainwnd/window_list_ctrl.h"
+
+namespace {
+
+HWND MakeWindow(const char* className, HICON icon, HWND parent = nullptr)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hIcon = icon;
+    wc.lpszClassName = className;
+    RegisterClassA(&wc);
+    return CreateWindowExA(0, className, "", parent ? WS_CHILD : WS_OVERLAPPEDWINDOW, 0, 0, 50, 50, parent, nullptr,
+                           wc.hInstance, nullptr);
+}
+
+// An image as pixels, to tell icons apart: drawn from an image list made the same way.
+std::vector<DWORD> Pixels(HIMAGELIST list, int index)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = 16;
+    info.bmiHeader.biHeight = 16;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    ImageList_Draw(list, index, dc, 0, 0, ILD_NORMAL);
+    GdiFlush();
+    std::vector<DWORD> pixels(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + 256);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+}
+
+std::vector<DWORD> IconPixels(HICON icon)
+{
+    HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1);
+    ImageList_AddIcon(list, icon);
+    std::vector<DWORD> pixels = Pixels(list, 0);
+    ImageList_Destroy(list);
+    return pixels;
+}
+
+class WindowList : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES};
+        InitCommonControlsEx(&icc);
+        dialog_ = CreateWindowExA(0, "#32770", "list host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 320, 240, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+        HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0,
+                                    300, 200, dialog_, reinterpret_cast<HMENU>(1003), nullptr, nullptr);
+        ASSERT_TRUE(list);
+        list_.Attach(list);
+        placeholder_ = LoadIcon(nullptr, IDI_QUESTION);
+        list_.InitList(placeholder_);
+    }
+    void TearDown() override { DestroyWindow(dialog_); }
+
+    bool Selected(int row) { return ListView_GetItemState(list_.GetSafeHwnd(), row, LVIS_SELECTED) != 0; }
+    HIMAGELIST Images() { return ListView_GetImageList(list_.GetSafeHwnd(), LVSIL_SMALL); }
+
+    HWND dialog_ = nullptr;
+    HICON placeholder_ = nullptr;
+    CWindowListCtrl list_;
+};
+
+TEST_F(WindowList, HasOneCentredColumnAsWideAsTheControlLessFour)
+{
+    wchar_t text[64] = L"";
+    LVCOLUMNW column = {};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.pszText = text;
+    column.cchTextMax = 64;
+    ASSERT_TRUE(SendMessageW(list_.GetSafeHwnd(), LVM_GETCOLUMNW, 0, reinterpret_cast<LPARAM>(&column)));
+    EXPECT_STREQ(L"    \u30A6\u30A3\u30F3\u30C9\u30A6\u30EA\u30B9\u30C8\uFF08\u30BF\u30A4\u30C8\u30EB\uFF09", text);
+    EXPECT_EQ(LVCFMT_CENTER, column.fmt & LVCFMT_JUSTIFYMASK);
+    EXPECT_EQ(296, column.cx);
+}
+
+TEST_F(WindowList, TakesEachTypesIconFromItsFirstWindowOnly)
+{
+    HICON warning = LoadIcon(nullptr, IDI_WARNING), error = LoadIcon(nullptr, IDI_ERROR);
+    HICON info = LoadIcon(nullptr, IDI_INFORMATION);
+    HWND ie1 = MakeWindow("IEFrameFirst", warning), ie2 = MakeWindow("IEFrameSecond", error);
+    HWND ns1 = MakeWindow("NoIconFirst", nullptr), ns2 = MakeWindow("IconLater", error);
+    HWND opera = MakeWindow("OpWindowNoIcon", nullptr);
+    MakeWindow("OUIWINDOW", info, opera);
+    ASSERT_TRUE(ie1 && ie2 && ns1 && ns2 && opera);
+
+    EXPECT_EQ(0, list_.InsertWindowItem(0, "IE one", ie1, BROWSER_IE));
+    EXPECT_EQ(1, list_.InsertWindowItem(1, "IE two", ie2, BROWSER_IE));
+    EXPECT_EQ(2, list_.InsertWindowItem(2, "NS one", ns1, BROWSER_NETSCAPE6));
+    EXPECT_EQ(3, list_.InsertWindowItem(3, "NS two", ns2, BROWSER_NETSCAPE6));
+    EXPECT_EQ(0, list_.InsertWindowItem(0, "Opera", opera, BROWSER_OPERA_OP));
+
+    // The icons must look different for the comparisons below to mean anything.
+    ASSERT_NE(IconPixels(warning), IconPixels(placeholder_));
+    ASSERT_NE(IconPixels(warning), IconPixels(error));
+    ASSERT_NE(IconPixels(info), IconPixels(placeholder_));
+    EXPECT_EQ(IconPixels(warning), Pixels(Images(), BROWSER_IE)) << "the first IE window's icon, for good";
+    EXPECT_EQ(IconPixels(placeholder_), Pixels(Images(), BROWSER_NETSCAPE6))
+        << "no icon on the first window: the placeholder stays";
+    EXPECT_EQ(IconPixels(info), Pixels(Images(), BROWSER_OPERA_OP)) << "from the OUIWINDOW descendant";
+    EXPECT_EQ(IconPixels(placeholder_), Pixels(Images(), BROWSER_MOZILLA)) << "never listed";
+
+    EXPECT_EQ(5, list_.GetItemCount());
+    EXPECT_EQ(BROWSER_OPERA_OP, list_.GetItemBrowserType(0));
+    EXPECT_EQ(BROWSER_IE, list_.GetItemBrowserType(1));
+    EXPECT_EQ(opera, list_.GetItemWindow(0));
+    EXPECT_EQ(ns2, list_.GetItemWindow(4));
+    EXPECT_EQ("IE two", list_.GetItemText(2));
+}
+
+TEST_F(WindowList, SelectionRulesHoldInTheControl)
+{
+    HWND w = MakeWindow("PlainBrowser", nullptr);
+    for (int i = 0; i < 4; ++i)
+        list_.InsertWindowItem(i, "row", w, BROWSER_IE);
+    ListView_SetItemState(list_.GetSafeHwnd(), 0, LVIS_FOCUSED, LVIS_FOCUSED);
+
+    EXPECT_EQ(-1, list_.TakeSelectedIndex());
+    list_.SetSelectedItem(2);
+    list_.SetSelectedItem(2);
+    EXPECT_TRUE(Selected(2));
+    EXPECT_EQ(1, ListView_GetSelectedCount(list_.GetSafeHwnd()));
+    list_.SetSelectedItem(3);
+    EXPECT_FALSE(Selected(2));
+    EXPECT_TRUE(Selected(3));
+    EXPECT_TRUE(ListView_GetItemState(list_.GetSafeHwnd(), 0, LVIS_FOCUSED)) << "the focus is not touched";
+
+    EXPECT_EQ(3, list_.TakeSelectedIndex());
+    EXPECT_EQ(0u, ListView_GetSelectedCount(list_.GetSafeHwnd()));
+    list_.SetSelectedItem(1);
+    list_.SetSelectedItem(-1);
+    EXPECT_EQ(0u, ListView_GetSelectedCount(list_.GetSafeHwnd()));
+}
+
+}  // namespace
