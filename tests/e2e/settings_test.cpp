@@ -113,6 +113,18 @@ TEST_F(SettingsFile, SpoiledFileGivesSensibleValuesAndIsNotMadeWorse)
     EXPECT_EQ("20", kit::ReadProfileString(IniPath(), "Pelorus", "YPOS"));
 }
 
+TEST_F(SettingsFile, PelorusStartsAndEndsNormallyOverAFileOfGarbage)
+{
+    std::string garbage;
+    for (int i = 0; i < 2000; ++i)
+        garbage += std::string(1, static_cast<char>('!' + i % 90)) + "=\xff\xfe[[[" + std::to_string(i) + "\r\n";
+    WriteFile(IniPath(), "[Pelorus]\r\nFILTER_TITLE_NUM=2147483647\r\nMAX_PENDING_NUM=-7\r\n" + garbage);
+    kit::ChildProcess pelorus;
+    ASSERT_TRUE(StartPelorus(pelorus, kit::ProgramDirectory() + "\\Pelorus.exe"));
+    EXPECT_TRUE(ClosePelorus(pelorus));
+    EXPECT_NE(std::string::npos, ReadFile(IniPath()).find("[[[1999")) << "the rest of the file is kept";
+}
+
 TEST_F(SettingsFile, PelorusWritesTheGeometryAtExit)
 {
     kit::ChildProcess pelorus;
