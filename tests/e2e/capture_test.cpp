@@ -1,0 +1,64 @@
+// The capture decisions on real windows of other processes: the address read from a fake
+// browser's Edit descendant, parking under the real relay window, eviction by WM_CLOSE.
+#include <gtest/gtest.h>
+
+#include "capture/close_list.h"
+#include "capture/hook_binding.h"
+#include "kit/kit.h"
+#include "program_in_test.h"
+#include "settings/settings_model.h"
+
+namespace {
+
+using kit::TestBrowser;
+
+WindowHandle Handle(HWND hwnd)
+{
+    return reinterpret_cast<WindowHandle>(hwnd);
+}
+
+TEST(CaptureOnRealWindows, ReadsTheAddressOfAnotherProcessesBrowser)
+{
+    TestBrowser browser;
+    ASSERT_TRUE(browser.started());
+    HWND withUrl = browser.Open("class=IEFrame title=Page \"url=http://example.com/\\x83\\x65\"");
+    HWND without = browser.Open("class=IEFrame title=Bare");
+    ASSERT_TRUE(withUrl && without);
+    std::string url;
+    EXPECT_TRUE(ReadBrowserUrl(Handle(withUrl), url));
+    EXPECT_EQ("http://example.com/\x83\x65", url);
+    EXPECT_FALSE(ReadBrowserUrl(Handle(without), url));
+    EXPECT_EQ("", url);
+}
+
+TEST(CaptureOnRealWindows, ParkedWindowsHideUnderTheRelayAndTheEvictedAreAskedToClose)
+{
+    ProgramInTest program(TargetBit(BROWSER_IE));
+    ASSERT_TRUE(program.bound());
+    TestBrowser browser;
+    ASSERT_TRUE(browser.started());
+    HWND stubborn = browser.Open("class=IEFrame title=Stubborn");
+    HWND newer = browser.Open("class=IEFrame title=Newer");
+    ASSERT_TRUE(stubborn && newer);
+    ASSERT_EQ("ok", browser.Command("refuse 1 on"));
+    ClearParked();
+    g_nCloseListCapacity = 1;
+
+    ParkWindow(Handle(stubborn), BROWSER_IE);
+    EXPECT_EQ(g_hRelayWnd, GetAncestor(stubborn, GA_PARENT));
+    RECT relay;
+    GetWindowRect(g_hRelayWnd, &relay);
+    EXPECT_TRUE(IsRectEmpty(&relay)) << "its children are clipped to nothing: never seen";
+
+    ParkWindow(Handle(newer), BROWSER_IE);
+    EXPECT_TRUE(kit::WaitUntil([&] { return browser.Command("closes 1") == "ok 1"; })) << "evicted: WM_CLOSE";
+    EXPECT_TRUE(IsWindow(stubborn)) << "a window that refuses stays alive";
+    EXPECT_EQ(Handle(newer), g_ahwndParked[0]);
+    EXPECT_EQ(0u, g_ahwndParked[1]) << "and is out of the store";
+
+    // Back to the desktop before the relay window goes, or they would go with it.
+    SetParent(stubborn, nullptr);
+    SetParent(newer, nullptr);
+}
+
+}  // namespace
