@@ -2,7 +2,7 @@
 
 #include <process.h>
 
-#include "mainwnd/main_window.h"
+#include "mainwnd/main_dialog.h"
 #include "mainwnd/sweep_list.h"
 #include "settings/settings_model.h"
 

@@ -11,9 +11,10 @@ inline HWND RelayWindow()
     return FindWindowA(PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE);
 }
 
+// The main dialog, by the title that marks a running copy.
 inline HWND MainWindowOf(DWORD pid)
 {
-    for (HWND hwnd : kit::FindTopWindows("PelorusMainWindow", ""))
+    for (HWND hwnd : kit::FindTopWindows("", "Pelorus_2"))
         if (kit::WindowProcessId(hwnd) == pid)
             return hwnd;
     return nullptr;

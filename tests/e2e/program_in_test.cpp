@@ -4,7 +4,7 @@
 
 #include "capture/hook_binding.h"
 #include "kit/kit.h"
-#include "mainwnd/main_window.h"
+#include "mainwnd/main_dialog.h"
 #include "mainwnd/sweep_list.h"
 #include "settings/settings_model.h"
 
