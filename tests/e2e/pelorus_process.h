@@ -1,6 +1,7 @@
 // Pelorus.exe as the end-to-end tests start, find and end it.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #include "hooklib/hook_protocol.h"
@@ -33,4 +34,21 @@ inline bool ClosePelorus(kit::ChildProcess& pelorus)
 {
     PostMessageA(MainWindowOf(pelorus.Id()), WM_CLOSE, 0, 0);
     return pelorus.WaitExit() && pelorus.ExitCode() == 0;
+}
+
+// Pelorus.ini as the program finds it: in the Windows directory.
+inline std::string IniPath()
+{
+    char dir[MAX_PATH] = "";
+    GetWindowsDirectoryA(dir, MAX_PATH);
+    return std::string(dir) + "\\Pelorus.ini";
+}
+
+inline bool WriteIni(const std::string& text)
+{
+    FILE* file = std::fopen(IniPath().c_str(), "wb");
+    if (!file)
+        return false;
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && ok;
 }

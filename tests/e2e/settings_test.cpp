@@ -12,13 +12,6 @@
 
 namespace {
 
-std::string IniPath()
-{
-    char dir[MAX_PATH] = "";
-    GetWindowsDirectoryA(dir, MAX_PATH);
-    return std::string(dir) + "\\Pelorus.ini";
-}
-
 std::string ReadFile(const std::string& path)
 {
     std::string text;

@@ -37,4 +37,36 @@ TEST(PelorusAfterACrash, TheNextRunStillGetsNotifications)
         EXPECT_EQ((Note{HN_TITLECHANGED, fresh}), notes[i]);
 }
 
+// A crash of Pelorus must not take the user's browser windows with it: the hidden ones are
+// children of its relay window, which dies with the process.
+TEST(PelorusCrash, EveryBrowserWindowSurvivesAndIsBackOnTheDesktop)
+{
+    DeleteFileA(IniPath().c_str());
+    TestBrowser browser;
+    ASSERT_TRUE(browser.started());
+    ChildProcess pelorus;
+    ASSERT_TRUE(StartPelorus(pelorus, kit::ProgramDirectory() + "\\Pelorus.exe"));
+    std::vector<HWND> windows;
+    for (const char* title : {"A", "B", "C"})
+        windows.push_back(browser.Open(std::string("class=IEFrame title=") + title));
+    // Settled: all three listed, two of them hidden under the relay window.
+    HWND list = GetDlgItem(MainWindowOf(pelorus.Id()), 1003);
+    ASSERT_TRUE(kit::WaitUntil([&] {
+        return kit::RemoteListView(list).Count() == 3 && kit::ParentOf(windows[0]) == RelayWindow() &&
+               kit::ParentOf(windows[1]) == RelayWindow() && kit::IsTopLevel(windows[2]);
+    }));
+
+    // A thread that starts at address 0 faults at once inside Pelorus.
+    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, pelorus.Id());
+    ASSERT_TRUE(process);
+    HANDLE thread = CreateRemoteThread(process, nullptr, 0, nullptr, nullptr, 0, nullptr);
+    ASSERT_TRUE(thread);
+    CloseHandle(thread);
+    CloseHandle(process);
+    EXPECT_TRUE(pelorus.WaitExit(20000)) << "the crash ends Pelorus";
+    EXPECT_NE(0u, pelorus.ExitCode());
+    for (HWND hwnd : windows)
+        EXPECT_TRUE(kit::IsTopLevel(hwnd)) << "alive and on the desktop";
+}
+
 }  // namespace

@@ -99,10 +99,21 @@ public:
     // Reads every item; false when the other process's memory cannot be reached.
     bool Read(std::vector<ListItem>& items) const;
     int Selected() const;  // the first selected item, -1 for none
+    // Makes INDEX the only selected item, as a click would.
+    bool Select(int index) const;
+    // The item's rectangle in the list's client area.
+    bool ItemRect(int index, RECT& rect) const;
+    // Double-clicks the item with posted mouse messages, so that the list itself notifies its
+    // owner (Wine refuses WM_NOTIFY sent from another process).
+    bool DoubleClick(int index) const;
 
 private:
     HWND m_list;
 };
+
+// The window's parent in the window tree (GetParent names owners of top-level windows).
+HWND ParentOf(HWND hwnd);
+bool IsTopLevel(HWND hwnd);
 
 // Whether the process has a module of this file name (case-insensitive) loaded.
 bool ModuleLoaded(DWORD pid, const std::string& fileName);

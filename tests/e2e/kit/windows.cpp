@@ -146,6 +146,88 @@ bool RemoteListView::Read(std::vector<ListItem>& items) const
     return ok;
 }
 
+namespace {
+
+// A block of memory in another process, freed when it goes.
+class RemoteBlock {
+public:
+    RemoteBlock(HWND owner, SIZE_T size)
+    {
+        m_process =
+            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, WindowProcessId(owner));
+        if (m_process)
+            m_address = VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~RemoteBlock()
+    {
+        if (m_address)
+            VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+        if (m_process)
+            CloseHandle(m_process);
+    }
+    void* address() const { return m_address; }
+    bool Write(const void* data, SIZE_T size)
+    {
+        SIZE_T done = 0;
+        return m_address && WriteProcessMemory(m_process, m_address, data, size, &done) && done == size;
+    }
+    bool Read(void* data, SIZE_T size)
+    {
+        SIZE_T done = 0;
+        return m_address && ReadProcessMemory(m_process, m_address, data, size, &done) && done == size;
+    }
+
+private:
+    HANDLE m_process = nullptr;
+    void* m_address = nullptr;
+};
+
+}  // namespace
+
+bool RemoteListView::Select(int index) const
+{
+    RemoteBlock block(m_list, sizeof(LVITEMA));
+    LVITEMA clear = {};
+    clear.stateMask = LVIS_SELECTED;
+    if (!block.Write(&clear, sizeof clear) ||
+        !SendMessageA(m_list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(block.address())))
+        return false;
+    LVITEMA select = clear;
+    select.state = LVIS_SELECTED;
+    return block.Write(&select, sizeof select) &&
+           SendMessageA(m_list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(block.address()));
+}
+
+bool RemoteListView::ItemRect(int index, RECT& rect) const
+{
+    RemoteBlock block(m_list, sizeof(RECT));
+    RECT request = {LVIR_BOUNDS, 0, 0, 0};
+    if (!block.Write(&request, sizeof request) ||
+        !SendMessageA(m_list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(block.address())))
+        return false;
+    return block.Read(&rect, sizeof rect);
+}
+
+bool RemoteListView::DoubleClick(int index) const
+{
+    RECT rect;
+    if (!ItemRect(index, rect))
+        return false;
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    return PostMessageA(m_list, WM_LBUTTONDOWN, MK_LBUTTON, at) && PostMessageA(m_list, WM_LBUTTONUP, 0, at) &&
+           PostMessageA(m_list, WM_LBUTTONDBLCLK, MK_LBUTTON, at) && PostMessageA(m_list, WM_LBUTTONUP, 0, at);
+}
+
+HWND ParentOf(HWND hwnd)
+{
+    return GetAncestor(hwnd, GA_PARENT);
+}
+
+bool IsTopLevel(HWND hwnd)
+{
+    return IsWindow(hwnd) && ParentOf(hwnd) == GetDesktopWindow();
+}
+
 bool ModuleLoaded(DWORD pid, const std::string& fileName)
 {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);

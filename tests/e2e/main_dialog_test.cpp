@@ -1,0 +1,205 @@
+// The real Pelorus.exe capturing the windows of fake browsers: the sweep, new windows, one
+// window shown at a time, switching, the fixed rectangle, removal, exit, a second copy.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "kit/kit.h"
+#include "pelorus_process.h"
+
+namespace {
+
+using kit::TestBrowser;
+
+constexpr UINT kListId = 1003;
+
+// Pelorus started over a settings file of the test's choosing, ended politely at the end.
+class MainDialog : public ::testing::Test {
+protected:
+    void Start(const std::string& ini = "[Pelorus]\r\n")
+    {
+        ASSERT_TRUE(WriteIni(ini));
+        ASSERT_TRUE(StartPelorus(pelorus_, kit::ProgramDirectory() + "\\Pelorus.exe"));
+        main_ = MainWindowOf(pelorus_.Id());
+        ASSERT_TRUE(main_);
+        list_ = GetDlgItem(main_, kListId);
+        ASSERT_TRUE(list_);
+    }
+    void TearDown() override
+    {
+        if (pelorus_.IsRunning()) {
+            EXPECT_TRUE(ClosePelorus(pelorus_));
+        }
+        DeleteFileA(IniPath().c_str());
+    }
+
+    std::vector<kit::ListItem> Items()
+    {
+        std::vector<kit::ListItem> items;
+        kit::RemoteListView(list_).Read(items);
+        return items;
+    }
+    bool WaitForCount(int count)
+    {
+        return kit::WaitUntil([&] { return kit::RemoteListView(list_).Count() == count; });
+    }
+    HWND WindowAt(int index) { return reinterpret_cast<HWND>(Items().at(index).data); }
+    // Shown on the desktop, or hidden under the relay window.
+    bool Shown(HWND hwnd) { return kit::IsTopLevel(hwnd); }
+    bool Hidden(HWND hwnd) { return kit::ParentOf(hwnd) == RelayWindow(); }
+    int SelectedIndex() { return kit::RemoteListView(list_).Selected(); }
+
+    kit::ChildProcess pelorus_;
+    HWND main_ = nullptr;
+    HWND list_ = nullptr;
+};
+
+TEST_F(MainDialog, CapturesOpenAndNewWindowsAndShowsOnlyTheCurrent)
+{
+    TestBrowser browser;
+    ASSERT_TRUE(browser.started());
+    HWND before1 = browser.Open("class=IEFrame \"title=One - Microsoft Internet Explorer\"");
+    HWND before2 = browser.Open("class=IEFrame \"title=Two - Microsoft Internet Explorer\"");
+    HWND opera = browser.Open("class=OpWindow \"title=Opera - not a target\"");
+    Start();
+    ASSERT_TRUE(WaitForCount(2)) << "the sweep captures what was open";
+    ASSERT_TRUE(kit::WaitUntil([&] { return Shown(WindowAt(1)) && Hidden(WindowAt(0)); }));
+    EXPECT_TRUE(kit::WaitUntil([&] { return SelectedIndex() == 1; }));
+    EXPECT_TRUE(Shown(opera)) << "a browser of a masked-out type is left alone";
+    std::vector<HWND> swept = {WindowAt(0), WindowAt(1)};
+    EXPECT_TRUE(std::is_permutation(swept.begin(), swept.end(), std::vector<HWND>{before1, before2}.begin()));
+
+    HWND fresh = browser.Open("class=IEFrame \"title=Three - Microsoft Internet Explorer\"");
+    ASSERT_TRUE(WaitForCount(3));
+    EXPECT_EQ(fresh, WindowAt(2)) << "ListMode 0: at the end";
+    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(fresh) && Hidden(swept[1]); }));
+    EXPECT_TRUE(kit::WaitUntil([&] { return SelectedIndex() == 2; }));
+
+    ASSERT_EQ("ok", browser.Command("title 4 \"Retitled - Microsoft Internet Explorer\""));
+    EXPECT_TRUE(kit::WaitUntil([&] { return Items().at(2).text == "Retitled - Microsoft Internet Explorer"; }));
+}
+
+TEST_F(MainDialog, DoubleClickSwitchesToTheSelectedEntry)
+{
+    TestBrowser browser;
+    ASSERT_TRUE(browser.started());
+    Start();
+    HWND a = browser.Open("class=IEFrame title=A");
+    HWND b = browser.Open("class=IEFrame title=B");
+    ASSERT_TRUE(WaitForCount(2));
+    ASSERT_TRUE(kit::WaitUntil([&] { return Shown(b) && Hidden(a); }));
+
+    ASSERT_TRUE(kit::RemoteListView(list_).DoubleClick(0));
+    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(a) && Hidden(b); }));
+    EXPECT_TRUE(kit::WaitUntil([&] { return SelectedIndex() == 0; })) << "the current entry is the selected one";
+
+    // Double-clicking the current entry only brings its window to the front.
+    ASSERT_TRUE(kit::RemoteListView(list_).DoubleClick(0));
+    ASSERT_TRUE(kit::RemoteListView(list_).DoubleClick(1));
+    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(b) && Hidden(a); }));
+    EXPECT_TRUE(kit::WaitUntil([&] { return SelectedIndex() == 1; }));
+}
+
+TEST_F(MainDialog, ShownWindowsTakeTheFixedRectangle)
+{
+    TestBrowser browser;
+    ASSERT_TRUE(browser.started());
+    Start("[Pelorus]\r\nWIN_LEFT=30\r\nWIN_TOP=40\r\nWIN_WIDTH=300\r\nWIN_HEIGHT=200\r\n");
+    HWND window = browser.Open("class=IEFrame title=Placed rect=200,150,500,400");
+    ASSERT_TRUE(WaitForCount(1));
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    EXPECT_TRUE(kit::WaitUntil([&] {
+        GetWindowPlacement(window, &placement);
+        const RECT& r = placement.rcNormalPosition;
+        return r.left == 30 && r.top == 40 && r.right == 330 && r.bottom == 240;
+    })) << placement.rcNormalPosition.left
+        << "," << placement.rcNormalPosition.top << "," << placement.rcNormalPosition.right << ","
+        << placement.rcNormalPosition.bottom;
+    EXPECT_TRUE(IsWindowVisible(window));
+}
+
+TEST_F(MainDialog, DestroyedWindowLeavesTheListAndItsNeighbourIsShown)
+{
+    TestBrowser browser;
+    ASSERT_TRUE(browser.started());
+    Start();
+    HWND a = browser.Open("class=IEFrame title=A");
+    HWND b = browser.Open("class=IEFrame title=B");
+    ASSERT_TRUE(WaitForCount(2));
+    ASSERT_EQ("ok", browser.Command("destroy 2"));
+    ASSERT_TRUE(WaitForCount(1));
+    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(a); })) << "the current entry was the last: the previous one";
+    EXPECT_TRUE(kit::WaitUntil([&] { return SelectedIndex() == 0; }));
+    (void)b;
+}
+
+TEST_F(MainDialog, KilledBrowserLeavesTheListAndALiveWindowIsShown)
+{
+    TestBrowser survivor, victim;
+    ASSERT_TRUE(survivor.started() && victim.started());
+    Start();
+    HWND alive = survivor.Open("class=IEFrame title=Alive");
+    ASSERT_TRUE(WaitForCount(1));
+    ASSERT_TRUE(victim.Open("class=IEFrame title=Victim"));
+    ASSERT_TRUE(WaitForCount(2));
+    ASSERT_TRUE(kit::WaitUntil([&] { return Hidden(alive); }));
+    victim.process().Kill();  // no HN_DESTROYED ever comes
+    EXPECT_TRUE(WaitForCount(1));
+    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(alive); }));
+}
+
+TEST_F(MainDialog, ExitReleasesEveryListedWindow)
+{
+    TestBrowser browser;
+    ASSERT_TRUE(browser.started());
+    Start();
+    std::vector<HWND> windows;
+    for (const char* title : {"A", "B", "C"})
+        windows.push_back(browser.Open(std::string("class=IEFrame title=") + title));
+    ASSERT_TRUE(WaitForCount(3));
+    ASSERT_TRUE(ClosePelorus(pelorus_));
+    for (HWND hwnd : windows)
+        EXPECT_TRUE(kit::IsTopLevel(hwnd)) << "alive and back on the desktop";
+}
+
+TEST_F(MainDialog, ExitWithExitBrowserClosesEveryListedWindow)
+{
+    TestBrowser browser;
+    ASSERT_TRUE(browser.started());
+    Start("[Pelorus]\r\nEXIT_BROWSER=1\r\n");
+    std::vector<HWND> windows;
+    for (const char* title : {"A", "B", "C"})
+        windows.push_back(browser.Open(std::string("class=IEFrame title=") + title));
+    ASSERT_TRUE(WaitForCount(3));
+    ASSERT_EQ("ok", browser.Command("refuse 1 on"));
+    ASSERT_TRUE(ClosePelorus(pelorus_));
+    EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(windows[1]) && !IsWindow(windows[2]); }));
+    EXPECT_TRUE(kit::IsTopLevel(windows[0])) << "one that refuses to close stays, on the desktop";
+}
+
+TEST_F(MainDialog, SecondCopyEndsAtOnce)
+{
+    Start();
+    kit::ChildProcess second;
+    ASSERT_TRUE(second.Start(kit::ProgramDirectory() + "\\Pelorus.exe", "", false));
+    EXPECT_TRUE(second.WaitExit());
+    EXPECT_EQ(0u, second.ExitCode());
+    EXPECT_EQ(1u, kit::FindTopWindows("", "Pelorus_2").size());
+    EXPECT_TRUE(pelorus_.IsRunning());
+}
+
+TEST_F(MainDialog, AboutBoxOpensFromTheSystemMenu)
+{
+    Start();
+    const wchar_t caption[] = L"Pelorus\u306E\uFF8A\uFF9E\uFF70\uFF7C\uFF9E\uFF6E\uFF9D\u60C5\u5831";
+    PostMessageW(main_, WM_SYSCOMMAND, 0x0013, 0);  // the low four bits do not count
+    HWND about = nullptr;
+    ASSERT_TRUE(kit::WaitUntil([&] { return (about = FindWindowW(nullptr, caption)) != nullptr; }));
+    EXPECT_EQ(main_, GetWindow(about, GW_OWNER));
+    PostMessageW(about, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(about); }));
+}
+
+}  // namespace
