@@ -2,7 +2,7 @@
 # is missing first (scripts/bootstrap) and builds what changed.
 SHELL := /bin/bash
 .DEFAULT_GOAL := build
-.PHONY: build run test dist clean bootstrap fuzz bench
+.PHONY: build run demo test dist clean bootstrap fuzz bench
 
 TEST_ARCH = $(shell source scripts/common.sh && pelorus_test_arch)
 
@@ -18,6 +18,10 @@ run: bootstrap
 	@arch=$(TEST_ARCH); scripts/build $$arch && \
 	  echo "run: Pelorus ($$arch build) starts under Wine; Ctrl-C ends it and its Wine session" && \
 	  scripts/winenv --arch $$arch -- wine build/$$arch/bin/Pelorus.exe
+
+# make run, then a few fake browser windows of several types a moment later.
+demo: bootstrap
+	@arch=$(TEST_ARCH); scripts/build $$arch && scripts/demo $$arch
 
 test:
 	@scripts/test

@@ -39,6 +39,24 @@ TEST(SplitWords, TakesEscapesForAnyByte)
     EXPECT_EQ((std::vector<std::string>{std::string("a\0b", 3)}), Words("a\\x00b"));
 }
 
+bool ShiftJisLead(unsigned char c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+TEST(SplitWords, TakesDoubleByteCharactersWhole)
+{
+    // "予報" in Shift-JIS is 97 5C 95 F1: its first character's second byte is a backslash.
+    const std::string forecast = "\x97\\\x95\xF1";
+    std::vector<std::string> words;
+    std::string error;
+    ASSERT_TRUE(SplitWords("t=" + forecast + " \"q " + forecast + "\"", words, error, ShiftJisLead)) << error;
+    EXPECT_EQ((std::vector<std::string>{"t=" + forecast, "q " + forecast}), words);
+    ASSERT_TRUE(SplitWords("a\\x41", words, error, ShiftJisLead)) << "escapes still work";
+    EXPECT_EQ(std::vector<std::string>{"aA"}, words);
+    EXPECT_FALSE(SplitWords("t=" + forecast, words, error)) << "without the predicate it reads as an escape";
+}
+
 TEST(SplitWords, RejectsBrokenInput)
 {
     EXPECT_TRUE(Fails("open \"title=unclosed"));

@@ -127,7 +127,8 @@ bool ParseOnOff(std::string_view text, bool& value)
 
 }  // namespace
 
-bool SplitWords(std::string_view line, std::vector<std::string>& words, std::string& error)
+bool SplitWords(std::string_view line, std::vector<std::string>& words, std::string& error,
+                LeadBytePredicate isLeadByte)
 {
     words.clear();
     size_t i = 0;
@@ -144,6 +145,11 @@ bool SplitWords(std::string_view line, std::vector<std::string>& words, std::str
             if (!quoted && (c == ' ' || c == '\t' || c == '\r' || c == '\n'))
                 break;
             ++i;
+            if (isLeadByte && isLeadByte(static_cast<unsigned char>(c)) && i < n) {
+                word += c;
+                word += line[i++];
+                continue;
+            }
             if (c == '"') {
                 quoted = !quoted;
                 continue;

@@ -14,7 +14,12 @@ namespace testbrowser {
 // numbers with '|' ("overlappedwindow", "popup|caption|sysmenu", "0x00CF0000").
 constexpr uint32_t kStyleOverlappedWindow = 0x00CF0000;
 
-bool SplitWords(std::string_view line, std::vector<std::string>& words, std::string& error);
+// IS_LEAD_BYTE, when given, marks the first byte of a double-byte character (Shift-JIS under
+// code page 932): the byte after it is taken as it is, even a backslash or a quote, which
+// Shift-JIS uses as second bytes.
+using LeadBytePredicate = bool (*)(unsigned char);
+bool SplitWords(std::string_view line, std::vector<std::string>& words, std::string& error,
+                LeadBytePredicate isLeadByte = nullptr);
 bool ParseStyle(std::string_view text, uint32_t& style, std::string& error);
 bool ParseExStyle(std::string_view text, uint32_t& exStyle, std::string& error);
 bool ParseNumber(std::string_view text, long& value);

@@ -279,11 +279,16 @@ std::string OnWindowCommand(const std::vector<std::string>& words)
     return "ok";
 }
 
+bool IsLeadByte(unsigned char c)
+{
+    return IsDBCSLeadByte(c) != FALSE;
+}
+
 std::string RunCommand(const std::string& line)
 {
     std::vector<std::string> words;
     std::string error;
-    if (!testbrowser::SplitWords(line, words, error))
+    if (!testbrowser::SplitWords(line, words, error, IsLeadByte))
         return "error " + error;
     if (words.empty())
         return "error empty command";
