@@ -164,6 +164,28 @@ TEST_F(MainDialog, ExitReleasesEveryListedWindow)
         EXPECT_TRUE(kit::IsTopLevel(hwnd)) << "alive and back on the desktop";
 }
 
+// Escape, Enter and the system menu's Close end the program as the close box does, and every
+// way out gives the windows back.
+TEST_F(MainDialog, EveryWayOutReleasesTheWindows)
+{
+    struct Way {
+        UINT message;
+        WPARAM wParam;
+    } ways[] = {{WM_COMMAND, IDCANCEL}, {WM_COMMAND, IDOK}, {WM_SYSCOMMAND, SC_CLOSE}, {WM_CLOSE, 0}};
+    for (const Way& way : ways) {
+        TestBrowser browser;  // its windows go with it at the end of each round
+        ASSERT_TRUE(browser.started());
+        Start();
+        HWND a = browser.Open("class=IEFrame title=A");
+        HWND b = browser.Open("class=IEFrame title=B");
+        ASSERT_TRUE(WaitForCount(2));
+        ASSERT_TRUE(kit::WaitUntil([&] { return Hidden(a); }));
+        PostMessageW(main_, way.message, way.wParam, 0);
+        ASSERT_TRUE(pelorus_.WaitExit()) << way.message << "/" << way.wParam;
+        EXPECT_TRUE(kit::IsTopLevel(a) && kit::IsTopLevel(b)) << way.message << "/" << way.wParam;
+    }
+}
+
 TEST_F(MainDialog, ExitWithExitBrowserClosesEveryListedWindow)
 {
     TestBrowser browser;
