@@ -36,7 +36,8 @@ fuzz: bootstrap
 # Benchmarks, under Wine: each prints its figures side by side with its baseline.
 bench: bootstrap
 	@arch=$(TEST_ARCH); scripts/build $$arch && \
-	  scripts/winenv --arch $$arch -- wine build/$$arch/bin/hook_overhead.exe
+	  scripts/winenv --arch $$arch -- bash -c "wine build/$$arch/bin/hook_overhead.exe && \
+	    wine build/$$arch/bin/capture_latency.exe"
 
 # A zip of the shipped 32-bit binaries and a short readme, in build/dist.
 dist: bootstrap

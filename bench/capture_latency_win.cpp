@@ -1,0 +1,156 @@
+// How long capture takes. (1) From asking a fake browser to open a window (create, show, title:
+// the title is what announces it) until Pelorus shows it and has hidden the previous one, over
+// 50 windows, side by side with the floor: the same window opened while Pelorus is not running,
+// until the browser reports it open. (2) The start-up sweep: 32 browser windows already open,
+// from starting Pelorus until all are listed. Prints figures; asserts nothing.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "kit/kit.h"
+
+namespace {
+
+constexpr int kWindows = 50;
+constexpr int kSwept = 32;
+
+double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
+{
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+LARGE_INTEGER Now()
+{
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return t;
+}
+
+HWND RelayWindow()
+{
+    return FindWindowA("Pelorus2Class", "Pelorus2_thread");
+}
+
+HWND PelorusList(DWORD pid)
+{
+    for (HWND hwnd : kit::FindTopWindows("", "Pelorus_2"))
+        if (kit::WindowProcessId(hwnd) == pid)
+            return GetDlgItem(hwnd, 1003);
+    return nullptr;
+}
+
+// Polls tightly: the figure is the point of this program.
+template <class Condition>
+bool Spin(Condition condition, DWORD timeoutMs = 10000)
+{
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(0);
+    }
+    return true;
+}
+
+struct Figures {
+    double median, worst;
+};
+
+Figures Summarize(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return {values[values.size() / 2], values.back()};
+}
+
+// Opens kWindows windows one by one; with Pelorus running, waits for each to be shown and the
+// one before to be hidden. Pauses between windows so that one capture never waits on the last
+// (Pelorus waits 100 ms at each title change).
+std::vector<double> OpenWindows(bool captured)
+{
+    kit::TestBrowser browser;
+    std::vector<double> times;
+    HWND previous = nullptr;
+    for (int i = 0; i < kWindows && browser.started(); ++i) {
+        const LARGE_INTEGER start = Now();
+        HWND window = browser.Open("class=IEFrame title=W" + std::to_string(i));
+        if (!window)
+            break;
+        if (captured) {
+            const HWND relay = RelayWindow();
+            if (!Spin([&] {
+                    return GetAncestor(window, GA_PARENT) == GetDesktopWindow() &&
+                           (!previous || GetAncestor(previous, GA_PARENT) == relay);
+                }))
+                break;
+        }
+        times.push_back(Milliseconds(start, Now()));
+        // At most two windows stay open: the hook's watch table has 44 slots.
+        if (i >= 1)
+            browser.Command("destroy " + std::to_string(i));
+        previous = window;
+        Sleep(250);
+    }
+    return times;
+}
+
+}  // namespace
+
+int main()
+{
+    const std::string pelorusPath = kit::ProgramDirectory() + "\\Pelorus.exe";
+    char windowsDir[MAX_PATH];
+    GetWindowsDirectoryA(windowsDir, MAX_PATH);
+    DeleteFileA((std::string(windowsDir) + "\\Pelorus.ini").c_str());
+
+    const std::vector<double> floor = OpenWindows(false);
+    std::vector<double> capture;
+    {
+        kit::ChildProcess pelorus;
+        if (!pelorus.Start(pelorusPath, "", false) || !Spin([] { return RelayWindow() != nullptr; })) {
+            std::fprintf(stderr, "capture_latency: Pelorus did not start\n");
+            return 1;
+        }
+        Sleep(500);
+        capture = OpenWindows(true);
+        PostMessageA(GetParent(PelorusList(pelorus.Id())), WM_CLOSE, 0, 0);
+        pelorus.WaitExit();
+    }
+
+    double sweep = -1;
+    {
+        kit::TestBrowser browser;
+        for (int i = 0; i < kSwept; ++i)
+            browser.Open("class=IEFrame title=S" + std::to_string(i));
+        kit::ChildProcess pelorus;
+        const LARGE_INTEGER start = Now();
+        if (pelorus.Start(pelorusPath, "", false) && Spin([&] {
+                HWND list = PelorusList(pelorus.Id());
+                return list && kit::RemoteListView(list).Count() == kSwept;
+            }))
+            sweep = Milliseconds(start, Now());
+        PostMessageA(GetParent(PelorusList(pelorus.Id())), WM_CLOSE, 0, 0);
+        pelorus.WaitExit();
+    }
+
+    if (floor.size() < kWindows || capture.size() < kWindows) {
+        std::fprintf(stderr, "capture_latency: only %zu and %zu of %d windows measured\n", floor.size(), capture.size(),
+                     kWindows);
+        return 1;
+    }
+    const Figures f = Summarize(floor), c = Summarize(capture);
+    std::printf("capture_latency: %d windows, one at a time (%d-bit build)\n", kWindows,
+                static_cast<int>(sizeof(void*) * 8));
+    std::printf("  %-34s median %7.1f ms   worst %7.1f ms\n", "opened, Pelorus not running (floor)", f.median, f.worst);
+    std::printf("  %-34s median %7.1f ms   worst %7.1f ms\n", "opened and captured by Pelorus", c.median, c.worst);
+    std::printf("  capture adds %.1f ms at the median (%.2fx the floor)\n", c.median - f.median, c.median / f.median);
+    std::printf("  start-up sweep of %d open windows: %.0f ms from start until all are listed\n", kSwept, sweep);
+    return 0;
+}
