@@ -85,7 +85,7 @@ int ClassifyOpenWindow(const std::string& className, const std::string& title, b
     return has("- Netscape") ? BROWSER_NETSCAPE4 : -1;
 }
 
-std::string OwnPathFromCommandLine(const char* commandLine, size_t capacity)
+std::string GetOwnPathFromCommandLine(const char* commandLine, size_t capacity)
 {
     std::string path;
     if (!commandLine)

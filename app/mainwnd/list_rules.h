@@ -54,4 +54,4 @@ int ClassifyOpenWindow(const std::string& className, const std::string& title, b
 
 // The program's own path, the first word of its command line (quoted or not). A path that does
 // not fit in CAPACITY bytes (with its terminator) gives "": better no path than a wrong one.
-std::string OwnPathFromCommandLine(const char* commandLine, size_t capacity);
+std::string GetOwnPathFromCommandLine(const char* commandLine, size_t capacity);

@@ -150,7 +150,7 @@ BOOL CPelorusDlg::OnInitDialog()
     }
     m_bInTray = 0;
     m_bSettingsOpen = 0;
-    const std::string path = OwnPathFromCommandLine(GetCommandLineA(), sizeof g_szExePath);
+    const std::string path = GetOwnPathFromCommandLine(GetCommandLineA(), sizeof g_szExePath);
     std::memcpy(g_szExePath, path.c_str(), path.size() + 1);
 
     if (m_bIconic)

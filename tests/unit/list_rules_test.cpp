@@ -138,22 +138,23 @@ TEST(ClassifyOpenWindow, RecognisesBrowsersByClassAndTitle)
     EXPECT_EQ(-1, ClassifyOpenWindow("ieframe", "", true)) << "class names are case-sensitive";
 }
 
-TEST(OwnPathFromCommandLine, TakesTheFirstWordQuotedOrNot)
+TEST(GetOwnPathFromCommandLine, TakesTheFirstWordQuotedOrNot)
 {
-    EXPECT_EQ("C:\\Program Files\\Pelorus.exe", OwnPathFromCommandLine("\"C:\\Program Files\\Pelorus.exe\" -x", 1024));
-    EXPECT_EQ("C:\\open quote", OwnPathFromCommandLine("\"C:\\open quote", 1024));
-    EXPECT_EQ("C:\\Pelorus.exe", OwnPathFromCommandLine("C:\\Pelorus.exe arg", 1024));
-    EXPECT_EQ("C:\\Pelorus.exe", OwnPathFromCommandLine("  \"C:\\Pelorus.exe\"  arg", 1024));
-    EXPECT_EQ("", OwnPathFromCommandLine("", 1024));
-    EXPECT_EQ("", OwnPathFromCommandLine(nullptr, 1024));
+    EXPECT_EQ("C:\\Program Files\\Pelorus.exe",
+              GetOwnPathFromCommandLine("\"C:\\Program Files\\Pelorus.exe\" -x", 1024));
+    EXPECT_EQ("C:\\open quote", GetOwnPathFromCommandLine("\"C:\\open quote", 1024));
+    EXPECT_EQ("C:\\Pelorus.exe", GetOwnPathFromCommandLine("C:\\Pelorus.exe arg", 1024));
+    EXPECT_EQ("C:\\Pelorus.exe", GetOwnPathFromCommandLine("  \"C:\\Pelorus.exe\"  arg", 1024));
+    EXPECT_EQ("", GetOwnPathFromCommandLine("", 1024));
+    EXPECT_EQ("", GetOwnPathFromCommandLine(nullptr, 1024));
 }
 
-TEST(OwnPathFromCommandLine, PathLongerThanTheBufferGivesNone)
+TEST(GetOwnPathFromCommandLine, PathLongerThanTheBufferGivesNone)
 {
     std::string exact(1023, 'p'), over(1024, 'p');
-    EXPECT_EQ(exact, OwnPathFromCommandLine(exact.c_str(), 1024));
-    EXPECT_EQ("", OwnPathFromCommandLine(over.c_str(), 1024));
-    EXPECT_EQ("", OwnPathFromCommandLine(("\"" + over + "\"").c_str(), 1024));
+    EXPECT_EQ(exact, GetOwnPathFromCommandLine(exact.c_str(), 1024));
+    EXPECT_EQ("", GetOwnPathFromCommandLine(over.c_str(), 1024));
+    EXPECT_EQ("", GetOwnPathFromCommandLine(("\"" + over + "\"").c_str(), 1024));
 }
 
 }  // namespace
