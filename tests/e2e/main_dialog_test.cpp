@@ -49,6 +49,14 @@ protected:
     bool Shown(HWND hwnd) { return kit::IsTopLevel(hwnd); }
     bool Hidden(HWND hwnd) { return kit::ParentOf(hwnd) == RelayWindow(); }
     int SelectedIndex() { return kit::RemoteListView(list_).Selected(); }
+    // Windows A and B captured in that order: B shown and current, A hidden.
+    void OpenTwo(TestBrowser& browser, HWND& a, HWND& b)
+    {
+        a = browser.Open("class=IEFrame title=A");
+        b = browser.Open("class=IEFrame title=B");
+        ASSERT_TRUE(WaitForCount(2));
+        ASSERT_TRUE(kit::WaitUntil([&] { return Shown(b) && Hidden(a); }));
+    }
 
     kit::ChildProcess pelorus_;
     HWND main_ = nullptr;
@@ -85,10 +93,8 @@ TEST_F(MainDialog, DoubleClickSwitchesToTheSelectedEntry)
     TestBrowser browser;
     ASSERT_TRUE(browser.started());
     Start();
-    HWND a = browser.Open("class=IEFrame title=A");
-    HWND b = browser.Open("class=IEFrame title=B");
-    ASSERT_TRUE(WaitForCount(2));
-    ASSERT_TRUE(kit::WaitUntil([&] { return Shown(b) && Hidden(a); }));
+    HWND a = nullptr, b = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenTwo(browser, a, b));
 
     ASSERT_TRUE(kit::RemoteListView(list_).DoubleClick(0));
     EXPECT_TRUE(kit::WaitUntil([&] { return Shown(a) && Hidden(b); }));
@@ -125,14 +131,13 @@ TEST_F(MainDialog, DestroyedWindowLeavesTheListAndItsNeighbourIsShown)
     TestBrowser browser;
     ASSERT_TRUE(browser.started());
     Start();
-    HWND a = browser.Open("class=IEFrame title=A");
-    HWND b = browser.Open("class=IEFrame title=B");
-    ASSERT_TRUE(WaitForCount(2));
+    HWND a = nullptr, b = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenTwo(browser, a, b));
     ASSERT_EQ("ok", browser.Command("destroy 2"));
     ASSERT_TRUE(WaitForCount(1));
+    EXPECT_EQ(a, WindowAt(0));
     EXPECT_TRUE(kit::WaitUntil([&] { return Shown(a); })) << "the current entry was the last: the previous one";
     EXPECT_TRUE(kit::WaitUntil([&] { return SelectedIndex() == 0; }));
-    (void)b;
 }
 
 TEST_F(MainDialog, KilledBrowserLeavesTheListAndALiveWindowIsShown)
