@@ -17,6 +17,9 @@
 #pragma once
 
 #include <cstdint>
+#if defined(_MSC_VER)
+#include <intrin.h>
+#endif
 
 #include "hook_protocol.h"
 #include "shared_block.h"
