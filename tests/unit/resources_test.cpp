@@ -1,0 +1,79 @@
+// The resource script: no two controls of one dialog share an identifier, and no two names in
+// resource.h share a value within their range. Read as text, natively.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string ReadSource(const std::string& relative)
+{
+    std::ifstream file(std::string(PELORUS_SOURCE_DIR) + "/" + relative);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::map<std::string, long> Defines()
+{
+    std::map<std::string, long> values;
+    const std::string header = ReadSource("app/res/resource.h");
+    const std::regex define(R"(#define\s+(\w+)\s+(0x[0-9A-Fa-f]+|\d+))");
+    for (std::sregex_iterator it(header.begin(), header.end(), define), end; it != end; ++it)
+        values[(*it)[1]] = std::stol((*it)[2], nullptr, 0);
+    return values;
+}
+
+TEST(Resources, ControlIdentifiersAreUniqueWithinEachDialog)
+{
+    const std::map<std::string, long> defines = Defines();
+    const std::string script = ReadSource("app/res/Pelorus.rc");
+    ASSERT_FALSE(script.empty());
+    const std::regex dialog(R"((\w+)\s+DIALOGEX[^\n]*\n([\s\S]*?)\nBEGIN\n([\s\S]*?)\nEND)");
+    // The identifier is the first argument after the text, or the first of a CONTROL-less item.
+    const std::regex control(R"(^\s*\w+\s+(?:"[^"]*"\s*,\s*)?(\w+|-1)\s*,)", std::regex::multiline);
+    int dialogs = 0;
+    for (std::sregex_iterator d(script.begin(), script.end(), dialog), end; d != end; ++d, ++dialogs) {
+        const std::string body = (*d)[3];
+        std::set<long> seen;
+        for (std::sregex_iterator c(body.begin(), body.end(), control); c != end; ++c) {
+            const std::string name = (*c)[1];
+            if (name == "-1")
+                continue;  // static items have no identifier of their own
+            long value = name == "IDOK" ? 1 : name == "IDCANCEL" ? 2 : -1;
+            if (defines.count(name))
+                value = defines.at(name);
+            ASSERT_NE(-1, value) << "unknown identifier " << name << " in " << (*d)[1];
+            EXPECT_TRUE(seen.insert(value).second) << name << " repeats a control identifier in " << (*d)[1];
+        }
+    }
+    EXPECT_EQ(2, dialogs) << "the About box and the main dialog";
+}
+
+TEST(Resources, MainDialogControlsHaveTheirIdentifiers)
+{
+    const std::map<std::string, long> defines = Defines();
+    EXPECT_EQ(100, defines.at("IDD_ABOUTBOX"));
+    EXPECT_EQ(102, defines.at("IDD_PELORUS_DIALOG"));
+    EXPECT_EQ(1002, defines.at("IDC_BTN_DELETE"));
+    EXPECT_EQ(1003, defines.at("IDC_LIST_WINDOWS"));
+    EXPECT_EQ(1004, defines.at("IDC_BTN_SETTINGS"));
+    EXPECT_EQ(1005, defines.at("IDC_BTN_UPDATE_SIZE"));
+    EXPECT_EQ(1006, defines.at("IDC_BTN_CLOSE_LIST"));
+    EXPECT_EQ(128, defines.at("IDR_MAINFRAME"));
+    EXPECT_EQ(101, defines.at("IDS_ABOUTBOX"));
+    EXPECT_EQ(0x0010, defines.at("IDM_ABOUTBOX"));
+    for (long id = 133; id <= 138; ++id) {
+        int names = 0;
+        for (const auto& [name, value] : defines)
+            names += value == id;
+        EXPECT_EQ(1, names) << "bitmap " << id;
+    }
+}
+
+}  // namespace
