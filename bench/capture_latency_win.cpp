@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "kit/kit.h"
+#include "pelorus_process.h"
 
 namespace {
 
@@ -34,17 +35,9 @@ LARGE_INTEGER Now()
     return t;
 }
 
-HWND RelayWindow()
-{
-    return FindWindowA("Pelorus2Class", "Pelorus2_thread");
-}
-
 HWND PelorusList(DWORD pid)
 {
-    for (HWND hwnd : kit::FindTopWindows("", "Pelorus_2"))
-        if (kit::WindowProcessId(hwnd) == pid)
-            return GetDlgItem(hwnd, 1003);
-    return nullptr;
+    return GetDlgItem(MainWindowOf(pid), 1003);
 }
 
 // Polls tightly: the figure is the point of this program.
@@ -106,9 +99,7 @@ std::vector<double> OpenWindows(bool captured)
 int main()
 {
     const std::string pelorusPath = kit::ProgramDirectory() + "\\Pelorus.exe";
-    char windowsDir[MAX_PATH];
-    GetWindowsDirectoryA(windowsDir, MAX_PATH);
-    DeleteFileA((std::string(windowsDir) + "\\Pelorus.ini").c_str());
+    DeleteFileA(IniPath().c_str());
 
     const std::vector<double> floor = OpenWindows(false);
     std::vector<double> capture;
@@ -120,8 +111,7 @@ int main()
         }
         Sleep(500);
         capture = OpenWindows(true);
-        PostMessageA(GetParent(PelorusList(pelorus.Id())), WM_CLOSE, 0, 0);
-        pelorus.WaitExit();
+        ClosePelorus(pelorus);
     }
 
     double sweep = -1;
@@ -136,8 +126,7 @@ int main()
                 return list && kit::RemoteListView(list).Count() == kSwept;
             }))
             sweep = Milliseconds(start, Now());
-        PostMessageA(GetParent(PelorusList(pelorus.Id())), WM_CLOSE, 0, 0);
-        pelorus.WaitExit();
+        ClosePelorus(pelorus);
     }
 
     if (floor.size() < kWindows || capture.size() < kWindows) {

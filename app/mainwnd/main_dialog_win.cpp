@@ -480,11 +480,10 @@ void CPelorusDlg::OnDestroy()
         if (g_bExitBrowser)
             PostMessageW(window, WM_CLOSE, 0, 0);
     }
-    for (WindowHandle parked : g_ahwndParked)
-        if (parked)
-            ReleaseBrowserWindow(reinterpret_cast<HWND>(parked));
+    // Every window still under the relay window (parked ones, and any that refused an earlier
+    // close) back on the desktop, then the parked ones asked to close.
+    ReleaseRelayChildren();
     CloseAllParked();
-    ReleaseRelayChildren();  // anything left under it: a window that refused an earlier close
     CloseRelayWindow();
 
     WINDOWPLACEMENT placement = {};

@@ -99,53 +99,6 @@ std::vector<HWND> FindTopWindows(const std::string& className, const std::string
     return query.found;
 }
 
-int RemoteListView::Count() const
-{
-    return static_cast<int>(SendMessageA(m_list, LVM_GETITEMCOUNT, 0, 0));
-}
-
-int RemoteListView::Selected() const
-{
-    return static_cast<int>(SendMessageA(m_list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-}
-
-bool RemoteListView::Read(std::vector<ListItem>& items) const
-{
-    items.clear();
-    DWORD pid = WindowProcessId(m_list);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-    if (!process)
-        return false;
-    // One block in the list's process: the item structure, then the text buffer it points to.
-    const SIZE_T textSize = 1024;
-    char* remote =
-        static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + textSize, MEM_COMMIT, PAGE_READWRITE));
-    bool ok = remote != nullptr;
-    const int count = ok ? Count() : 0;
-    for (int i = 0; ok && i < count; ++i) {
-        LVITEMA item = {};
-        item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_STATE;
-        item.iItem = i;
-        item.stateMask = LVIS_SELECTED;
-        item.pszText = remote + sizeof(LVITEMA);
-        item.cchTextMax = static_cast<int>(textSize);
-        char text[textSize] = "";
-        SIZE_T done = 0;
-        ok = WriteProcessMemory(process, remote, &item, sizeof item, &done) && done == sizeof item &&
-             SendMessageA(m_list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote)) &&
-             ReadProcessMemory(process, remote, &item, sizeof item, &done) && done == sizeof item &&
-             ReadProcessMemory(process, remote + sizeof(LVITEMA), text, textSize, &done);
-        if (ok) {
-            text[textSize - 1] = '\0';
-            items.push_back({text, item.lParam, (item.state & LVIS_SELECTED) != 0});
-        }
-    }
-    if (remote)
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
-    return ok;
-}
-
 namespace {
 
 // A block of memory in another process, freed when it goes.
@@ -166,16 +119,17 @@ public:
             CloseHandle(m_process);
     }
     void* address() const { return m_address; }
-    bool Write(const void* data, SIZE_T size)
+    bool Write(const void* data, SIZE_T size, SIZE_T offset = 0)
     {
         SIZE_T done = 0;
-        return m_address && WriteProcessMemory(m_process, m_address, data, size, &done) && done == size;
+        return m_address && WriteProcessMemory(m_process, At(offset), data, size, &done) && done == size;
     }
-    bool Read(void* data, SIZE_T size)
+    bool Read(void* data, SIZE_T size, SIZE_T offset = 0)
     {
         SIZE_T done = 0;
-        return m_address && ReadProcessMemory(m_process, m_address, data, size, &done) && done == size;
+        return m_address && ReadProcessMemory(m_process, At(offset), data, size, &done) && done == size;
     }
+    void* At(SIZE_T offset) const { return static_cast<char*>(m_address) + offset; }
 
 private:
     HANDLE m_process = nullptr;
@@ -183,6 +137,43 @@ private:
 };
 
 }  // namespace
+
+int RemoteListView::Count() const
+{
+    return static_cast<int>(SendMessageA(m_list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+int RemoteListView::Selected() const
+{
+    return static_cast<int>(SendMessageA(m_list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+bool RemoteListView::Read(std::vector<ListItem>& items) const
+{
+    items.clear();
+    // One block in the list's process: the item structure, then the text buffer it points to.
+    const SIZE_T textSize = 1024;
+    RemoteBlock block(m_list, sizeof(LVITEMA) + textSize);
+    bool ok = block.address() != nullptr;
+    const int count = ok ? Count() : 0;
+    for (int i = 0; ok && i < count; ++i) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_STATE;
+        item.iItem = i;
+        item.stateMask = LVIS_SELECTED;
+        item.pszText = static_cast<char*>(block.At(sizeof(LVITEMA)));
+        item.cchTextMax = static_cast<int>(textSize);
+        char text[textSize] = "";
+        ok = block.Write(&item, sizeof item) &&
+             SendMessageA(m_list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(block.address())) &&
+             block.Read(&item, sizeof item) && block.Read(text, textSize, sizeof(LVITEMA));
+        if (ok) {
+            text[textSize - 1] = '\0';
+            items.push_back({text, item.lParam, (item.state & LVIS_SELECTED) != 0});
+        }
+    }
+    return ok;
+}
 
 bool RemoteListView::Select(int index) const
 {
