@@ -31,7 +31,9 @@ FUZZ_SECONDS ?= 600
 fuzz: bootstrap
 	@scripts/build native
 	@mkdir -p build/fuzz-corpus/watch_rules
-	build/native/bin/watch_rules_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build/fuzz-corpus/watch_rules
+	@mkdir -p build/native/fuzz-artifacts
+	build/native/bin/watch_rules_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=build/native/fuzz-artifacts/ build/fuzz-corpus/watch_rules
 
 # Benchmarks, under Wine: each prints its figures side by side with its baseline.
 bench: bootstrap

@@ -5,6 +5,11 @@
 #include "app/mainwnd/list_rules.h"
 #include "hooklib/hook_protocol.h"
 
+void PrintTo(const NormalRect& r, std::ostream* os)
+{
+    *os << "(" << r.left << ", " << r.top << ")-(" << r.right << ", " << r.bottom << ")";
+}
+
 namespace {
 
 struct InsertCase {

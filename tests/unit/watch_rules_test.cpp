@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <ostream>
 
 #include "hooklib/watch_rules.h"
 #include "tests/unit/fakes/fake_hook_desktop.h"
@@ -138,6 +139,13 @@ struct MozillaCase {
     const char* titleBefore;
     int announcedType;  // -1: dropped silently
 };
+
+// Printed by its fields when a case fails, not as a dump of its bytes.
+void PrintTo(const MozillaCase& c, std::ostream* os)
+{
+    *os << "{mask 0x" << std::hex << c.mask << std::dec << ", title before \"" << c.titleBefore << "\", announced "
+        << c.announcedType << "}";
+}
 
 class MozillaKind : public WatchRules, public ::testing::WithParamInterface<MozillaCase> {};
 

@@ -126,7 +126,8 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
 // Saves the whole screen as a 24-bit BMP file; false if it could not be captured or written.
 bool SaveScreenshot(const std::string& path);
 
-// Where failure screenshots go: PELORUS_ARTIFACTS (a Unix path is mapped through Z:), else ".".
+// Where failure screenshots go: PELORUS_ARTIFACTS (a Unix path is mapped through Z:), else the
+// build tree's artifacts directory beside the binaries.
 std::string ArtifactDirectory();
 
 }  // namespace kit

@@ -244,8 +244,12 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
 std::string ArtifactDirectory()
 {
     const char* dir = std::getenv("PELORUS_ARTIFACTS");
-    if (!dir || !*dir)
-        return ".";
+    if (!dir || !*dir) {
+        // Run by hand: beside the binaries in the build tree, never in the current directory.
+        std::string path = ProgramDirectory() + "\\..\\artifacts";
+        CreateDirectoryA(path.c_str(), nullptr);
+        return path;
+    }
     std::string path = dir;
     if (path[0] == '/') {  // a Unix path from the Wine wrapper; Z: is the Unix root
         for (char& c : path)

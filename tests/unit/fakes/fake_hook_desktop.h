@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ struct Posted {
     uint32_t code;
     uint32_t hwnd;
     bool operator==(const Posted& o) const { return to == o.to && code == o.code && hwnd == o.hwnd; }
+    friend void PrintTo(const Posted& p, std::ostream* os)
+    {
+        *os << std::hex << "{to 0x" << p.to << ", code 0x" << p.code << ", window 0x" << p.hwnd << "}" << std::dec;
+    }
 };
 
 class FakeHookDesktop {

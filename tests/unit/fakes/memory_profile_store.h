@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstring>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,6 +18,10 @@ public:
         std::string key;
         std::optional<std::string> value;
         bool operator==(const Write& o) const { return key == o.key && value == o.value; }
+        friend void PrintTo(const Write& w, std::ostream* os)
+        {
+            *os << w.key << (w.value ? "=" + *w.value : std::string(" deleted"));
+        }
     };
 
     // Keys as a file holds them, duplicates and all (the first one wins, as in the file).
