@@ -6,62 +6,13 @@
 #include <memory>
 
 #include "kit/kit.h"
-#include "pelorus_process.h"
+#include "pelorus_fixture.h"
 
 namespace {
 
 using kit::TestBrowser;
 
-constexpr UINT kListId = 1003;
-
-// Pelorus started over a settings file of the test's choosing, ended politely at the end.
-class MainDialog : public ::testing::Test {
-protected:
-    void Start(const std::string& ini = "[Pelorus]\r\n")
-    {
-        ASSERT_TRUE(WriteIni(ini));
-        ASSERT_TRUE(StartPelorus(pelorus_, kit::ProgramDirectory() + "\\Pelorus.exe"));
-        main_ = MainWindowOf(pelorus_.Id());
-        ASSERT_TRUE(main_);
-        list_ = GetDlgItem(main_, kListId);
-        ASSERT_TRUE(list_);
-    }
-    void TearDown() override
-    {
-        if (pelorus_.IsRunning()) {
-            EXPECT_TRUE(ClosePelorus(pelorus_));
-        }
-        DeleteFileA(IniPath().c_str());
-    }
-
-    std::vector<kit::ListItem> Items()
-    {
-        std::vector<kit::ListItem> items;
-        kit::RemoteListView(list_).Read(items);
-        return items;
-    }
-    bool WaitForCount(int count)
-    {
-        return kit::WaitUntil([&] { return kit::RemoteListView(list_).Count() == count; });
-    }
-    HWND WindowAt(int index) { return reinterpret_cast<HWND>(Items().at(index).data); }
-    // Shown on the desktop, or hidden under the relay window.
-    bool Shown(HWND hwnd) { return kit::IsTopLevel(hwnd); }
-    bool Hidden(HWND hwnd) { return kit::ParentOf(hwnd) == RelayWindow(); }
-    int SelectedIndex() { return kit::RemoteListView(list_).Selected(); }
-    // Windows A and B captured in that order: B shown and current, A hidden.
-    void OpenTwo(TestBrowser& browser, HWND& a, HWND& b)
-    {
-        a = browser.Open("class=IEFrame title=A");
-        b = browser.Open("class=IEFrame title=B");
-        ASSERT_TRUE(WaitForCount(2));
-        ASSERT_TRUE(kit::WaitUntil([&] { return Shown(b) && Hidden(a); }));
-    }
-
-    kit::ChildProcess pelorus_;
-    HWND main_ = nullptr;
-    HWND list_ = nullptr;
-};
+class MainDialog : public PelorusTest {};
 
 TEST_F(MainDialog, CapturesOpenAndNewWindowsAndShowsOnlyTheCurrent)
 {

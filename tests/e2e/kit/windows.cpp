@@ -136,16 +136,26 @@ private:
     void* m_address = nullptr;
 };
 
+// A message to another process's window that gives up when that process does not answer: a test
+// of a program that hangs must fail, not hang with it. -1 when it did not answer.
+LRESULT Ask(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_NORMAL, 2000, &result))
+        return -1;
+    return static_cast<LRESULT>(result);
+}
+
 }  // namespace
 
 int RemoteListView::Count() const
 {
-    return static_cast<int>(SendMessageA(m_list, LVM_GETITEMCOUNT, 0, 0));
+    return static_cast<int>(Ask(m_list, LVM_GETITEMCOUNT, 0, 0));
 }
 
 int RemoteListView::Selected() const
 {
-    return static_cast<int>(SendMessageA(m_list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return static_cast<int>(Ask(m_list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 bool RemoteListView::Read(std::vector<ListItem>& items) const
@@ -165,7 +175,7 @@ bool RemoteListView::Read(std::vector<ListItem>& items) const
         item.cchTextMax = static_cast<int>(textSize);
         char text[textSize] = "";
         ok = block.Write(&item, sizeof item) &&
-             SendMessageA(m_list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(block.address())) &&
+             Ask(m_list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(block.address())) > 0 &&
              block.Read(&item, sizeof item) && block.Read(text, textSize, sizeof(LVITEMA));
         if (ok) {
             text[textSize - 1] = '\0';
@@ -181,12 +191,12 @@ bool RemoteListView::Select(int index) const
     LVITEMA clear = {};
     clear.stateMask = LVIS_SELECTED;
     if (!block.Write(&clear, sizeof clear) ||
-        !SendMessageA(m_list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(block.address())))
+        Ask(m_list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(block.address())) <= 0)
         return false;
     LVITEMA select = clear;
     select.state = LVIS_SELECTED;
     return block.Write(&select, sizeof select) &&
-           SendMessageA(m_list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(block.address()));
+           Ask(m_list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(block.address())) > 0;
 }
 
 bool RemoteListView::ItemRect(int index, RECT& rect) const
@@ -194,7 +204,7 @@ bool RemoteListView::ItemRect(int index, RECT& rect) const
     RemoteBlock block(m_list, sizeof(RECT));
     RECT request = {LVIR_BOUNDS, 0, 0, 0};
     if (!block.Write(&request, sizeof request) ||
-        !SendMessageA(m_list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(block.address())))
+        Ask(m_list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(block.address())) <= 0)
         return false;
     return block.Read(&rect, sizeof rect);
 }

@@ -24,14 +24,15 @@ const char kControlClass[] = "TestBrowserControl";
 const char kAddressBarClass[] = "TestBrowserAddressBar";
 const UINT WM_TB_COMMAND = WM_APP + 1;  // wParam: std::string* reply, lParam: const std::string* line
 const UINT WM_TB_INPUT_ENDED = WM_APP + 2;
+const UINT WM_TB_HANG = WM_APP + 3;
 
 const char kUsage[] =
     "commands: open [class=C] [title=T] [createtitle=T] [titlefirst] [style=S] [exstyle=S] "
     "[owner=N|parent=N] [url=U] [child=CLASS]... [icon=on|off] [childicon=on|off] "
     "[show=normal|hidden|min|max] [rect=x,y,w,h] | title N TEXT | show|hide|minimize|maximize|restore N "
-    "| close N | destroy N | refuse N on|off | closes N | hwnd N | classicon N frame|CHILDCLASS | listview N "
-    "[select=K] [data=..] ITEM... "
-    "| ping | quit";
+    "| titles N COUNT TEXT | close N | destroy N | refuse N on|off | closes N | hwnd N "
+    "| classicon N frame|CHILDCLASS | listview N [select=K] [data=..] ITEM... "
+    "| hang | unhang | ping | quit";
 
 struct BrowserWindow {
     HWND hwnd = nullptr;
@@ -43,6 +44,9 @@ struct BrowserWindow {
 HINSTANCE g_hInstance;
 HWND g_hControl;
 bool g_bPipeMode;
+// "hang" stops the window thread (and with it every window) until "unhang" or "quit".
+HANDLE g_hHung;
+HANDLE g_hUnhang;
 std::vector<BrowserWindow> g_windows;  // window number N is g_windows[N - 1]
 
 std::string HandleText(HWND hwnd)
@@ -245,8 +249,13 @@ std::string OnWindowCommand(const std::vector<std::string>& words)
     if (!w)
         return words.size() < 2 ? "error " + verb + " takes a window number" : reply;
 
+    long count = 0;
     if (verb == "title" && words.size() == 3) {
         SetWindowTextA(w->hwnd, words[2].c_str());
+    } else if (verb == "titles" && words.size() == 4 && testbrowser::ParseNumber(words[2], count) && count > 0) {
+        // A storm of retitles, as fast as the window takes them: "TEXT 1" to "TEXT COUNT".
+        for (long i = 1; i <= count; ++i)
+            SetWindowTextA(w->hwnd, (words[3] + " " + std::to_string(i)).c_str());
     } else if (words.size() == 2 &&
                (verb == "show" || verb == "hide" || verb == "minimize" || verb == "maximize" || verb == "restore")) {
         int command = verb == "show"       ? SW_SHOW
@@ -312,6 +321,10 @@ LRESULT CALLBACK ControlWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_TB_INPUT_ENDED:
         PostQuitMessage(0);
         return 0;
+    case WM_TB_HANG:
+        SetEvent(g_hHung);
+        WaitForSingleObject(g_hUnhang, INFINITE);  // pumping nothing: every window stops answering
+        return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
@@ -338,10 +351,17 @@ DWORD WINAPI InputThreadProc(LPVOID)
         while (!quit && (newline = pending.find('\n')) != std::string::npos) {
             std::string line = pending.substr(0, newline);
             pending.erase(0, newline + 1);
-            std::string reply;
-            if (line == "quit" || line == "quit\r") {
-                reply = "ok";
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            std::string reply = "ok";
+            if (line == "quit") {
                 quit = true;
+            } else if (line == "hang") {
+                // Answered once the window thread has stopped, so that the test knows it has.
+                PostMessageA(g_hControl, WM_TB_HANG, 0, 0);
+                WaitForSingleObject(g_hHung, INFINITE);
+            } else if (line == "unhang") {
+                SetEvent(g_hUnhang);
             } else {
                 SendMessageA(g_hControl, WM_TB_COMMAND, reinterpret_cast<WPARAM>(&reply),
                              reinterpret_cast<LPARAM>(&line));
@@ -350,6 +370,7 @@ DWORD WINAPI InputThreadProc(LPVOID)
                 quit = true;
         }
     }
+    SetEvent(g_hUnhang);
     PostMessageA(g_hControl, WM_TB_INPUT_ENDED, 0, 0);
     return 0;
 }
@@ -390,6 +411,10 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
             return 2;
     }
     if (g_bPipeMode) {
+        g_hHung = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+        g_hUnhang = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+        if (!g_hHung || !g_hUnhang)
+            return 1;
         HANDLE thread = CreateThread(nullptr, 0, InputThreadProc, nullptr, 0, nullptr);
         if (!thread)
             return 1;
