@@ -1,112 +1,55 @@
 #include "capture/close_list.h"
 
-#include <cstring>
+#include <algorithm>
+#include <vector>
 
-#include "hooklib/hook_protocol.h"
-#include "settings/settings_model.h"
+#include "capture/popup_table.h"
+#include "capture/responsive.h"
 
-WindowHandle g_ahwndParked[kParkedSlots];
-int g_anParkedType[kParkedSlots];
+WindowHandle g_ahwndParked[kCloseListSlots];
+int g_anParkedType[kCloseListSlots];
 int g_nParkedTotal;
-WindowHandle g_ahwndPopup[kPopupSlots];
 CloseListObserver* g_pCloseListDlg;
 
 namespace {
 
-constexpr uint32_t kMaximizeBox = 0x00010000;
-constexpr uint32_t kThickFrame = 0x00040000;
+// Ticks of half a second: a window that takes a close has gone well before, and one that
+// refuses is back on the desktop within one and a half seconds.
+constexpr int kCloseGraceTicks = 3;
 
-bool StartsWith(const std::string& text, const std::string& prefix)
-{
-    return text.compare(0, prefix.size(), prefix) == 0;  // byte by byte, case-sensitive
-}
+struct Closing {
+    WindowHandle window;
+    int ticksLeft;
+};
+std::vector<Closing> g_closing;
 
 int ParkedCount()
 {
     int n = 0;
-    while (n < kParkedSlots && g_ahwndParked[n])
+    while (n < kCloseListSlots && g_ahwndParked[n])
         ++n;
     return n;
 }
 
 int Capacity()
 {
-    return g_nCloseListCapacity < 1 ? 1 : g_nCloseListCapacity > kParkedSlots ? kParkedSlots : g_nCloseListCapacity;
+    return ClampCloseListCapacity(g_nCloseListCapacity);
 }
 
 void CloseAndForget(WindowHandle window)
 {
-    Seam().PostClose(window);
+    AskToClose(window);
     RemovePopup(window);
     RemoveParked(window);
 }
 
+void Hide(WindowHandle window)
+{
+    if (IsResponsive(window))
+        Seam().HideUnderRelay(window);
+}
+
 }  // namespace
-
-bool ReadBrowserUrl(WindowHandle window, std::string& url)
-{
-    url.clear();
-    for (WindowHandle child : Seam().DescendantsOf(window)) {
-        if (Seam().ClassOf(child) == "Edit") {
-            url = Seam().ControlTextOf(child, kUrlBufferSize - 1);
-            return true;
-        }
-    }
-    return false;
-}
-
-bool NormalizeTitle(std::string& title, int type)
-{
-    static const char* const kMarkers[] = {"- Microsoft Internet Explorer", "- Netscape 6", "- Netscape", nullptr,
-                                           "- Mozilla {"};
-    if (type == BROWSER_OPERA_OUI || type == BROWSER_OPERA_OP) {
-        size_t at = title.find(" - ");
-        if (at == std::string::npos)
-            return false;
-        title.erase(0, at + 3);
-        return true;
-    }
-    if (type < 0 || type > BROWSER_MOZILLA)
-        return false;
-    size_t at = title.find(kMarkers[type]);
-    if (at == std::string::npos)
-        return false;
-    title.erase(at);
-    return true;
-}
-
-bool MatchTitleFilter(WindowHandle window, int type, const char* title)
-{
-    std::string buffer;
-    if (title)
-        buffer.assign(title, strnlen(title, kTitleBufferSize - 1));
-    else
-        buffer = Seam().TitleOf(window, kTitleBufferSize - 1);
-    if (!title && buffer.empty())
-        return false;
-    NormalizeTitle(buffer, type);
-    for (const std::string& prefix : g_arrFilterTitle)
-        if (StartsWith(buffer, prefix))
-            return true;
-    return false;
-}
-
-bool FilterNewWindow(WindowHandle window, int type)
-{
-    bool matched = g_bFilterCheckPopup && IsPopup(window);
-    if (!matched && g_bFilterUseUrl) {
-        std::string url;
-        if (ReadBrowserUrl(window, url))
-            for (const std::string& prefix : g_arrFilterUrl)
-                if ((matched = StartsWith(url, prefix)))
-                    break;
-    }
-    if (!matched && g_bFilterUseTitle)
-        matched = MatchTitleFilter(window, type, nullptr);
-    if (matched)
-        ParkWindow(window, type);
-    return matched;
-}
 
 void EvictParkedBeyondCapacity()
 {
@@ -126,29 +69,34 @@ void ParkWindow(WindowHandle window, int type)
     const int slot = ParkedCount();
     g_ahwndParked[slot] = window;
     g_anParkedType[slot] = type;
-    Seam().HideUnderRelay(window);
+    Hide(window);
 }
 
 bool RemoveParked(WindowHandle window)
 {
-    for (int i = 0; i < kParkedSlots; ++i) {
+    for (int i = 0; i < kCloseListSlots; ++i) {
         if (g_ahwndParked[i] != window)
             continue;
-        for (int j = i; j + 1 < kParkedSlots; ++j) {
+        for (int j = i; j + 1 < kCloseListSlots; ++j) {
             g_ahwndParked[j] = g_ahwndParked[j + 1];
             g_anParkedType[j] = g_anParkedType[j + 1];
         }
-        g_ahwndParked[kParkedSlots - 1] = 0;
+        g_ahwndParked[kCloseListSlots - 1] = 0;
         return true;
     }
     return false;
+}
+
+bool IsParked(WindowHandle window)
+{
+    return window && std::count(g_ahwndParked, g_ahwndParked + kCloseListSlots, window) > 0;
 }
 
 void CloseAllParked()
 {
     for (WindowHandle& slot : g_ahwndParked) {
         if (slot)
-            Seam().PostClose(slot);
+            AskToClose(slot);
         slot = 0;
     }
 }
@@ -167,13 +115,16 @@ void OnParkedTitleChanged(WindowHandle window)
 
 void OnParkedDestroyed(WindowHandle window)
 {
-    for (WindowHandle slot : g_ahwndParked) {
-        if (slot == window && window) {
-            RemovePopup(window);
-            RemoveParked(window);
-            return;
-        }
+    if (IsParked(window)) {
+        RemovePopup(window);
+        RemoveParked(window);
     }
+}
+
+void OnParkedResponded(WindowHandle window)
+{
+    if (IsParked(window) && !Seam().IsUnderRelay(window))
+        Hide(window);
 }
 
 void ClearParked()
@@ -182,54 +133,30 @@ void ClearParked()
         slot = 0;
 }
 
-void ClearPopups()
+void AskToClose(WindowHandle window)
 {
-    for (WindowHandle& slot : g_ahwndPopup)
-        slot = 0;
+    Seam().PostClose(window);
+    g_closing.push_back({window, kCloseGraceTicks});
 }
 
-void AddPopup(WindowHandle window)
+void ReleaseRefusedCloses()
 {
-    for (WindowHandle& slot : g_ahwndPopup) {
-        if (!slot) {
-            slot = window;
-            return;
-        }
-    }
-}
-
-void RemovePopup(WindowHandle window)
-{
-    for (WindowHandle& slot : g_ahwndPopup) {
-        if (slot == window) {
-            slot = 0;
-            return;
-        }
-    }
-}
-
-bool IsPopup(WindowHandle window)
-{
-    if (!window)
-        return false;
-    for (WindowHandle slot : g_ahwndPopup)
-        if (slot == window)
-            return true;
-    return false;
-}
-
-bool LooksLikePopup(WindowHandle window, int type)
-{
-    uint32_t style = 0;
-    if (Seam().StyleOf(window, style) && (!(style & kMaximizeBox) || !(style & kThickFrame)))
-        return true;
-    if (type != BROWSER_OPERA_OUI && type != BROWSER_OPERA_OP)
-        return false;
-    // An Opera window without its inner window is a pop-up.
-    for (WindowHandle child : Seam().DescendantsOf(window)) {
-        const std::string name = Seam().ClassOf(child);
-        if (type == BROWSER_OPERA_OUI ? name.compare(0, 6, "#32770") == 0 : name == "OUIWINDOW")
+    // Gone, or no longer hidden: settled. Still hidden when its grace is over: released, as soon
+    // as it answers.
+    auto settled = [](Closing& c) {
+        if (--c.ticksLeft > 0)
             return false;
-    }
-    return true;
+        if (!Seam().IsAlive(c.window) || !Seam().IsUnderRelay(c.window))
+            return true;
+        if (!IsResponsive(c.window))
+            return false;
+        Seam().Release(c.window);
+        return true;
+    };
+    g_closing.erase(std::remove_if(g_closing.begin(), g_closing.end(), settled), g_closing.end());
+}
+
+void ClearClosing()
+{
+    g_closing.clear();
 }

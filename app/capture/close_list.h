@@ -1,21 +1,15 @@
-// The capture decisions about new browser windows: the filters (pop-up heuristic, URL and title
-// prefixes), the Close list of filtered windows hidden under the relay window, and the pop-up
-// table. All of it runs on the main thread; windows are reached through the window seam.
+// The Close list: filtered windows hidden under the relay window, oldest first, within a capacity
+// of 1 to 8; the oldest is asked to close when a new one finds it full. And the windows outside
+// every list that were asked to close: one that refuses is given back to the desktop.
 #pragma once
 
+#include "settings/settings_model.h"
 #include "win/window_seam.h"
 
-constexpr int kParkedSlots = 8;
-constexpr int kPopupSlots = 64;
-constexpr int kUrlBufferSize = 1024;
-constexpr int kTitleBufferSize = 2048;
-
-// The Close list: filled slots packed at the front, oldest first; 0 marks an empty slot.
-extern WindowHandle g_ahwndParked[kParkedSlots];
-extern int g_anParkedType[kParkedSlots];
+// Filled slots packed at the front, oldest first; 0 marks an empty slot.
+extern WindowHandle g_ahwndParked[kCloseListSlots];
+extern int g_anParkedType[kCloseListSlots];
 extern int g_nParkedTotal;  // every window that ever entered the Close list
-// The pop-up table: unordered, 0 marks an empty slot.
-extern WindowHandle g_ahwndPopup[kPopupSlots];
 
 // The close-list dialog, while it is open, is told of each window parked.
 class CloseListObserver {
@@ -27,26 +21,22 @@ public:
 };
 extern CloseListObserver* g_pCloseListDlg;  // null while the dialog is closed
 
-// The address shown in a browser window: the text of its first "Edit" descendant, cut to
-// kUrlBufferSize - 1 bytes. False, with URL empty, when it has none.
-bool ReadBrowserUrl(WindowHandle window, std::string& url);
-// Cuts the browser's own name off TITLE (in place); false when its marker is not there.
-bool NormalizeTitle(std::string& title, int type);
-// Whether the normalised title (TITLE, or the window's own when null) begins with a title prefix.
-bool MatchTitleFilter(WindowHandle window, int type, const char* title);
-// Parks WINDOW when the pop-up, URL or title rule (tried in that order) matches.
-bool FilterNewWindow(WindowHandle window, int type);
+// Enters WINDOW and hides it (once it answers, if it does not now).
 void ParkWindow(WindowHandle window, int type);
 bool RemoveParked(WindowHandle window);
+bool IsParked(WindowHandle window);
 void CloseAllParked();
-// Evicts the oldest parked windows until no more than g_nCloseListCapacity remain.
+// Evicts the oldest parked windows until no more than the capacity remain.
 void EvictParkedBeyondCapacity();
 void OnParkedTitleChanged(WindowHandle window);
 void OnParkedDestroyed(WindowHandle window);
-
+// A parked window that did not answer when it was parked is hidden now that it does.
+void OnParkedResponded(WindowHandle window);
 void ClearParked();  // the main window's set-up empties all eight slots
-void ClearPopups();
-void AddPopup(WindowHandle window);
-void RemovePopup(WindowHandle window);
-bool IsPopup(WindowHandle window);
-bool LooksLikePopup(WindowHandle window, int type);
+
+// Asks a window outside every list to close. One still alive and hidden a grace period later
+// (it refused, or it does not answer) goes back to the desktop: never hidden in no list.
+void AskToClose(WindowHandle window);
+// Once a tick (half a second): the release of the windows whose grace period is over.
+void ReleaseRefusedCloses();
+void ClearClosing();

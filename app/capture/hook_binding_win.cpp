@@ -1,27 +1,17 @@
 #include "capture/hook_binding.h"
 
-#include <process.h>
+#include <cstring>
 
-#include "mainwnd/main_dialog.h"
-#include "mainwnd/sweep_list.h"
+#include "hooklib/shared_block.h"
 #include "settings/settings_model.h"
+#include "win/program_windows.h"
 
 HMODULE g_hHookLib;
 PFN_SET_TARGET_BROWSER g_pfnSetTargetBrowser;
 PFN_ADD_WATCH_WINDOW g_pfnAddWatchWindow;
 HHOOK g_hCallWndHook;
-HWND volatile g_hRelayWnd;
-volatile LONG g_bRelayAlive;
 
 namespace {
-
-const char kRelayClass[] = PELORUS_RELAY_CLASS;
-const char kRelayTitle[] = PELORUS_RELAY_TITLE;
-
-HINSTANCE ProgramInstance()
-{
-    return GetModuleHandleA(nullptr);
-}
 
 // GetProcAddress's generic pointer, as the function it names; the cast goes through
 // void (*)(), the type meant for such conversions.
@@ -31,45 +21,19 @@ Function ProcAddress(HMODULE module, const char* name)
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
 
-LONG HandleAsLong(const void* handle)
+// The library's ".shared" section, where its block lies, found from the loaded image's headers.
+const SharedBlock* SharedBlockOf(HMODULE library)
 {
-    return static_cast<LONG>(reinterpret_cast<LONG_PTR>(handle));
-}
-
-// The relay window's HN_STARTUP, on the relay thread.
-void OnRelayStartup(HWND hwnd)
-{
-    if (BindHookLibrary(TRUE)) {
-        // Disabled first, so that enabling starts from an empty table with no handles whatever
-        // the last run left: a run that crashed never disabled the library, and its watch
-        // table and dead relay handle would otherwise live on in every browser that maps it.
-        g_pfnSetTargetBrowser(0, 0);
-        g_pfnSetTargetBrowser(g_nTargetBrowser, 1);
-        for (int i = 0; i < g_nFoundCount; ++i) {
-            const int type = g_anFoundType[i];
-            if (type >= 0 && type < kBrowserTypeCount && (g_nTargetBrowser & TargetBit(type)))
-                g_pfnAddWatchWindow(g_ahwndFound[i], type, WATCH_ANNOUNCED);
-        }
-        InstallCallWndHook(TRUE);
-    }
-    // Without the library the program runs on without capture: 0 tells the hook nothing is bound.
-    SetWindowLongA(hwnd, kRelayIndexHook, HandleAsLong(g_hCallWndHook));
-    FreeSweepList();
-    ShowWindow(g_hRelayWnd, SW_SHOWNORMAL);  // 0 by 0 off the screen: still invisible
-}
-
-void OnRelayClose()
-{
-    InstallCallWndHook(FALSE);
-    BindHookLibrary(FALSE);
-}
-
-// An overlapped window is raised to the minimum tracking size at creation; the relay window
-// must stay 0 by 0, or a strip of caption shows at the top-left of the screen.
-void OnRelayGetMinMaxInfo(MINMAXINFO* info)
-{
-    info->ptMinTrackSize.x = 0;
-    info->ptMinTrackSize.y = 0;
+    if (!library)
+        return nullptr;
+    const BYTE* base = reinterpret_cast<const BYTE*>(library);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
+    for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section)
+        if (std::memcmp(section->Name, ".shared", 8) == 0 && section->Misc.VirtualSize >= sizeof(SharedBlock))
+            return reinterpret_cast<const SharedBlock*>(base + section->VirtualAddress);
+    return nullptr;
 }
 
 }  // namespace
@@ -120,93 +84,32 @@ int InstallCallWndHook(BOOL bInstall)
     return g_hCallWndHook ? 1 : 0;
 }
 
-void StartRelayWindow()
+void WatchWindows(const SweepList& windows)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = RelayWndProc;
-    wc.cbWndExtra = kRelayExtraBytes;
-    wc.hInstance = ProgramInstance();
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = kRelayClass;
-    RegisterClassA(&wc);  // fails harmlessly when the class is still registered
-
-    // Set before the thread starts: the thread dispatches only while it is 1, and its first
-    // message (HN_STARTUP) must not find it still 0.
-    g_bRelayAlive = 1;
-    uintptr_t thread = _beginthreadex(nullptr, 0, RelayThreadProc, nullptr, 0, nullptr);
-    if (thread)
-        CloseHandle(reinterpret_cast<HANDLE>(thread));
+    if (!g_pfnAddWatchWindow)
+        return;
+    for (int i = 0; i < windows.count; ++i) {
+        const int type = windows.types[i];
+        if (type >= 0 && type < kBrowserTypeCount && (g_nTargetBrowser & TargetBit(type)))
+            g_pfnAddWatchWindow(reinterpret_cast<HWND>(windows.windows[i]), type, WATCH_ANNOUNCED);
+    }
 }
 
-void WaitForRelayWindow()
+bool IsWatchedByHook(HWND window)
 {
-    Sleep(200);
-    if (!g_hRelayWnd)
-        Sleep(200);
+    const SharedBlock* block = SharedBlockOf(g_hHookLib);
+    if (!block || !window)
+        return false;
+    const uint32_t value = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(window));
+    // Other processes write the block as they run: each slot is read whole, from memory.
+    for (const volatile uint32_t& slot : block->hWatchWnd)
+        if (slot == value)
+            return true;
+    return false;
 }
 
 void DisableHookLibrary()
 {
     if (g_hRelayWnd && g_pfnSetTargetBrowser)
         g_pfnSetTargetBrowser(0, 0);
-}
-
-void CloseRelayWindow()
-{
-    if (g_hRelayWnd)
-        SendMessageA(g_hRelayWnd, WM_CLOSE, 0, 0);
-}
-
-unsigned __stdcall RelayThreadProc(void*)
-{
-    HINSTANCE instance = ProgramInstance();
-    g_hRelayWnd = CreateWindowExA(WS_EX_TOOLWINDOW, kRelayClass, kRelayTitle, WS_OVERLAPPEDWINDOW, -10, -10, 0, 0,
-                                  nullptr, nullptr, instance, nullptr);
-    if (!g_hRelayWnd) {
-        UnregisterClassA(kRelayClass, instance);
-        return 0;
-    }
-    PostMessageA(g_hRelayWnd, WM_HOOK_NOTIFY, HN_STARTUP, 0);
-
-    MSG msg;
-    while (IsWindow(g_hRelayWnd)) {
-        BOOL got = GetMessageA(&msg, g_hRelayWnd, 0, 0);
-        if (got == 0 || got == -1)
-            break;
-        if (g_bRelayAlive) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-    UnregisterClassA(kRelayClass, instance);
-    g_hRelayWnd = nullptr;
-    return 0;
-}
-
-LRESULT CALLBACK RelayWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_CREATE:
-        SetWindowLongA(hwnd, kRelayIndexMainWnd, HandleAsLong(g_hMainWnd));
-        break;
-    case WM_GETMINMAXINFO:
-        OnRelayGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
-        return 0;
-    case WM_HOOK_NOTIFY:
-        if (wParam == HN_STARTUP)
-            OnRelayStartup(hwnd);
-        else
-            PostMessageA(g_hMainWnd, WM_HOOK_NOTIFY, wParam, lParam);
-        break;
-    case WM_CLOSE:
-        OnRelayClose();
-        break;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    case WM_NCDESTROY:
-        g_bRelayAlive = 0;
-        break;
-    }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
 }

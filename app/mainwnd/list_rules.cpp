@@ -85,6 +85,25 @@ int ClassifyOpenWindow(const std::string& className, const std::string& title, b
     return has("- Netscape") ? BROWSER_NETSCAPE4 : -1;
 }
 
+bool ClassAgreesWithType(const std::string& className, int type)
+{
+    switch (type) {
+    case BROWSER_IE:
+        return className == "IEFrame";
+    case BROWSER_NETSCAPE6:
+    case BROWSER_MOZILLA:
+        return className == "MozillaWindowClass";
+    case BROWSER_NETSCAPE4:
+        return true;
+    case BROWSER_OPERA_OUI:
+        return className == "OUIWINDOW";
+    case BROWSER_OPERA_OP:
+        return className == "OpWindow";
+    default:
+        return false;
+    }
+}
+
 std::string GetOwnPathFromCommandLine(const char* commandLine, size_t capacity)
 {
     std::string path;

@@ -7,14 +7,7 @@
 #include <cstddef>
 #include <string>
 
-// A window's normal (restored) rectangle.
-struct NormalRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const NormalRect& o) const
-    {
-        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
-    }
-};
+#include "win/window_seam.h"
 
 constexpr int kShowNormal = 1;     // SW_SHOWNORMAL
 constexpr int kShowMaximized = 3;  // SW_SHOWMAXIMIZED
@@ -51,6 +44,10 @@ bool TakeFixedRectangle(bool sizePos, int current, const NormalRect& normal, int
 
 // The start-up sweep's classification of an open top-level window: its browser type, or -1.
 int ClassifyOpenWindow(const std::string& className, const std::string& title, bool visible);
+
+// Whether a window of CLASS_NAME can be a browser of TYPE, as the hook recognises them. Netscape
+// 4.x is known by its title alone, whatever its class.
+bool ClassAgreesWithType(const std::string& className, int type);
 
 // The program's own path, the first word of its command line (quoted or not). A path that does
 // not fit in CAPACITY bytes (with its terminator) gives "": better no path than a wrong one.

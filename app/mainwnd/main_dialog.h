@@ -1,43 +1,35 @@
-// CPelorusDlg: the main window, dialog 102. It receives every notification of the hook, keeps
-// the browser-window list and shows one listed window at a time.
+// CPelorusDlg: the main window, dialog 102. It routes every notification of the hook and every
+// click to the browser-window list (CListController) and owns the Win32 resources.
 #pragma once
 
 #include <windows.h>
 
+#include "capture/sweep_list.h"
+#include "mainwnd/list_controller.h"
 #include "mainwnd/window_list_ctrl.h"
 #include "settings/settings_model.h"
 #include "ui/dialog.h"
+#include "win/window_seam_win.h"
 
-// The main window's handle; the relay window gives it to the hook. Set in OnInitDialog.
-extern HWND g_hMainWnd;
-// The index of the entry whose window is shown; -1 for none.
-extern int g_nCurrent;
 // The program's own path, from its command line.
 extern char g_szExePath[1024];
 extern HBITMAP g_hbmMenuCheck;
 extern HBITMAP g_ahbmBrowserType[kBrowserTypeCount];
 
-class CPelorusDlg : public CDialog, private MainDialogSettings {
+// Runs the About box over OWNER; the application supplies it.
+using AboutBoxOpener = void (*)(HWND owner);
+
+class CPelorusDlg : public CDialog, private MainDialogSettings, private Clock {
 public:
-    CPelorusDlg();
-    ~CPelorusDlg() override;
+    explicit CPelorusDlg(AboutBoxOpener openAboutBox);
 
-    int FindListIndex(HWND window) const;
     void UpdateCloseListButton();
-    void OnBtnDelete();
-    // Every listed and parked window back on the desktop: for ways out that skip OnDestroy.
-    void ReleaseAllWindows();
-
-    static CPelorusDlg* Instance() { return s_instance; }
 
 protected:
     // Message handlers
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
     void OnHookNotify(WPARAM wParam, LPARAM lParam);
-    void OnNewWindow(HWND window, int type);
-    void OnTitleChanged(HWND window);
-    void OnDestroyedWindow(HWND window);
     void OnStartup();
     void OnDestroy();
     bool OnSysCommand(UINT id);
@@ -46,17 +38,19 @@ protected:
     void OnNotify(const NMHDR* header);
     void OnDblclkWindowList();
     void OnClickWindowList();
+    void OnBtnDelete();
     BOOL OnBtnUpdateSize();
-    void OnTimer();
+    void OnTimer(UINT_PTR id);
     void OnEndSession(BOOL ending);
 
     // Helpers
-    void RemoveListEntry(int index);
-    void SweepBrowserWindows();
     void SetUpSystemMenu();
     void LoadMenuBitmaps();
-    void ShowCurrentAfterRemoval(int newCount);
-    bool DropIfDead(int index);
+    void MoveToStoredPosition(const StoredPosition& position);
+    void PostNewWindows(const SweepList& windows);
+    void CatchUpAfterBinding();
+    uint32_t Now() override;
+    void WakeAfter(uint32_t delayMs) override;
 
 private:
     // Data members
@@ -67,5 +61,8 @@ private:
     HWND m_btnUpdateSize = nullptr;
     HICON m_hIcon = nullptr;
     HICON m_hSmallIcon = nullptr;
-    static CPelorusDlg* s_instance;
+    AboutBoxOpener m_openAboutBox;
+    SweepList m_swept;  // the start-up sweep's windows
+    Win32WindowSeam m_seam;
+    CListController m_controller{m_listWindows, *this, *this};
 };

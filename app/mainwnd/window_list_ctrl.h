@@ -8,12 +8,13 @@
 
 #include <string>
 
+#include "mainwnd/list_display.h"
 #include "mainwnd/list_selection.h"
 
-class CWindowListCtrl {
+class CWindowListCtrl : public ListDisplay {
 public:
     CWindowListCtrl() = default;
-    ~CWindowListCtrl();
+    ~CWindowListCtrl() override;
     CWindowListCtrl(const CWindowListCtrl&) = delete;
     CWindowListCtrl& operator=(const CWindowListCtrl&) = delete;
 
@@ -33,8 +34,12 @@ public:
     int GetItemCount() const;
     HWND GetItemWindow(int index) const;
     std::string GetItemText(int index) const;
-    void SetItemText(int index, const char* text);
-    void DeleteItem(int index);
+
+    // ListDisplay
+    void InsertItem(int index, const std::string& title, WindowHandle window, int type) override;
+    void DeleteItem(int index) override;
+    void SelectItem(int index) override { SetSelectedItem(index); }
+    void SetItemText(int index, const std::string& title, bool unresponsive) override;
 
 private:
     HWND m_hWnd = nullptr;

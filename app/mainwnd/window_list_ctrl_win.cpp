@@ -6,6 +6,8 @@ namespace {
 const wchar_t kColumnHeader[] =
     L"    \u30A6\u30A3\u30F3\u30C9\u30A6\u30EA\u30B9\u30C8\uFF08\u30BF\u30A4\u30C8\u30EB\uFF09";
 const int kIconSize = 16;
+// "(応答なし) ": "(not responding)", before the title of a window that does not answer.
+const wchar_t kUnresponsiveMark[] = L"(\u5FDC\u7B54\u306A\u3057) ";
 
 HICON ClassIcon(HWND window)
 {
@@ -138,12 +140,30 @@ std::string CWindowListCtrl::GetItemText(int index) const
     return text;
 }
 
-void CWindowListCtrl::SetItemText(int index, const char* text)
+void CWindowListCtrl::InsertItem(int index, const std::string& title, WindowHandle window, int type)
 {
-    LVITEMA item = {};
-    item.iSubItem = 0;
-    item.pszText = const_cast<char*>(text);
-    SendMessageA(m_hWnd, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
+    InsertWindowItem(index, title.c_str(), reinterpret_cast<HWND>(window), type);
+}
+
+void CWindowListCtrl::SetItemText(int index, const std::string& title, bool unresponsive)
+{
+    if (!unresponsive) {
+        LVITEMA item = {};
+        item.pszText = const_cast<char*>(title.c_str());
+        SendMessageA(m_hWnd, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
+        return;
+    }
+    // The mark is the program's own text, right in any code page; the title is the browser's.
+    std::wstring text = kUnresponsiveMark;
+    const int length = MultiByteToWideChar(CP_ACP, 0, title.c_str(), -1, nullptr, 0);
+    if (length > 1) {
+        std::wstring wide(static_cast<size_t>(length), L'\0');
+        MultiByteToWideChar(CP_ACP, 0, title.c_str(), -1, &wide[0], length);
+        text += wide.c_str();
+    }
+    LVITEMW item = {};
+    item.pszText = &text[0];
+    SendMessageW(m_hWnd, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
 }
 
 void CWindowListCtrl::DeleteItem(int index)

@@ -24,12 +24,6 @@ int g_nCloseListCapacity = kCloseListSlots;
 
 namespace {
 
-// A hand-edited count outside the Close list's slots is brought to the nearest end.
-int ClampPending(int value)
-{
-    return std::clamp(value, 1, kCloseListSlots);
-}
-
 bool EqualNoCase(const char* a, const char* b, size_t n)
 {
     for (size_t i = 0; i < n; ++i) {
@@ -74,7 +68,7 @@ void LoadSettings(ProfileStore& store, MainDialogSettings& dialog, StoredPositio
     g_bFilter = store.GetInt("FILTER", 0);
     g_bFilterClose = store.GetInt("FILTER_CLOSE", 1);
     g_bFilterCheckPopup = store.GetInt("FILTER_CHECK_POPUP", 1);
-    g_nMaxPendingNum = ClampPending(store.GetInt("MAX_PENDING_NUM", 4));
+    g_nMaxPendingNum = ClampCloseListCapacity(store.GetInt("MAX_PENDING_NUM", 4));
     UpdateCloseListCapacity();
 
     g_bFilterUseUrl = store.GetInt("FILTER_USE_URL", 0);
@@ -110,6 +104,11 @@ void UpdateCloseListCapacity()
 {
     if (g_bFilter)
         g_nCloseListCapacity = g_bFilterClose ? 2 : g_nMaxPendingNum;
+}
+
+int ClampCloseListCapacity(int capacity)
+{
+    return std::clamp(capacity, 1, kCloseListSlots);
 }
 
 bool CloseListButtonEnabled()

@@ -26,7 +26,7 @@ extern std::vector<std::string> g_arrFilterUrl;    // FILTER_URLn, in file order
 extern std::vector<std::string> g_arrFilterTitle;  // FILTER_TITLEn
 extern int g_nCloseListCapacity;                   // Close-list slots in use, derived
 
-constexpr int kCloseListSlots = 8;
+constexpr int kCloseListSlots = 8;      // the Close list's slots; its capacity is 1 to 8 of them
 constexpr int kPrefixBufferSize = 511;  // a prefix reaches memory with at most 510 characters
 
 // The main dialog's own settings, which it holds as members.
@@ -56,6 +56,8 @@ void SaveGeometry(ProfileStore& store, int normalLeft, int normalTop);
 
 // The capacity follows the filter settings only while filtering is on.
 void UpdateCloseListCapacity();
+// A capacity, or a hand-edited MAX_PENDING_NUM, outside 1 to 8 is brought to the nearest end.
+int ClampCloseListCapacity(int capacity);
 // The Close-list button (and tray item) is enabled while filtering parks windows.
 bool CloseListButtonEnabled();
 

@@ -1,9 +1,11 @@
 // Pelorus.exe: the application. One copy per desktop; the main dialog runs modally and the
-// process ends with it.
+// process ends with it, once the relay window has given back every window it still holds.
 #include <windows.h>
 #include <commctrl.h>
 
+#include "capture/relay_window.h"
 #include "mainwnd/main_dialog.h"
+#include "shell/about_dialog.h"
 
 namespace {
 
@@ -11,9 +13,14 @@ namespace {
 // relay window, which dies with this process.
 LONG WINAPI ReleaseWindowsOnCrash(EXCEPTION_POINTERS*)
 {
-    if (CPelorusDlg* dialog = CPelorusDlg::Instance())
-        dialog->ReleaseAllWindows();
+    ReleaseHiddenWindows();
     return EXCEPTION_CONTINUE_SEARCH;
+}
+
+void OpenAboutBox(HWND owner)
+{
+    CAboutDlg about;
+    about.DoModal(owner);
 }
 
 }  // namespace
@@ -25,7 +32,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&icc);
     SetUnhandledExceptionFilter(ReleaseWindowsOnCrash);
-    CPelorusDlg dialog;
-    dialog.DoModal();
+    {
+        CPelorusDlg dialog(OpenAboutBox);
+        dialog.DoModal();
+    }
+    // A window that did not answer is still under the relay window; it dies with this process.
+    WaitForRelayThread();
     return 0;
 }

@@ -1,4 +1,4 @@
-// What the capture decisions need from the platform about other programs' windows, named after
+// What the program's decisions need from the platform about other programs' windows, named after
 // what they ask. Window handles cross it as plain integers.
 #pragma once
 
@@ -8,25 +8,72 @@
 
 using WindowHandle = uintptr_t;
 
+// A window's normal (restored) rectangle, in the coordinates of the window-placement functions.
+struct NormalRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const NormalRect& o) const
+    {
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
+};
+
+// What a notification's window is, read before the program acts on it.
+struct WindowFacts {
+    bool alive = false;
+    bool topLevel = false;  // no parent: on the desktop
+    bool owned = false;
+    bool ours = false;  // a window of this process
+    std::string className;
+};
+
 class WindowSeam {
 public:
     virtual ~WindowSeam() = default;
+
+    // Queries; none of them waits for the window's thread.
     // The class name, at most 255 bytes; "" when it cannot be read.
     virtual std::string ClassOf(WindowHandle window) = 0;
     // The title, at most SIZE - 1 bytes (GetWindowText).
     virtual std::string TitleOf(WindowHandle window, int size) = 0;
-    // A control's text, at most SIZE - 1 bytes (WM_GETTEXT, which reads across processes).
+    // A control's text, at most SIZE - 1 bytes (WM_GETTEXT, which reads across processes; it gives
+    // up on a window that does not answer).
     virtual std::string ControlTextOf(WindowHandle window, int size) = 0;
     // The window's style; false when the window cannot be read.
     virtual bool StyleOf(WindowHandle window, uint32_t& style) = 0;
     // All descendants, children of children included, in the platform's order.
     virtual std::vector<WindowHandle> DescendantsOf(WindowHandle window) = 0;
+    virtual WindowFacts FactsOf(WindowHandle window) = 0;
+    virtual bool IsAlive(WindowHandle window) = 0;
+    virtual bool IsVisible(WindowHandle window) = 0;
+    // A child of the relay window, that is hidden.
+    virtual bool IsUnderRelay(WindowHandle window) = 0;
+    // Every top-level window, in the platform's order.
+    virtual std::vector<WindowHandle> TopLevelWindows() = 0;
+    // Every window under the relay window.
+    virtual std::vector<WindowHandle> HiddenWindows() = 0;
+    // The normal rectangle and show command; false when they cannot be read.
+    virtual bool PlacementOf(WindowHandle window, NormalRect& normal, int& showCmd) = 0;
+
+    // Whether the window's thread answers within a short time. Asked before anything below that
+    // needs that thread: a thread that does not answer would hold the program with it.
+    virtual bool Answers(WindowHandle window) = 0;
+    // Asks without waiting; the answer, when it comes, arrives as a window-answered message.
+    virtual void ProbeAnswer(WindowHandle window) = 0;
+
+    // Actions that need the window's thread.
     // Re-parents the window under the relay window, which hides it.
     virtual void HideUnderRelay(WindowHandle window) = 0;
-    // Asks the window to close (posts WM_CLOSE).
+    // Re-parents the window to the desktop: a top-level window again.
+    virtual void Release(WindowHandle window) = 0;
+    virtual void Show(WindowHandle window, int showCmd) = 0;
+    virtual void BringToTop(WindowHandle window) = 0;
+    // Writes the normal rectangle and show command; the placement's other fields stay as read.
+    virtual void SetPlacement(WindowHandle window, const NormalRect& normal, int showCmd) = 0;
+
+    // Asks the window to close (posts WM_CLOSE): needs nothing at once from its thread.
     virtual void PostClose(WindowHandle window) = 0;
 };
 
-// The seam the program-wide capture functions use; the Win32 one unless a test installs another.
+// The seam the program-wide capture functions use; the program installs the platform's at start.
 WindowSeam& Seam();
 void SetSeam(WindowSeam* seam);

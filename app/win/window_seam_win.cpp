@@ -1,69 +1,199 @@
-// The window seam over Win32.
-#include <windows.h>
+#include "win/window_seam_win.h"
 
-#include "capture/hook_binding.h"
-#include "win/window_seam.h"
+#include "win/program_windows.h"
 
 namespace {
+
+// Long enough for a busy browser, short enough that a hung one is not felt.
+const UINT kAnswerTimeoutMs = 150;
+// The address is read once, from a window that has only just opened and may be busy loading: a
+// miss lets an unwanted window through the filter, so it is given longer.
+const UINT kAddressTimeoutMs = 500;
 
 HWND ToHwnd(WindowHandle window)
 {
     return reinterpret_cast<HWND>(window);
 }
 
-BOOL CALLBACK CollectDescendant(HWND child, LPARAM param)
+WindowHandle FromHwnd(HWND window)
 {
-    reinterpret_cast<std::vector<WindowHandle>*>(param)->push_back(reinterpret_cast<WindowHandle>(child));
+    return reinterpret_cast<WindowHandle>(window);
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param)
+{
+    reinterpret_cast<std::vector<WindowHandle>*>(param)->push_back(FromHwnd(window));
     return TRUE;
 }
 
-class Win32WindowSeam : public WindowSeam {
-public:
-    std::string ClassOf(WindowHandle window) override
-    {
-        char name[256] = "";
-        GetClassNameA(ToHwnd(window), name, 255);
-        return name;
-    }
-    std::string TitleOf(WindowHandle window, int size) override
-    {
-        std::vector<char> text(size > 0 ? size : 1, '\0');
-        int n = GetWindowTextA(ToHwnd(window), text.data(), static_cast<int>(text.size()));
-        return std::string(text.data(), n > 0 ? n : 0);
-    }
-    std::string ControlTextOf(WindowHandle window, int size) override
-    {
-        std::vector<char> text(size > 0 ? size : 1, '\0');
-        // A hung browser must not hang the program with it.
-        DWORD_PTR result = 0;
-        SendMessageTimeoutA(ToHwnd(window), WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                            SMTO_ABORTIFHUNG, 5000, &result);
-        text.back() = '\0';
-        return text.data();
-    }
-    bool StyleOf(WindowHandle window, uint32_t& style) override
-    {
-        WINDOWINFO info = {};
-        info.cbSize = sizeof info;
-        if (!GetWindowInfo(ToHwnd(window), &info))
-            return false;
-        style = info.dwStyle;
-        return true;
-    }
-    std::vector<WindowHandle> DescendantsOf(WindowHandle window) override
-    {
-        std::vector<WindowHandle> found;
-        EnumChildWindows(ToHwnd(window), CollectDescendant, reinterpret_cast<LPARAM>(&found));
-        return found;
-    }
-    void HideUnderRelay(WindowHandle window) override { SetParent(ToHwnd(window), g_hRelayWnd); }
-    void PostClose(WindowHandle window) override { PostMessageA(ToHwnd(window), WM_CLOSE, 0, 0); }
-};
+void CALLBACK OnProbeAnswered(HWND window, UINT, ULONG_PTR, LRESULT)
+{
+    PostMessageA(g_hMainWnd, WM_WINDOW_ANSWERED, 0, reinterpret_cast<LPARAM>(window));
+}
+
+// SetWindowPlacement on another process's window is refused by some platforms (Wine 8 among
+// them); moving and showing the window gives the same result there.
+void MoveAndShow(HWND window, const RECT& rc, int showCmd)
+{
+    ShowWindow(window, SW_SHOWNORMAL);
+    SetWindowPos(window, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (showCmd != SW_SHOWNORMAL)
+        ShowWindow(window, showCmd);
+}
 
 }  // namespace
 
-WindowSeam* DefaultSeam()
+bool WindowAnswers(HWND window, UINT timeoutMs)
 {
-    static Win32WindowSeam seam;
-    return &seam;
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, timeoutMs, &result) != 0;
+}
+
+std::string Win32WindowSeam::ClassOf(WindowHandle window)
+{
+    char name[256] = "";
+    GetClassNameA(ToHwnd(window), name, 255);
+    return name;
+}
+
+std::string Win32WindowSeam::TitleOf(WindowHandle window, int size)
+{
+    std::vector<char> text(size > 0 ? size : 1, '\0');
+    int n = GetWindowTextA(ToHwnd(window), text.data(), static_cast<int>(text.size()));
+    return std::string(text.data(), n > 0 ? n : 0);
+}
+
+std::string Win32WindowSeam::ControlTextOf(WindowHandle window, int size)
+{
+    std::vector<char> text(size > 0 ? size : 1, '\0');
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(ToHwnd(window), WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_BLOCK | SMTO_ABORTIFHUNG, kAddressTimeoutMs, &result);
+    text.back() = '\0';
+    return text.data();
+}
+
+bool Win32WindowSeam::StyleOf(WindowHandle window, uint32_t& style)
+{
+    WINDOWINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetWindowInfo(ToHwnd(window), &info))
+        return false;
+    style = info.dwStyle;
+    return true;
+}
+
+std::vector<WindowHandle> Win32WindowSeam::DescendantsOf(WindowHandle window)
+{
+    std::vector<WindowHandle> found;
+    EnumChildWindows(ToHwnd(window), CollectWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+WindowFacts Win32WindowSeam::FactsOf(WindowHandle window)
+{
+    WindowFacts facts;
+    HWND hwnd = ToHwnd(window);
+    if (!IsWindow(hwnd))
+        return facts;
+    facts.alive = true;
+    facts.topLevel = GetAncestor(hwnd, GA_PARENT) == GetDesktopWindow();
+    facts.owned = GetWindow(hwnd, GW_OWNER) != nullptr;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    facts.ours = pid == GetCurrentProcessId();
+    facts.className = ClassOf(window);
+    return facts;
+}
+
+bool Win32WindowSeam::IsAlive(WindowHandle window)
+{
+    return IsWindow(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowSeam::IsVisible(WindowHandle window)
+{
+    return IsWindowVisible(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowSeam::IsUnderRelay(WindowHandle window)
+{
+    HWND relay = g_hRelayWnd;
+    return relay && GetAncestor(ToHwnd(window), GA_PARENT) == relay;
+}
+
+std::vector<WindowHandle> Win32WindowSeam::TopLevelWindows()
+{
+    std::vector<WindowHandle> found;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+std::vector<WindowHandle> Win32WindowSeam::HiddenWindows()
+{
+    std::vector<WindowHandle> found;
+    if (HWND relay = g_hRelayWnd)
+        for (HWND child = GetWindow(relay, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            found.push_back(FromHwnd(child));
+    return found;
+}
+
+bool Win32WindowSeam::PlacementOf(WindowHandle window, NormalRect& normal, int& showCmd)
+{
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(ToHwnd(window), &placement))
+        return false;
+    const RECT& rc = placement.rcNormalPosition;
+    normal = {rc.left, rc.top, rc.right, rc.bottom};
+    showCmd = static_cast<int>(placement.showCmd);
+    return true;
+}
+
+bool Win32WindowSeam::Answers(WindowHandle window)
+{
+    return WindowAnswers(ToHwnd(window), kAnswerTimeoutMs);
+}
+
+void Win32WindowSeam::ProbeAnswer(WindowHandle window)
+{
+    SendMessageCallbackA(ToHwnd(window), WM_NULL, 0, 0, OnProbeAnswered, 0);
+}
+
+void Win32WindowSeam::HideUnderRelay(WindowHandle window)
+{
+    SetParent(ToHwnd(window), g_hRelayWnd);  // with no relay window yet, it stays on the desktop
+}
+
+void Win32WindowSeam::Release(WindowHandle window)
+{
+    SetParent(ToHwnd(window), nullptr);
+}
+
+void Win32WindowSeam::Show(WindowHandle window, int showCmd)
+{
+    ShowWindow(ToHwnd(window), showCmd);
+}
+
+void Win32WindowSeam::BringToTop(WindowHandle window)
+{
+    SetWindowPos(ToHwnd(window), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Win32WindowSeam::SetPlacement(WindowHandle window, const NormalRect& normal, int showCmd)
+{
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(ToHwnd(window), &placement))
+        return;
+    placement.rcNormalPosition = {normal.left, normal.top, normal.right, normal.bottom};
+    placement.showCmd = static_cast<UINT>(showCmd);
+    if (!SetWindowPlacement(ToHwnd(window), &placement))
+        MoveAndShow(ToHwnd(window), placement.rcNormalPosition, showCmd);
+}
+
+void Win32WindowSeam::PostClose(WindowHandle window)
+{
+    PostMessageA(ToHwnd(window), WM_CLOSE, 0, 0);
 }

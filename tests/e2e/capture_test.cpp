@@ -3,21 +3,31 @@
 #include <gtest/gtest.h>
 
 #include "capture/close_list.h"
-#include "capture/hook_binding.h"
+#include "capture/filters.h"
+#include "hooklib/hook_protocol.h"
 #include "kit/kit.h"
 #include "program_in_test.h"
 #include "settings/settings_model.h"
+#include "win/program_windows.h"
+#include "win/window_seam_win.h"
 
 namespace {
 
 using kit::TestBrowser;
+
+class CaptureOnRealWindows : public ::testing::Test {
+protected:
+    void SetUp() override { SetSeam(&seam_); }
+    void TearDown() override { SetSeam(nullptr); }
+    Win32WindowSeam seam_;
+};
 
 WindowHandle Handle(HWND hwnd)
 {
     return reinterpret_cast<WindowHandle>(hwnd);
 }
 
-TEST(CaptureOnRealWindows, ReadsTheAddressOfAnotherProcessesBrowser)
+TEST_F(CaptureOnRealWindows, ReadsTheAddressOfAnotherProcessesBrowser)
 {
     TestBrowser browser;
     ASSERT_TRUE(browser.started());
@@ -31,7 +41,7 @@ TEST(CaptureOnRealWindows, ReadsTheAddressOfAnotherProcessesBrowser)
     EXPECT_EQ("", url);
 }
 
-TEST(CaptureOnRealWindows, ParkedWindowsHideUnderTheRelayAndTheEvictedAreAskedToClose)
+TEST_F(CaptureOnRealWindows, ParkedWindowsHideUnderTheRelayAndTheEvictedAreAskedToClose)
 {
     ProgramInTest program(TargetBit(BROWSER_IE));
     ASSERT_TRUE(program.bound());
@@ -45,7 +55,7 @@ TEST(CaptureOnRealWindows, ParkedWindowsHideUnderTheRelayAndTheEvictedAreAskedTo
     g_nCloseListCapacity = 1;
 
     ParkWindow(Handle(stubborn), BROWSER_IE);
-    EXPECT_EQ(g_hRelayWnd, GetAncestor(stubborn, GA_PARENT));
+    EXPECT_EQ(g_hRelayWnd.load(), GetAncestor(stubborn, GA_PARENT));
     RECT relay;
     GetWindowRect(g_hRelayWnd, &relay);
     EXPECT_TRUE(IsRectEmpty(&relay)) << "its children are clipped to nothing: never seen";

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "capture/hook_binding.h"
+#include "win/program_windows.h"
 #include "kit/kit.h"
 #include "program_in_test.h"
 
@@ -118,7 +119,7 @@ TEST(HookBinding, UnbindingRemovesTheHookFromEveryProcess)
         program.WaitForNotes(ie, Announced(ie, BROWSER_IE));
         EXPECT_TRUE(kit::ModuleLoaded(before.process().Id(), "PelorusLib.dll")) << "the hook is injected";
         program.Unbind();
-        EXPECT_EQ(nullptr, g_hRelayWnd);
+        EXPECT_EQ(nullptr, g_hRelayWnd.load());
         EXPECT_EQ(nullptr, g_hCallWndHook);
         EXPECT_EQ(nullptr, g_hHookLib);
     }

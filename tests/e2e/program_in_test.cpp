@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "capture/hook_binding.h"
+#include "capture/relay_window.h"
 #include "kit/kit.h"
-#include "mainwnd/main_dialog.h"
-#include "mainwnd/sweep_list.h"
 #include "settings/settings_model.h"
+#include "win/program_windows.h"
 
 namespace {
 
@@ -38,15 +38,10 @@ ProgramInTest::ProgramInTest(int mask, const std::vector<std::pair<HWND, int>>& 
     }
     g_hMainWnd = m_main;
     g_nTargetBrowser = mask;
-    if (!swept.empty()) {
-        g_ahwndFound = new HWND[kMaxSweptWindows];
-        g_anFoundType = new int[kMaxSweptWindows];
-        for (const auto& [hwnd, type] : swept) {
-            g_ahwndFound[g_nFoundCount] = hwnd;
-            g_anFoundType[g_nFoundCount++] = type;
-        }
-    }
-    StartRelayWindow();
+    SweepList list;
+    for (const auto& [hwnd, type] : swept)
+        list.Add(reinterpret_cast<WindowHandle>(hwnd), type);
+    StartRelayWindow(list);
     // Bound once the relay window shows: it does so last in binding.
     m_bound = kit::WaitUntil([] { return g_hRelayWnd && IsWindowVisible(g_hRelayWnd); }) && g_hCallWndHook;
     if (!m_bound)

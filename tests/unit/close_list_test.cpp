@@ -5,15 +5,12 @@
 #include <algorithm>
 
 #include "app/capture/close_list.h"
+#include "app/capture/filters.h"
+#include "app/capture/popup_table.h"
+#include "app/capture/responsive.h"
 #include "app/settings/settings_model.h"
 #include "hooklib/hook_protocol.h"
 #include "tests/unit/fakes/fake_window_seam.h"
-
-// The native build has no platform seam; every test installs its fake.
-WindowSeam* DefaultSeam()
-{
-    return nullptr;
-}
 
 namespace {
 
@@ -35,6 +32,8 @@ protected:
         SetSeam(&desktop_);
         ClearParked();
         ClearPopups();
+        ClearClosing();
+        ClearUnresponsive();
         g_nParkedTotal = 0;
         g_pCloseListDlg = nullptr;
         g_bFilter = 1;
@@ -237,7 +236,7 @@ TEST_F(Capture, LoweredCapacityEvictsTheOldestAndLosesNoWindow)
     // Every window that entered is either still parked or was asked to close.
     for (WindowHandle window : w)
         EXPECT_TRUE(std::count(desktop_.closed.begin(), desktop_.closed.end(), window) +
-                        std::count(g_ahwndParked, g_ahwndParked + kParkedSlots, window) ==
+                        std::count(g_ahwndParked, g_ahwndParked + kCloseListSlots, window) ==
                     1);
 
     g_nCloseListCapacity = 1;

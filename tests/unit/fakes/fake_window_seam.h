@@ -1,7 +1,9 @@
-// A fake desktop of other programs' windows for the capture decisions: class, title, style,
-// descendants and control text, with a record of what was hidden and asked to close.
+// A fake desktop of other programs' windows: class, title, style, descendants, control text,
+// parent (the desktop or the relay window), placement, whether each is alive and answers; with a
+// record, in order, of everything done to them.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -10,32 +12,56 @@
 
 class FakeWindowSeam : public WindowSeam {
 public:
+    static constexpr WindowHandle kRelay = 0x10;
+
     struct Window {
         std::string className;
         std::string title;
-        uint32_t style = 0x00CF0000;  // an overlapped window: maximise box and thick frame
-        std::string text;             // a control's text (WM_GETTEXT)
+        uint32_t style = 0x00CF0000;            // an overlapped window: maximise box and thick frame
+        std::string text;                       // a control's text (WM_GETTEXT)
         std::vector<WindowHandle> descendants;  // its children
         bool readable = true;
+        bool alive = true;
+        bool answers = true;
+        bool visible = true;
+        bool owned = false;
+        bool ours = false;
+        bool child = false;
+        WindowHandle parent = 0;  // 0: the desktop; kRelay: hidden
+        NormalRect normal{100, 100, 500, 400};
+        int showCmd = 1;
     };
 
     WindowHandle Add(const std::string& className, const std::string& title = "", uint32_t style = 0x00CF0000)
     {
         next_ += 4;
-        windows[next_] = Window{className, title, style, "", {}, true};
+        Window w;
+        w.className = className;
+        w.title = title;
+        w.style = style;
+        windows[next_] = w;
+        order_.push_back(next_);
         return next_;
     }
     WindowHandle AddDescendant(WindowHandle parent, const std::string& className, const std::string& text = "")
     {
         WindowHandle child = Add(className);
         windows[child].text = text;
+        windows[child].child = true;
         windows[parent].descendants.push_back(child);
         return child;
     }
+    void Kill(WindowHandle w) { windows[w].alive = false; }
+    bool Hidden(WindowHandle w) { return windows[w].parent == kRelay; }
+    bool Shown(WindowHandle w) { return windows[w].parent == 0; }
 
     std::map<WindowHandle, Window> windows;
     std::vector<WindowHandle> hidden;
+    std::vector<WindowHandle> released;
     std::vector<WindowHandle> closed;
+    std::vector<WindowHandle> probed;  // asked without waiting
+    // "hide W", "release W", "place W", "show W", "top W", "close W": W is the window's title.
+    std::vector<std::string> actions;
 
     std::string ClassOf(WindowHandle w) override { return Has(w) ? windows[w].className.substr(0, 255) : ""; }
     std::string TitleOf(WindowHandle w, int size) override { return Has(w) ? Cut(windows[w].title, size) : ""; }
@@ -59,11 +85,85 @@ public:
             }
         return all;
     }
-    void HideUnderRelay(WindowHandle w) override { hidden.push_back(w); }
-    void PostClose(WindowHandle w) override { closed.push_back(w); }
+    WindowFacts FactsOf(WindowHandle w) override
+    {
+        WindowFacts facts;
+        if (!IsAlive(w))
+            return facts;
+        const Window& win = windows[w];
+        facts = {true, !win.child && win.parent == 0, win.owned, win.ours, win.className};
+        return facts;
+    }
+    bool IsAlive(WindowHandle w) override { return windows.count(w) && windows[w].alive; }
+    bool IsVisible(WindowHandle w) override { return IsAlive(w) && windows[w].visible; }
+    bool IsUnderRelay(WindowHandle w) override { return IsAlive(w) && windows[w].parent == kRelay; }
+    std::vector<WindowHandle> TopLevelWindows() override
+    {
+        std::vector<WindowHandle> top;
+        for (WindowHandle w : order_)
+            if (IsAlive(w) && !windows[w].child && windows[w].parent == 0)
+                top.push_back(w);
+        return top;
+    }
+    std::vector<WindowHandle> HiddenWindows() override
+    {
+        std::vector<WindowHandle> under;
+        for (WindowHandle w : order_)
+            if (IsUnderRelay(w))
+                under.push_back(w);
+        return under;
+    }
+    bool PlacementOf(WindowHandle w, NormalRect& normal, int& showCmd) override
+    {
+        if (!Has(w))
+            return false;
+        normal = windows[w].normal;
+        showCmd = windows[w].showCmd;
+        return true;
+    }
+    bool Answers(WindowHandle w) override { return IsAlive(w) && windows[w].answers; }
+    void ProbeAnswer(WindowHandle w) override { probed.push_back(w); }
+
+    void HideUnderRelay(WindowHandle w) override
+    {
+        Act("hide", w);
+        hidden.push_back(w);
+        windows[w].parent = kRelay;
+    }
+    void Release(WindowHandle w) override
+    {
+        Act("release", w);
+        released.push_back(w);
+        windows[w].parent = 0;
+    }
+    void Show(WindowHandle w, int showCmd) override
+    {
+        Act("show", w);
+        windows[w].showCmd = showCmd;
+    }
+    void BringToTop(WindowHandle w) override { Act("top", w); }
+    void SetPlacement(WindowHandle w, const NormalRect& normal, int showCmd) override
+    {
+        Act("place", w);
+        windows[w].normal = normal;
+        windows[w].showCmd = showCmd;
+    }
+    void PostClose(WindowHandle w) override
+    {
+        actions.push_back("close " + (windows.count(w) ? windows[w].title : "?"));  // a post waits for nobody
+        closed.push_back(w);
+    }
 
 private:
-    bool Has(WindowHandle w) { return windows.count(w) && windows[w].readable; }
+    bool Has(WindowHandle w) { return IsAlive(w) && windows[w].readable; }
+    void Act(const char* verb, WindowHandle w)
+    {
+        // Anything that needs a window's thread, done to one that does not answer, would hang.
+        if (windows.count(w) && !windows[w].answers)
+            actions.push_back(std::string("HUNG ON ") + verb);
+        actions.push_back(std::string(verb) + " " + (windows.count(w) ? windows[w].title : "?"));
+    }
     static std::string Cut(const std::string& text, int size) { return text.substr(0, size > 0 ? size - 1 : 0); }
     WindowHandle next_ = 0x2000;
+    std::vector<WindowHandle> order_;
 };

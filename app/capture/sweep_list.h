@@ -1,0 +1,43 @@
+// The sweep list: browser windows found open on the desktop, with their types. The start-up
+// sweep hands it by value to the relay thread, which enters the windows in the hook's watch
+// table.
+#pragma once
+
+#include "win/window_seam.h"
+
+constexpr int kMaxSweptWindows = 32;
+
+struct SweepList {
+    WindowHandle windows[kMaxSweptWindows] = {};
+    int types[kMaxSweptWindows] = {};
+    int count = 0;
+
+    // False, and the window not kept, once the list is full.
+    bool Add(WindowHandle window, int type)
+    {
+        if (count >= kMaxSweptWindows)
+            return false;
+        windows[count] = window;
+        types[count++] = type;
+        return true;
+    }
+    bool Contains(WindowHandle window) const
+    {
+        for (int i = 0; i < count; ++i)
+            if (windows[i] == window)
+                return true;
+        return false;
+    }
+};
+
+// The windows of NOW that SWEPT missed and the hook does not watch either (IS_WATCHED): those
+// that opened after the sweep, before the hook was installed.
+template <class IsWatched>
+SweepList WindowsMissedBy(const SweepList& swept, const SweepList& now, IsWatched isWatched)
+{
+    SweepList missed;
+    for (int i = 0; i < now.count; ++i)
+        if (!swept.Contains(now.windows[i]) && !isWatched(now.windows[i]))
+            missed.Add(now.windows[i], now.types[i]);
+    return missed;
+}

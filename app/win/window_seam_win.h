@@ -1,0 +1,37 @@
+// The window seam over Win32.
+#pragma once
+
+#include <windows.h>
+
+#include "win/window_seam.h"
+
+// Posted to the main window when a window probed without waiting has answered (lParam: it).
+constexpr UINT WM_WINDOW_ANSWERED = WM_APP + 1;
+
+class Win32WindowSeam : public WindowSeam {
+public:
+    std::string ClassOf(WindowHandle window) override;
+    std::string TitleOf(WindowHandle window, int size) override;
+    std::string ControlTextOf(WindowHandle window, int size) override;
+    bool StyleOf(WindowHandle window, uint32_t& style) override;
+    std::vector<WindowHandle> DescendantsOf(WindowHandle window) override;
+    WindowFacts FactsOf(WindowHandle window) override;
+    bool IsAlive(WindowHandle window) override;
+    bool IsVisible(WindowHandle window) override;
+    bool IsUnderRelay(WindowHandle window) override;
+    std::vector<WindowHandle> TopLevelWindows() override;
+    std::vector<WindowHandle> HiddenWindows() override;
+    bool PlacementOf(WindowHandle window, NormalRect& normal, int& showCmd) override;
+    bool Answers(WindowHandle window) override;
+    void ProbeAnswer(WindowHandle window) override;
+    void HideUnderRelay(WindowHandle window) override;
+    void Release(WindowHandle window) override;
+    void Show(WindowHandle window, int showCmd) override;
+    void BringToTop(WindowHandle window) override;
+    void SetPlacement(WindowHandle window, const NormalRect& normal, int showCmd) override;
+    void PostClose(WindowHandle window) override;
+};
+
+// Whether WINDOW's thread answers within TIMEOUT_MS, without handling anything sent to this
+// thread meanwhile; a thread the system knows to be hung is not waited for at all.
+bool WindowAnswers(HWND window, UINT timeoutMs);
