@@ -29,3 +29,10 @@ void WatchWindows(const SweepList& windows);
 bool IsWatchedByHook(HWND window);
 // The library stops reporting (the first step of unbinding at exit).
 void DisableHookLibrary();
+
+// Posts HN_NEWWINDOW to the main window for each window of a targeted type, as the hook announces
+// a new one: windows found open are captured like new ones.
+void AnnounceWindows(const SweepList& windows);
+// The windows of NOW that neither SWEPT nor the hook holds, opened while the hook went in: they
+// are watched and announced.
+void CatchUpMissedWindows(const SweepList& swept, const SweepList& now);

@@ -113,3 +113,19 @@ void DisableHookLibrary()
     if (g_hRelayWnd && g_pfnSetTargetBrowser)
         g_pfnSetTargetBrowser(0, 0);
 }
+
+void AnnounceWindows(const SweepList& windows)
+{
+    for (int k = 0; k < windows.count; ++k)
+        if (g_nTargetBrowser & TargetBit(windows.types[k]))
+            PostMessageW(g_hMainWnd, WM_HOOK_NOTIFY, HN_NEWWINDOW | static_cast<WPARAM>(windows.types[k]),
+                         static_cast<LPARAM>(windows.windows[k]));
+}
+
+void CatchUpMissedWindows(const SweepList& swept, const SweepList& now)
+{
+    const SweepList missed =
+        WindowsMissedBy(swept, now, [](WindowHandle w) { return IsWatchedByHook(reinterpret_cast<HWND>(w)); });
+    WatchWindows(missed);
+    AnnounceWindows(missed);
+}

@@ -13,8 +13,6 @@
 
 // The program's own path, from its command line.
 extern char g_szExePath[1024];
-extern HBITMAP g_hbmMenuCheck;
-extern HBITMAP g_ahbmBrowserType[kBrowserTypeCount];
 
 // Runs the About box over OWNER; the application supplies it.
 using AboutBoxOpener = void (*)(HWND owner);
@@ -33,7 +31,6 @@ protected:
     void OnStartup();
     void OnDestroy();
     bool OnSysCommand(UINT id);
-    bool OnPaint();
     void OnCommand(UINT id);
     void OnNotify(const NMHDR* header);
     void OnDblclkWindowList();
@@ -44,11 +41,6 @@ protected:
     void OnEndSession(BOOL ending);
 
     // Helpers
-    void SetUpSystemMenu();
-    void LoadMenuBitmaps();
-    void MoveToStoredPosition(const StoredPosition& position);
-    void PostNewWindows(const SweepList& windows);
-    void CatchUpAfterBinding();
     uint32_t Now() override;
     void WakeAfter(uint32_t delayMs) override;
 

@@ -7,13 +7,12 @@
 #include "capture/popup_table.h"
 #include "capture/relay_window.h"
 #include "mainwnd/list_rules.h"
+#include "mainwnd/menu_bitmaps.h"
 #include "res/resource.h"
 #include "settings/profile_store_win.h"
 #include "win/program_windows.h"
 
 char g_szExePath[1024];
-HBITMAP g_hbmMenuCheck;
-HBITMAP g_ahbmBrowserType[kBrowserTypeCount];
 
 namespace {
 
@@ -59,7 +58,7 @@ INT_PTR CPelorusDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SYSCOMMAND:
         return OnSysCommand(static_cast<UINT>(wParam));
     case WM_PAINT:
-        return OnPaint();
+        return PaintIconWhileMinimized(m_hIcon);
     case WM_QUERYDRAGICON:
         return reinterpret_cast<INT_PTR>(m_hIcon);
     case WM_TIMER:
@@ -82,7 +81,7 @@ BOOL CPelorusDlg::OnInitDialog()
     m_btnCloseList = GetDlgItem(m_hWnd, IDC_BTN_CLOSE_LIST);
     m_btnUpdateSize = GetDlgItem(m_hWnd, IDC_BTN_UPDATE_SIZE);
 
-    SetUpSystemMenu();
+    SetUpSystemMenu(IDM_ABOUTBOX, IDS_ABOUTBOX);
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
     ClearPopups();
@@ -93,7 +92,8 @@ BOOL CPelorusDlg::OnInitDialog()
     LoadSettings(store, *this, position);
     UpdateCloseListButton();
     EnableWindow(m_btnUpdateSize, m_bSizePos != 0);
-    MoveToStoredPosition(position);
+    if (position.x >= 0 && position.y >= 0)
+        MoveTo(position.x, position.y);
     m_bInTray = 0;
     m_bSettingsOpen = 0;
     const std::string path = GetOwnPathFromCommandLine(GetCommandLineA(), sizeof g_szExePath);
@@ -110,45 +110,6 @@ BOOL CPelorusDlg::OnInitDialog()
     EnableWindow(GetDlgItem(m_hWnd, IDC_BTN_SETTINGS), FALSE);
     SetTimer(m_hWnd, kTickTimer, kTickMs, nullptr);
     return TRUE;
-}
-
-void CPelorusDlg::SetUpSystemMenu()
-{
-    HMENU menu = GetSystemMenu(m_hWnd, FALSE);
-    if (!menu)
-        return;
-    EnableMenuItem(menu, SC_MAXIMIZE, MF_BYCOMMAND | MF_GRAYED);
-    EnableMenuItem(menu, SC_SIZE, MF_BYCOMMAND | MF_GRAYED);
-    wchar_t text[256] = L"";
-    if (LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, text, 256) > 0) {
-        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text);
-    }
-}
-
-// The tray menus' bitmaps; type 5 shares Opera's.
-void CPelorusDlg::LoadMenuBitmaps()
-{
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    g_hbmMenuCheck = LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_MENU_CHECK));
-    for (int t = 0; t < kBrowserTypeCount; ++t) {
-        const int id = t == BROWSER_OPERA_OP ? IDB_BROWSER_OPERA : IDB_BROWSER_IE + t;
-        g_ahbmBrowserType[t] = LoadBitmapW(instance, MAKEINTRESOURCEW(id));
-    }
-}
-
-// The dialog is made at the screen origin; a stored position moves it, its size unchanged.
-void CPelorusDlg::MoveToStoredPosition(const StoredPosition& position)
-{
-    if (position.x < 0 || position.y < 0)
-        return;
-    WINDOWPLACEMENT placement = {};
-    placement.length = sizeof placement;
-    if (GetWindowPlacement(m_hWnd, &placement)) {
-        RECT& rc = placement.rcNormalPosition;
-        rc = {position.x, position.y, position.x + rc.right, position.y + rc.bottom};
-        SetWindowPlacement(m_hWnd, &placement);
-    }
 }
 
 void CPelorusDlg::OnHookNotify(WPARAM wParam, LPARAM lParam)
@@ -177,29 +138,12 @@ void CPelorusDlg::OnHookNotify(WPARAM wParam, LPARAM lParam)
 void CPelorusDlg::OnStartup()
 {
     m_swept = m_controller.SweepBrowserWindows();
-    PostNewWindows(m_swept);
+    AnnounceWindows(m_swept);
     StartRelayWindow(m_swept);
     if (WaitForRelayWindow()) {
-        CatchUpAfterBinding();
+        CatchUpMissedWindows(m_swept, m_controller.SweepBrowserWindows());
         SetTimer(m_hWnd, kCatchUpTimer, kCatchUpMs, nullptr);
     }
-}
-
-// Windows opened between the sweep and the hook's installation: the hook never saw them made.
-void CPelorusDlg::CatchUpAfterBinding()
-{
-    const SweepList missed = WindowsMissedBy(m_swept, m_controller.SweepBrowserWindows(),
-                                             [](WindowHandle w) { return IsWatchedByHook(reinterpret_cast<HWND>(w)); });
-    WatchWindows(missed);
-    PostNewWindows(missed);
-}
-
-void CPelorusDlg::PostNewWindows(const SweepList& windows)
-{
-    for (int k = 0; k < windows.count; ++k)
-        if (g_nTargetBrowser & TargetBit(windows.types[k]))
-            PostMessageW(g_hMainWnd, WM_HOOK_NOTIFY, HN_NEWWINDOW | static_cast<WPARAM>(windows.types[k]),
-                         static_cast<LPARAM>(windows.windows[k]));
 }
 
 void CPelorusDlg::OnTimer(UINT_PTR id)
@@ -209,7 +153,7 @@ void CPelorusDlg::OnTimer(UINT_PTR id)
         m_controller.OnWake();
     } else if (id == kCatchUpTimer) {
         KillTimer(m_hWnd, kCatchUpTimer);
-        CatchUpAfterBinding();
+        CatchUpMissedWindows(m_swept, m_controller.SweepBrowserWindows());
     } else {
         m_controller.OnTick();
     }
@@ -294,21 +238,6 @@ bool CPelorusDlg::OnSysCommand(UINT id)
     return true;
 }
 
-bool CPelorusDlg::OnPaint()
-{
-    if (!IsIconic(m_hWnd))
-        return false;
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(m_hWnd, &paint);
-    SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    RECT rc;
-    GetClientRect(m_hWnd, &rc);
-    DrawIcon(dc, (rc.right - GetSystemMetrics(SM_CXICON) + 1) / 2, (rc.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2,
-             m_hIcon);
-    EndPaint(m_hWnd, &paint);
-    return true;
-}
-
 void CPelorusDlg::OnEndSession(BOOL ending)
 {
     if (ending)
@@ -327,16 +256,8 @@ void CPelorusDlg::OnDestroy()
     m_controller.Exit(g_bExitBrowser != 0);
     CloseRelayWindow();
 
-    WINDOWPLACEMENT placement = {};
-    placement.length = sizeof placement;
-    GetWindowPlacement(m_hWnd, &placement);
+    const POINT topLeft = NormalTopLeft();
     Win32ProfileStore store;
-    SaveGeometry(store, placement.rcNormalPosition.left, placement.rcNormalPosition.top);
-
-    DeleteObject(g_hbmMenuCheck);
-    g_hbmMenuCheck = nullptr;
-    for (HBITMAP& bitmap : g_ahbmBrowserType) {
-        DeleteObject(bitmap);
-        bitmap = nullptr;
-    }
+    SaveGeometry(store, topLeft.x, topLeft.y);
+    FreeMenuBitmaps();
 }

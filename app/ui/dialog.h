@@ -23,6 +23,17 @@ protected:
     virtual void OnOK() { EndDialog(m_hWnd, IDOK); }
     virtual void OnCancel() { EndDialog(m_hWnd, IDCANCEL); }
 
+    // Helpers for what main windows do alike.
+    // Maximize and Size greyed in the system menu, and an About item (ID, text from string
+    // resource TEXT_ID) after a separator.
+    void SetUpSystemMenu(UINT aboutId, UINT aboutTextId);
+    // Moves the dialog's normal rectangle to (X, Y), its size unchanged.
+    void MoveTo(int x, int y);
+    // The dialog's normal (restored) top-left corner.
+    POINT NormalTopLeft() const;
+    // WM_PAINT while minimised: ICON centred on the erased background. False otherwise.
+    bool PaintIconWhileMinimized(HICON icon);
+
     HWND m_hWnd = nullptr;
 
 private:

@@ -48,3 +48,51 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         return FALSE;
     }
 }
+
+void CDialog::SetUpSystemMenu(UINT aboutId, UINT aboutTextId)
+{
+    HMENU menu = GetSystemMenu(m_hWnd, FALSE);
+    if (!menu)
+        return;
+    EnableMenuItem(menu, SC_MAXIMIZE, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(menu, SC_SIZE, MF_BYCOMMAND | MF_GRAYED);
+    wchar_t text[256] = L"";
+    if (LoadStringW(GetModuleHandleW(nullptr), aboutTextId, text, 256) > 0) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, aboutId, text);
+    }
+}
+
+void CDialog::MoveTo(int x, int y)
+{
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(m_hWnd, &placement)) {
+        RECT& rc = placement.rcNormalPosition;
+        rc = {x, y, x + rc.right - rc.left, y + rc.bottom - rc.top};
+        SetWindowPlacement(m_hWnd, &placement);
+    }
+}
+
+POINT CDialog::NormalTopLeft() const
+{
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    GetWindowPlacement(m_hWnd, &placement);
+    return {placement.rcNormalPosition.left, placement.rcNormalPosition.top};
+}
+
+bool CDialog::PaintIconWhileMinimized(HICON icon)
+{
+    if (!IsIconic(m_hWnd))
+        return false;
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT rc;
+    GetClientRect(m_hWnd, &rc);
+    DrawIcon(dc, (rc.right - GetSystemMetrics(SM_CXICON) + 1) / 2, (rc.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2,
+             icon);
+    EndPaint(m_hWnd, &paint);
+    return true;
+}
