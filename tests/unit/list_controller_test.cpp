@@ -45,9 +45,9 @@ protected:
     }
 
     // The list as the user sees it: "*" marks a window that does not answer.
-    void InsertItem(int index, const std::string& title, WindowHandle, int) override
+    void InsertItem(int i, const std::string& title, WindowHandle, int) override
     {
-        rows.insert(rows.begin() + index, title);
+        rows.insert(rows.begin() + i, title);
     }
     void DeleteItem(int index) override { rows.erase(rows.begin() + index); }
     void SelectItem(int index) override { selected = index; }
@@ -186,13 +186,8 @@ TEST_F(ListStory, WindowThatDoesNotAnswerIsLeftAsItIsUntilItDoes)
         EXPECT_EQ(std::string::npos, action.find("HUNG")) << action;
 }
 
-TEST(ClosingOutsideTheList, RefusedOrUnansweredCloseEndsOnTheDesktop)
+TEST_F(ListStory, WindowAskedToCloseOutsideTheListEndsGoneOrOnTheDesktop)
 {
-    FakeWindowSeam desk;
-    SetSeam(&desk);
-    ClearParked();
-    ClearClosing();
-    ClearUnresponsive();
     g_nCloseListCapacity = 1;
     const WindowHandle refuses = desk.Add("IEFrame", "Refuses"), hung = desk.Add("IEFrame", "Hung"),
                        goes = desk.Add("IEFrame", "Goes");
@@ -210,27 +205,6 @@ TEST(ClosingOutsideTheList, RefusedOrUnansweredCloseEndsOnTheDesktop)
     OnResponded(hung);
     ReleaseRefusedCloses();
     EXPECT_TRUE(desk.Shown(hung));
-    SetSeam(nullptr);
-}
-
-TEST_F(ListStory, StartUpSweepAndTheWindowsItMissed)
-{
-    const WindowHandle ie = Browser("IE");
-    desk.Add("OpWindow", "Opera - x");
-    const WindowHandle hidden = Browser("Hidden");
-    desk.windows[hidden].parent = FakeWindowSeam::kRelay;
-    desk.AddDescendant(ie, "IEFrame");
-    desk.Add("Notepad", "Plain");
-    const SweepList swept = list.SweepBrowserWindows();
-    ASSERT_EQ(2, swept.count);
-    EXPECT_EQ(ie, swept.windows[0]);
-    EXPECT_EQ(BROWSER_OPERA_OP, swept.types[1]);
-
-    const WindowHandle late = Browser("Late"), watched = Browser("Watched");
-    const SweepList missed =
-        WindowsMissedBy(swept, list.SweepBrowserWindows(), [&](WindowHandle w) { return w == watched; });
-    ASSERT_EQ(1, missed.count);
-    EXPECT_EQ(late, missed.windows[0]);
 }
 
 }  // namespace

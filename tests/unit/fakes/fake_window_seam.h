@@ -57,7 +57,6 @@ public:
 
     std::map<WindowHandle, Window> windows;
     std::vector<WindowHandle> hidden;
-    std::vector<WindowHandle> released;
     std::vector<WindowHandle> closed;
     std::vector<WindowHandle> probed;  // asked without waiting
     // "hide W", "release W", "place W", "show W", "top W", "close W": W is the window's title.
@@ -133,7 +132,6 @@ public:
     void Release(WindowHandle w) override
     {
         Act("release", w);
-        released.push_back(w);
         windows[w].parent = 0;
     }
     void Show(WindowHandle w, int showCmd) override
