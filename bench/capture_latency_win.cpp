@@ -2,7 +2,8 @@
 // the title is what announces it) until Pelorus shows it and has hidden the previous one, over
 // 50 windows, side by side with the floor: the same window opened while Pelorus is not running,
 // until the browser reports it open. (2) The start-up sweep: 32 browser windows already open,
-// from starting Pelorus until all are listed. Prints figures; asserts nothing.
+// from the main window's appearance until all are listed, beside the start until it appears.
+// Prints figures; asserts nothing.
 #include <windows.h>
 
 #include <algorithm>
@@ -65,7 +66,7 @@ Figures Summarize(std::vector<double> values)
 
 // Opens kWindows windows one by one; with Pelorus running, waits for each to be shown and the
 // one before to be hidden. Pauses between windows so that one capture never waits on the last
-// (Pelorus waits 100 ms at each title change).
+// (Pelorus reads a title once it has stood still for 100 ms).
 std::vector<double> OpenWindows(bool captured)
 {
     kit::TestBrowser browser;
@@ -114,18 +115,20 @@ int main()
         ClosePelorus(pelorus);
     }
 
-    double sweep = -1;
+    double appeared = -1, listed = -1;
     {
         kit::TestBrowser browser;
         for (int i = 0; i < kSwept; ++i)
             browser.Open("class=IEFrame title=S" + std::to_string(i));
         kit::ChildProcess pelorus;
         const LARGE_INTEGER start = Now();
-        if (pelorus.Start(pelorusPath, "", false) && Spin([&] {
-                HWND list = PelorusList(pelorus.Id());
-                return list && kit::RemoteListView(list).Count() == kSwept;
-            }))
-            sweep = Milliseconds(start, Now());
+        LARGE_INTEGER shown = {};
+        if (pelorus.Start(pelorusPath, "", false) && Spin([&] { return MainWindowOf(pelorus.Id()) != nullptr; })) {
+            shown = Now();
+            appeared = Milliseconds(start, shown);
+            if (Spin([&] { return kit::RemoteListView(PelorusList(pelorus.Id())).Count() == kSwept; }))
+                listed = Milliseconds(shown, Now());
+        }
         ClosePelorus(pelorus);
     }
 
@@ -140,6 +143,7 @@ int main()
     std::printf("  %-34s median %7.1f ms   worst %7.1f ms\n", "opened, Pelorus not running (floor)", f.median, f.worst);
     std::printf("  %-34s median %7.1f ms   worst %7.1f ms\n", "opened and captured by Pelorus", c.median, c.worst);
     std::printf("  capture adds %.1f ms at the median (%.2fx the floor)\n", c.median - f.median, c.median / f.median);
-    std::printf("  start-up sweep of %d open windows: %.0f ms from start until all are listed\n", kSwept, sweep);
+    std::printf("  start-up with %d open windows: the main window appears %.0f ms after the start,\n", kSwept, appeared);
+    std::printf("  and all %d are listed %.0f ms after it appears\n", kSwept, listed);
     return 0;
 }

@@ -114,6 +114,8 @@ BOOL CPelorusDlg::OnInitDialog()
 
 void CPelorusDlg::OnHookNotify(WPARAM wParam, LPARAM lParam)
 {
+    // A burst (the start-up sweep, a title storm) is drawn once, when no more is queued.
+    m_listWindows.HoldRedraw();
     const WindowHandle window = static_cast<WindowHandle>(lParam);
     switch (wParam & HN_CODE_MASK) {
     case HN_NEWWINDOW:
@@ -131,6 +133,7 @@ void CPelorusDlg::OnHookNotify(WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
+    m_listWindows.ResumeRedrawUnlessBusy();
 }
 
 // The windows already open come back as new ones. The hook is bound on the relay thread, which
@@ -156,6 +159,7 @@ void CPelorusDlg::OnTimer(UINT_PTR id)
         CatchUpMissedWindows(m_swept, m_controller.SweepBrowserWindows());
     } else {
         m_controller.OnTick();
+        m_listWindows.ResumeRedraw();  // however the last burst ended, it is drawn now
     }
 }
 

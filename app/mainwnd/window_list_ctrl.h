@@ -30,6 +30,13 @@ public:
     int TakeSelectedIndex();
     int GetItemBrowserType(int index) const;
 
+    // Changes made while redrawing is held are drawn once, when it resumes: a burst of them would
+    // otherwise draw the list (and its scroll bar) once each.
+    void HoldRedraw();
+    void ResumeRedraw();
+    // Resumes unless more posted messages wait in this thread's queue, for at most 200 ms.
+    void ResumeRedrawUnlessBusy();
+
     // What the owners use of the list view itself.
     int GetItemCount() const;
     HWND GetItemWindow(int index) const;
@@ -45,4 +52,6 @@ private:
     HWND m_hWnd = nullptr;
     HIMAGELIST m_imageList = nullptr;
     BrowserIconSlots m_iconSlots;
+    bool m_redrawHeld = false;
+    DWORD m_redrawHeldSince = 0;
 };

@@ -6,6 +6,7 @@ namespace {
 const wchar_t kColumnHeader[] =
     L"    \u30A6\u30A3\u30F3\u30C9\u30A6\u30EA\u30B9\u30C8\uFF08\u30BF\u30A4\u30C8\u30EB\uFF09";
 const int kIconSize = 16;
+const DWORD kLongestRedrawHoldMs = 200;
 // "(応答なし) ": "(not responding)", before the title of a window that does not answer.
 const wchar_t kUnresponsiveMark[] = L"(\u5FDC\u7B54\u306A\u3057) ";
 
@@ -39,15 +40,21 @@ HICON BrowserIcon(HWND window, int type)
 
 class ListViewRows : public SelectableRows {
 public:
-    explicit ListViewRows(HWND list) : m_list(list) {}
+    ListViewRows(HWND list, bool redrawHeld) : m_list(list), m_redrawHeld(redrawHeld) {}
     int RowCount() override { return ListView_GetItemCount(m_list); }
     bool IsSelected(int row) override { return ListView_GetItemState(m_list, row, LVIS_SELECTED) != 0; }
     void ClearSelected(int row) override { ListView_SetItemState(m_list, row, 0, LVIS_SELECTED | LVIS_DROPHILITED); }
     void SetSelected(int row) override { ListView_SetItemState(m_list, row, LVIS_SELECTED, LVIS_SELECTED); }
-    void Redraw(int row) override { ListView_Update(m_list, row); }
+    // While redrawing is held the whole list is drawn at the end anyway.
+    void Redraw(int row) override
+    {
+        if (!m_redrawHeld)
+            ListView_Update(m_list, row);
+    }
 
 private:
     HWND m_list;
+    bool m_redrawHeld;
 };
 
 }  // namespace
@@ -95,13 +102,13 @@ int CWindowListCtrl::InsertWindowItem(int index, const char* title, HWND window,
 
 void CWindowListCtrl::SetSelectedItem(int index)
 {
-    ListViewRows rows(m_hWnd);
+    ListViewRows rows(m_hWnd, m_redrawHeld);
     SelectRow(rows, index);
 }
 
 int CWindowListCtrl::TakeSelectedIndex()
 {
-    ListViewRows rows(m_hWnd);
+    ListViewRows rows(m_hWnd, m_redrawHeld);
     return TakeSelectedRow(rows);
 }
 
@@ -164,6 +171,31 @@ void CWindowListCtrl::SetItemText(int index, const std::string& title, bool unre
     LVITEMW item = {};
     item.pszText = &text[0];
     SendMessageW(m_hWnd, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
+}
+
+void CWindowListCtrl::HoldRedraw()
+{
+    if (m_redrawHeld)
+        return;
+    SendMessageW(m_hWnd, WM_SETREDRAW, FALSE, 0);
+    m_redrawHeld = true;
+    m_redrawHeldSince = GetTickCount();
+}
+
+void CWindowListCtrl::ResumeRedrawUnlessBusy()
+{
+    const bool morePosted = HIWORD(GetQueueStatus(QS_POSTMESSAGE)) != 0;
+    if (!morePosted || GetTickCount() - m_redrawHeldSince > kLongestRedrawHoldMs)
+        ResumeRedraw();
+}
+
+void CWindowListCtrl::ResumeRedraw()
+{
+    if (!m_redrawHeld)
+        return;
+    m_redrawHeld = false;
+    SendMessageW(m_hWnd, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void CWindowListCtrl::DeleteItem(int index)
