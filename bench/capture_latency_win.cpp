@@ -13,28 +13,12 @@
 
 #include "kit/kit.h"
 #include "pelorus_process.h"
+#include "stopwatch.h"
 
 namespace {
 
 constexpr int kWindows = 50;
 constexpr int kSwept = 32;
-
-double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now()
-{
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t;
-}
 
 HWND PelorusList(DWORD pid)
 {

@@ -13,28 +13,12 @@
 
 #include "kit/kit.h"
 #include "pelorus_process.h"
+#include "stopwatch.h"
 
 namespace {
 
 constexpr int kRetitles = 2000;
 constexpr int kQuietSamples = 200;
-
-double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now()
-{
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t;
-}
 
 LRESULT Ask(HWND hwnd, UINT message)
 {
