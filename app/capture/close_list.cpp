@@ -156,6 +156,11 @@ void ReleaseRefusedCloses()
     g_closing.erase(std::remove_if(g_closing.begin(), g_closing.end(), settled), g_closing.end());
 }
 
+bool IsClosing(WindowHandle window)
+{
+    return std::any_of(g_closing.begin(), g_closing.end(), [&](const Closing& c) { return c.window == window; });
+}
+
 void ClearClosing()
 {
     g_closing.clear();

@@ -39,4 +39,5 @@ void ClearParked();  // the main window's set-up empties all eight slots
 void AskToClose(WindowHandle window);
 // Once a tick (half a second): the release of the windows whose grace period is over.
 void ReleaseRefusedCloses();
+bool IsClosing(WindowHandle window);
 void ClearClosing();

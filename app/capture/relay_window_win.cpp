@@ -2,6 +2,9 @@
 
 #include <process.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "capture/hook_binding.h"
 #include "settings/settings_model.h"
 #include "win/program_windows.h"
@@ -16,15 +19,26 @@ const char kRelayTitle[] = PELORUS_RELAY_TITLE;
 // A relay window that outlives its program's main window: the hook of a new copy must not
 // take it for that copy's.
 const char kLingeringTitle[] = "Pelorus2_thread (closing)";
-const DWORD kBindWaitMs = 400;
 const UINT_PTR kLingerTimer = 1;
 const UINT kLingerMs = 250;
+// A window asked to close at the program's exit has this long to go before it is given back.
+const DWORD kCloseGraceMs = 1500;
+const DWORD kReprobeMs = 10000;
 const UINT kReleaseAnswerMs = 200;
 
 // Handed to the relay thread: written before the thread starts, read only by it.
 SweepList s_swept;
-HANDLE s_bound;  // set once the hook is bound, or the thread has given up
+std::atomic<bool> s_ready;
+std::atomic<bool> s_bound;
 HANDLE s_thread;
+
+// The lingering relay window's children asked whether they answer, on the relay thread alone.
+struct Probe {
+    HWND child;
+    DWORD sentAt;
+};
+std::vector<Probe> s_probes;
+DWORD s_lingeringSince;
 
 HINSTANCE ProgramInstance()
 {
@@ -36,17 +50,48 @@ LONG HandleAsLong(const void* handle)
     return static_cast<LONG>(reinterpret_cast<LONG_PTR>(handle));
 }
 
-// Gives every child of RELAY that answers back to the desktop; true when none is left.
-bool ReleaseChildren(HWND relay, UINT answerMs)
+std::vector<HWND> ChildrenOf(HWND relay)
 {
-    HWND child = GetWindow(relay, GW_CHILD);
-    while (child) {
-        HWND next = GetWindow(child, GW_HWNDNEXT);
-        if (WindowAnswers(child, answerMs))
-            SetParent(child, nullptr);
-        child = next;
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(relay, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+void Ready(bool bound)
+{
+    s_bound = bound;
+    s_ready = true;
+    PostMessageA(g_hMainWnd, WM_RELAY_READY, 0, 0);
+}
+
+// A lingering child answered: it goes back to the desktop.
+void CALLBACK OnChildAnswered(HWND child, UINT, ULONG_PTR, LRESULT)
+{
+    s_probes.erase(std::remove_if(s_probes.begin(), s_probes.end(), [&](const Probe& p) { return p.child == child; }),
+                   s_probes.end());
+    HWND relay = g_hRelayWnd;
+    if (relay && GetAncestor(child, GA_PARENT) == relay)
+        SetParent(child, nullptr);
+}
+
+// Each child still there after the grace period is asked, without waiting, whether it answers;
+// a child is asked once (again only if no answer came for a long time), so that a hung browser
+// does not collect a queue of questions.
+void ProbeLingeringChildren(HWND relay)
+{
+    const DWORD now = GetTickCount();
+    if (now - s_lingeringSince < kCloseGraceMs)
+        return;
+    for (HWND child : ChildrenOf(relay)) {
+        auto probe = std::find_if(s_probes.begin(), s_probes.end(), [&](const Probe& p) { return p.child == child; });
+        if (probe != s_probes.end() && now - probe->sentAt < kReprobeMs)
+            continue;
+        if (probe == s_probes.end())
+            probe = s_probes.insert(s_probes.end(), Probe{child, now});
+        probe->sentAt = now;
+        SendMessageCallbackA(child, WM_NULL, 0, 0, OnChildAnswered, 0);
     }
-    return GetWindow(relay, GW_CHILD) == nullptr;
 }
 
 // The relay window's HN_STARTUP, on the relay thread.
@@ -63,8 +108,7 @@ void OnRelayStartup(HWND hwnd)
     }
     // Without the library the program runs on without capture: 0 tells the hook nothing is bound.
     SetWindowLongA(hwnd, kRelayIndexHook, HandleAsLong(g_hCallWndHook));
-    // Before showing: showing may wait on the main thread, which waits on this.
-    SetEvent(s_bound);
+    Ready(g_hCallWndHook != nullptr);
     ShowWindow(hwnd, SW_SHOWNORMAL);  // 0 by 0 off the screen: still invisible
 }
 
@@ -76,13 +120,16 @@ bool OnRelayClose(HWND hwnd)
     if (!GetWindow(hwnd, GW_CHILD))
         return false;
     SetWindowTextA(hwnd, kLingeringTitle);
+    s_lingeringSince = GetTickCount();
     SetTimer(hwnd, kLingerTimer, kLingerMs, nullptr);
     return true;
 }
 
 void OnRelayTimer(HWND hwnd)
 {
-    if (ReleaseChildren(hwnd, kReleaseAnswerMs))
+    if (GetWindow(hwnd, GW_CHILD))
+        ProbeLingeringChildren(hwnd);
+    else
         DestroyWindow(hwnd);
 }
 
@@ -107,9 +154,8 @@ void StartRelayWindow(const SweepList& swept)
     RegisterClassA(&wc);  // fails harmlessly when the class is still registered
 
     s_swept = swept;
-    if (!s_bound)
-        s_bound = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    ResetEvent(s_bound);
+    s_ready = false;
+    s_bound = false;
     if (s_thread)
         CloseHandle(s_thread);
     // Set before the thread starts: the thread dispatches only while it is 1, and its first
@@ -117,14 +163,17 @@ void StartRelayWindow(const SweepList& swept)
     g_bRelayAlive = 1;
     s_thread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, RelayThreadProc, nullptr, 0, nullptr));
     if (!s_thread)
-        SetEvent(s_bound);
+        Ready(false);
 }
 
-bool WaitForRelayWindow()
+bool IsRelayReady()
 {
-    if (s_bound)
-        WaitForSingleObject(s_bound, kBindWaitMs);
-    return g_hRelayWnd != nullptr;
+    return s_ready;
+}
+
+bool IsHookBound()
+{
+    return s_bound;
 }
 
 void CloseRelayWindow()
@@ -145,7 +194,9 @@ void WaitForRelayThread()
 void ReleaseHiddenWindows()
 {
     if (HWND relay = g_hRelayWnd)
-        ReleaseChildren(relay, kReleaseAnswerMs);
+        for (HWND child : ChildrenOf(relay))
+            if (WindowAnswers(child, kReleaseAnswerMs))
+                SetParent(child, nullptr);
 }
 
 unsigned __stdcall RelayThreadProc(void*)
@@ -156,7 +207,7 @@ unsigned __stdcall RelayThreadProc(void*)
     g_hRelayWnd = relay;
     if (!relay) {
         UnregisterClassA(kRelayClass, instance);
-        SetEvent(s_bound);
+        Ready(false);
         return 0;
     }
     PostMessageA(relay, WM_HOOK_NOTIFY, HN_STARTUP, 0);
@@ -173,7 +224,6 @@ unsigned __stdcall RelayThreadProc(void*)
     }
     UnregisterClassA(kRelayClass, instance);
     g_hRelayWnd = nullptr;
-    SetEvent(s_bound);
     return 0;
 }
 

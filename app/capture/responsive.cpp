@@ -1,6 +1,7 @@
 #include "capture/responsive.h"
 
 #include <algorithm>
+#include <random>
 #include <vector>
 
 namespace {
@@ -11,10 +12,17 @@ constexpr int kReprobeTicks = 20;
 
 struct Unresponsive {
     WindowHandle window;
+    uint32_t cookie;  // unguessable: only the probe's own answer carries it
     int ticksToProbe;
 };
 
 std::vector<Unresponsive> g_unresponsive;
+
+uint32_t NewCookie()
+{
+    static std::mt19937 engine{std::random_device{}()};
+    return static_cast<uint32_t>(engine());
+}
 
 std::vector<Unresponsive>::iterator Find(WindowHandle window)
 {
@@ -30,8 +38,9 @@ bool IsResponsive(WindowHandle window)
         return false;
     if (Seam().Answers(window))
         return true;
-    g_unresponsive.push_back({window, kReprobeTicks});
-    Seam().ProbeAnswer(window);
+    const Unresponsive u{window, NewCookie(), kReprobeTicks};
+    g_unresponsive.push_back(u);
+    Seam().ProbeAnswer(window, u.cookie);
     return false;
 }
 
@@ -40,11 +49,13 @@ bool IsUnresponsive(WindowHandle window)
     return Find(window) != g_unresponsive.end();
 }
 
-void OnResponded(WindowHandle window)
+bool OnResponded(WindowHandle window, uint32_t cookie)
 {
     auto it = Find(window);
-    if (it != g_unresponsive.end())
-        g_unresponsive.erase(it);
+    if (it == g_unresponsive.end() || it->cookie != cookie)
+        return false;
+    g_unresponsive.erase(it);
+    return true;
 }
 
 void ProbeUnresponsive()
@@ -56,7 +67,7 @@ void ProbeUnresponsive()
         }
         if (--it->ticksToProbe <= 0) {
             it->ticksToProbe = kReprobeTicks;
-            Seam().ProbeAnswer(it->window);
+            Seam().ProbeAnswer(it->window, it->cookie);
         }
         ++it;
     }

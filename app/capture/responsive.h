@@ -4,14 +4,18 @@
 // is; it is asked again only without waiting, now and then, until it answers or dies.
 #pragma once
 
+#include <cstdint>
+
 #include "win/window_seam.h"
 
 // False at once for a window known not to answer; otherwise it is asked, and a window that does
 // not answer is remembered.
 bool IsResponsive(WindowHandle window);
 bool IsUnresponsive(WindowHandle window);
-// The window answered a probe: it is asked again, like any other, next time.
-void OnResponded(WindowHandle window);
+// A probe came back: the window is asked again, like any other, next time. Only an answer that
+// carries the probe's COOKIE counts (any program can post the message that brings it); false for
+// any other.
+bool OnResponded(WindowHandle window, uint32_t cookie);
 // Once a tick: a probe without waiting for each remembered window now and then; dead ones are
 // forgotten.
 void ProbeUnresponsive();

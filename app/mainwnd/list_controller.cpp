@@ -52,7 +52,8 @@ bool CListController::IsAcceptable(WindowHandle window, int type)
     if (FindListIndex(window) >= 0 || IsParked(window))
         return false;
     const WindowFacts facts = Seam().FactsOf(window);
-    return facts.alive && facts.topLevel && !facts.owned && !facts.ours && ClassAgreesWithType(facts.className, type);
+    return facts.alive && facts.topLevel && !facts.owned && !facts.ours &&
+           IsBrowserOfType(facts.className, Seam().TitleOf(window, 512), type);
 }
 
 void CListController::OnNewWindow(WindowHandle window, int type)
@@ -64,15 +65,18 @@ void CListController::OnNewWindow(WindowHandle window, int type)
     if (g_bFilter && FilterNewWindow(window, type))
         return;
     const NewEntryPlan plan = PlanNewEntry(Count(), g_nCurrent, m_settings.m_nListMode, m_settings.m_nNewWindowMode);
+    bool placementOwed = false;
     if (plan.keepCurrentShown) {
         Hide(window);
     } else {
-        if (IsResponsive(window))
+        placementOwed = !IsResponsive(window);
+        if (!placementOwed)
             PlaceBrowserWindow(window, g_nShowCmd);
         if (g_nCurrent >= 0)
             Hide(m_entries[g_nCurrent].window);
     }
     InsertEntry(plan.position, window, type);
+    m_entries[plan.position].placementOwed = placementOwed;
     if (plan.select)
         m_display.SelectItem(plan.position);
     g_nCurrent = plan.current;
@@ -82,7 +86,7 @@ void CListController::OnNewWindow(WindowHandle window, int type)
 void CListController::InsertEntry(int position, WindowHandle window, int type)
 {
     const std::string title = Seam().TitleOf(window, kListTitleSize);
-    m_entries.insert(m_entries.begin() + position, ListEntry{window, type, title, false});
+    m_entries.insert(m_entries.begin() + position, ListEntry{window, type, title, false, false});
     m_display.InsertItem(position, title, window, type);
 }
 
@@ -175,19 +179,24 @@ void CListController::ShowCurrent()
     RefreshMarks();
 }
 
-void CListController::OnWindowAnswered(WindowHandle window)
+void CListController::OnWindowAnswered(WindowHandle window, uint32_t cookie)
 {
-    OnResponded(window);
+    if (!OnResponded(window, cookie))
+        return;
     const int index = FindListIndex(window);
     if (index < 0) {
         OnParkedResponded(window);
         return;
     }
+    ListEntry& entry = m_entries[index];
     const bool hidden = Seam().IsUnderRelay(window);
-    if (index == g_nCurrent && hidden)
-        ShowPlaced(window);
-    else if (index != g_nCurrent && !hidden)
-        Hide(window);
+    if (index == g_nCurrent && (hidden || entry.placementOwed)) {
+        if (ShowPlaced(window))
+            entry.placementOwed = false;
+    } else if (index != g_nCurrent && !hidden) {
+        if (Hide(window))
+            entry.placementOwed = false;  // placed when it is next shown
+    }
     RefreshMarks();
 }
 
@@ -278,17 +287,15 @@ SweepList CListController::SweepBrowserWindows()
 void CListController::Exit(bool closeWindows)
 {
     for (const ListEntry& entry : m_entries) {
-        // Released first also when closing: a close is answered later, after the relay window
-        // may be gone, and a window still under it would be destroyed without being asked.
-        if (IsResponsive(entry.window))
-            Seam().Release(entry.window);
         if (closeWindows)
-            Seam().PostClose(entry.window);
+            AskToClose(entry.window);
+        else if (IsResponsive(entry.window))
+            Seam().Release(entry.window);
     }
-    for (WindowHandle window : Seam().HiddenWindows())
-        if (IsResponsive(window))
-            Seam().Release(window);
     CloseAllParked();
+    for (WindowHandle window : Seam().HiddenWindows())
+        if (!IsClosing(window) && IsResponsive(window))
+            Seam().Release(window);
 }
 
 void CListController::Schedule(WindowHandle window, Wait wait, uint32_t delayMs, uint32_t maxWaitMs)

@@ -26,7 +26,8 @@ struct ListEntry {
     WindowHandle window;
     int type;
     std::string title;
-    bool unresponsive;  // its window did not answer when something was to be done to it
+    bool unresponsive;   // its window did not answer when something was to be done to it
+    bool placementOwed;  // shown, but not yet placed: it did not answer when it came
 };
 
 // Milliseconds, and one timer: OnWake is called once DELAY_MS have passed; a later call of
@@ -46,8 +47,8 @@ public:
     void OnNewWindow(WindowHandle window, int type);
     void OnTitleChanged(WindowHandle window);
     void OnDestroyed(WindowHandle window);
-    // A window that did not answer has answered: what was left undone is done now.
-    void OnWindowAnswered(WindowHandle window);
+    // A window that did not answer has answered a probe (COOKIE): what was left undone is done now.
+    void OnWindowAnswered(WindowHandle window, uint32_t cookie);
     // Every half second: windows that died unannounced, probes, refused closes.
     void OnTick();
     void OnWake();
@@ -60,9 +61,10 @@ public:
 
     // Start and exit.
     SweepList SweepBrowserWindows();
-    // Every listed window back on the desktop (and asked to close, with CLOSE_WINDOWS), then every
-    // other hidden window; the parked ones are asked to close. Windows that do not answer stay
-    // where they are, for the relay window to give back when they do.
+    // Every listed window back on the desktop, or, with CLOSE_WINDOWS, asked to close where it is;
+    // the parked ones asked to close; every other hidden window back on the desktop. A window
+    // asked to close, or one that does not answer, stays under the relay window, which gives it
+    // back if it is still there a moment later, as soon as it answers.
     void Exit(bool closeWindows);
 
     int Count() const { return static_cast<int>(m_entries.size()); }

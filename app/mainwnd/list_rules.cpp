@@ -85,7 +85,7 @@ int ClassifyOpenWindow(const std::string& className, const std::string& title, b
     return has("- Netscape") ? BROWSER_NETSCAPE4 : -1;
 }
 
-bool ClassAgreesWithType(const std::string& className, int type)
+bool IsBrowserOfType(const std::string& className, const std::string& title, int type)
 {
     switch (type) {
     case BROWSER_IE:
@@ -94,7 +94,7 @@ bool ClassAgreesWithType(const std::string& className, int type)
     case BROWSER_MOZILLA:
         return className == "MozillaWindowClass";
     case BROWSER_NETSCAPE4:
-        return true;
+        return title.find("Netscape") != std::string::npos;
     case BROWSER_OPERA_OUI:
         return className == "OUIWINDOW";
     case BROWSER_OPERA_OP:

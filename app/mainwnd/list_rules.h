@@ -45,9 +45,9 @@ bool TakeFixedRectangle(bool sizePos, int current, const NormalRect& normal, int
 // The start-up sweep's classification of an open top-level window: its browser type, or -1.
 int ClassifyOpenWindow(const std::string& className, const std::string& title, bool visible);
 
-// Whether a window of CLASS_NAME can be a browser of TYPE, as the hook recognises them. Netscape
-// 4.x is known by its title alone, whatever its class.
-bool ClassAgreesWithType(const std::string& className, int type);
+// Whether a window of CLASS_NAME titled TITLE can be a browser of TYPE, as the hook and the sweep
+// recognise them: by class, and Netscape 4.x, whatever its class, by "Netscape" in its title.
+bool IsBrowserOfType(const std::string& className, const std::string& title, int type);
 
 // The program's own path, the first word of its command line (quoted or not). A path that does
 // not fit in CAPACITY bytes (with its terminator) gives "": better no path than a wrong one.

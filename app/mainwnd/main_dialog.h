@@ -9,6 +9,7 @@
 #include "mainwnd/window_list_ctrl.h"
 #include "settings/settings_model.h"
 #include "ui/dialog.h"
+#include "win/program_windows.h"
 #include "win/window_seam_win.h"
 
 // The program's own path, from its command line.
@@ -29,6 +30,7 @@ protected:
     BOOL OnInitDialog() override;
     void OnHookNotify(WPARAM wParam, LPARAM lParam);
     void OnStartup();
+    void OnRelayReady();
     void OnDestroy();
     bool OnSysCommand(UINT id);
     void OnCommand(UINT id);
@@ -41,6 +43,7 @@ protected:
     void OnEndSession(BOOL ending);
 
     // Helpers
+    void AnnounceSweptWindows();
     uint32_t Now() override;
     void WakeAfter(uint32_t delayMs) override;
 
@@ -55,6 +58,8 @@ private:
     HICON m_hSmallIcon = nullptr;
     AboutBoxOpener m_openAboutBox;
     SweepList m_swept;  // the start-up sweep's windows
-    Win32WindowSeam m_seam;
+    bool m_sweptAnnounced = false;
+    bool m_caughtUp = false;
+    Win32WindowSeam m_seam{g_hRelayWnd};
     CListController m_controller{m_listWindows, *this, *this};
 };

@@ -25,6 +25,16 @@ const UINT_PTR kWakeTimer = 2;
 // just after the hook went in may still slip past it: the catch-up looks once more a little later.
 const UINT_PTR kCatchUpTimer = 3;
 const UINT kCatchUpMs = 1000;
+// The windows found open are captured when the relay window is ready, or after this long anyway.
+const UINT_PTR kRelayDeadlineTimer = 4;
+const UINT kRelayDeadlineMs = 400;
+
+// Notifications and answers are only ever posted: one sent from elsewhere would be handled in
+// the middle of another, while this thread waits on a browser to be re-parented or placed.
+bool SentFromElsewhere()
+{
+    return (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY | ISMEX_CALLBACK)) != 0;
+}
 
 }  // namespace
 
@@ -41,10 +51,15 @@ INT_PTR CPelorusDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_HOOK_NOTIFY:
-        OnHookNotify(wParam, lParam);
+        if (!SentFromElsewhere())
+            OnHookNotify(wParam, lParam);
         return TRUE;
     case WM_WINDOW_ANSWERED:
-        m_controller.OnWindowAnswered(static_cast<WindowHandle>(lParam));
+        if (!SentFromElsewhere())
+            m_controller.OnWindowAnswered(static_cast<WindowHandle>(lParam), static_cast<uint32_t>(wParam));
+        return TRUE;
+    case WM_RELAY_READY:
+        OnRelayReady();
         return TRUE;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) {
@@ -53,7 +68,8 @@ INT_PTR CPelorusDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return CDialog::HandleMessage(message, wParam, lParam);
     case WM_NOTIFY:
-        OnNotify(reinterpret_cast<const NMHDR*>(lParam));
+        if (!SentFromElsewhere())  // the list's come from this thread; another's pointer is not ours
+            OnNotify(reinterpret_cast<const NMHDR*>(lParam));
         return TRUE;
     case WM_SYSCOMMAND:
         return OnSysCommand(static_cast<UINT>(wParam));
@@ -136,16 +152,33 @@ void CPelorusDlg::OnHookNotify(WPARAM wParam, LPARAM lParam)
     m_listWindows.ResumeRedrawUnlessBusy();
 }
 
-// The windows already open come back as new ones. The hook is bound on the relay thread, which
-// is waited for (briefly) so that they are hidden under its window.
+// The windows already open come back as new ones, once the relay thread has bound the hook, so
+// that they can be hidden under its window; the main thread does not wait for it.
 void CPelorusDlg::OnStartup()
 {
     m_swept = m_controller.SweepBrowserWindows();
-    AnnounceWindows(m_swept);
     StartRelayWindow(m_swept);
-    if (WaitForRelayWindow()) {
+    SetTimer(m_hWnd, kRelayDeadlineTimer, kRelayDeadlineMs, nullptr);
+}
+
+void CPelorusDlg::OnRelayReady()
+{
+    if (!IsRelayReady())
+        return;  // not from the relay thread
+    AnnounceSweptWindows();
+    if (IsHookBound() && !m_caughtUp) {
+        m_caughtUp = true;
         CatchUpMissedWindows(m_swept, m_controller.SweepBrowserWindows());
         SetTimer(m_hWnd, kCatchUpTimer, kCatchUpMs, nullptr);
+    }
+}
+
+void CPelorusDlg::AnnounceSweptWindows()
+{
+    KillTimer(m_hWnd, kRelayDeadlineTimer);
+    if (!m_sweptAnnounced) {
+        m_sweptAnnounced = true;
+        AnnounceWindows(m_swept);
     }
 }
 
@@ -157,6 +190,8 @@ void CPelorusDlg::OnTimer(UINT_PTR id)
     } else if (id == kCatchUpTimer) {
         KillTimer(m_hWnd, kCatchUpTimer);
         CatchUpMissedWindows(m_swept, m_controller.SweepBrowserWindows());
+    } else if (id == kRelayDeadlineTimer) {
+        AnnounceSweptWindows();  // without a relay window they stay on the desktop, but listed
     } else {
         m_controller.OnTick();
         m_listWindows.ResumeRedraw();  // however the last burst ended, it is drawn now
@@ -255,6 +290,7 @@ void CPelorusDlg::OnDestroy()
     KillTimer(m_hWnd, kTickTimer);
     KillTimer(m_hWnd, kWakeTimer);
     KillTimer(m_hWnd, kCatchUpTimer);
+    KillTimer(m_hWnd, kRelayDeadlineTimer);
     g_pCloseListDlg = nullptr;
     DisableHookLibrary();
     m_controller.Exit(g_bExitBrowser != 0);

@@ -57,8 +57,9 @@ public:
     // Whether the window's thread answers within a short time. Asked before anything below that
     // needs that thread: a thread that does not answer would hold the program with it.
     virtual bool Answers(WindowHandle window) = 0;
-    // Asks without waiting; the answer, when it comes, arrives as a window-answered message.
-    virtual void ProbeAnswer(WindowHandle window) = 0;
+    // Asks without waiting; the answer, when it comes, arrives as a window-answered message that
+    // carries COOKIE.
+    virtual void ProbeAnswer(WindowHandle window, uint32_t cookie) = 0;
 
     // Actions that need the window's thread.
     // Re-parents the window under the relay window, which hides it.

@@ -1,6 +1,6 @@
 #include "win/window_seam_win.h"
 
-#include "win/program_windows.h"
+#include "win/program_windows.h"  // the main window, where answers to probes go
 
 namespace {
 
@@ -26,9 +26,9 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param)
     return TRUE;
 }
 
-void CALLBACK OnProbeAnswered(HWND window, UINT, ULONG_PTR, LRESULT)
+void CALLBACK OnProbeAnswered(HWND window, UINT, ULONG_PTR cookie, LRESULT)
 {
-    PostMessageA(g_hMainWnd, WM_WINDOW_ANSWERED, 0, reinterpret_cast<LPARAM>(window));
+    PostMessageA(g_hMainWnd, WM_WINDOW_ANSWERED, static_cast<WPARAM>(cookie), reinterpret_cast<LPARAM>(window));
 }
 
 // SetWindowPlacement on another process's window is refused by some platforms (Wine 8 among
@@ -119,7 +119,7 @@ bool Win32WindowSeam::IsVisible(WindowHandle window)
 
 bool Win32WindowSeam::IsUnderRelay(WindowHandle window)
 {
-    HWND relay = g_hRelayWnd;
+    HWND relay = m_relay;
     return relay && GetAncestor(ToHwnd(window), GA_PARENT) == relay;
 }
 
@@ -133,7 +133,7 @@ std::vector<WindowHandle> Win32WindowSeam::TopLevelWindows()
 std::vector<WindowHandle> Win32WindowSeam::HiddenWindows()
 {
     std::vector<WindowHandle> found;
-    if (HWND relay = g_hRelayWnd)
+    if (HWND relay = m_relay)
         for (HWND child = GetWindow(relay, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
             found.push_back(FromHwnd(child));
     return found;
@@ -156,14 +156,14 @@ bool Win32WindowSeam::Answers(WindowHandle window)
     return WindowAnswers(ToHwnd(window), kAnswerTimeoutMs);
 }
 
-void Win32WindowSeam::ProbeAnswer(WindowHandle window)
+void Win32WindowSeam::ProbeAnswer(WindowHandle window, uint32_t cookie)
 {
-    SendMessageCallbackA(ToHwnd(window), WM_NULL, 0, 0, OnProbeAnswered, 0);
+    SendMessageCallbackA(ToHwnd(window), WM_NULL, 0, 0, OnProbeAnswered, cookie);
 }
 
 void Win32WindowSeam::HideUnderRelay(WindowHandle window)
 {
-    SetParent(ToHwnd(window), g_hRelayWnd);  // with no relay window yet, it stays on the desktop
+    SetParent(ToHwnd(window), m_relay);  // with no relay window yet, it stays on the desktop
 }
 
 void Win32WindowSeam::Release(WindowHandle window)

@@ -3,13 +3,19 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 #include "win/window_seam.h"
 
-// Posted to the main window when a window probed without waiting has answered (lParam: it).
+// Posted to the main window when a window probed without waiting has answered (wParam: the
+// probe's cookie, lParam: the window).
 constexpr UINT WM_WINDOW_ANSWERED = WM_APP + 1;
 
 class Win32WindowSeam : public WindowSeam {
 public:
+    // RELAY: the relay window, written by the thread that owns it; 0 while there is none.
+    explicit Win32WindowSeam(const std::atomic<HWND>& relay) : m_relay(relay) {}
+
     std::string ClassOf(WindowHandle window) override;
     std::string TitleOf(WindowHandle window, int size) override;
     std::string ControlTextOf(WindowHandle window, int size) override;
@@ -23,13 +29,16 @@ public:
     std::vector<WindowHandle> HiddenWindows() override;
     bool PlacementOf(WindowHandle window, NormalRect& normal, int& showCmd) override;
     bool Answers(WindowHandle window) override;
-    void ProbeAnswer(WindowHandle window) override;
+    void ProbeAnswer(WindowHandle window, uint32_t cookie) override;
     void HideUnderRelay(WindowHandle window) override;
     void Release(WindowHandle window) override;
     void Show(WindowHandle window, int showCmd) override;
     void BringToTop(WindowHandle window) override;
     void SetPlacement(WindowHandle window, const NormalRect& normal, int showCmd) override;
     void PostClose(WindowHandle window) override;
+
+private:
+    const std::atomic<HWND>& m_relay;
 };
 
 // Whether WINDOW's thread answers within TIMEOUT_MS, without handling anything sent to this

@@ -19,7 +19,7 @@ class CaptureOnRealWindows : public ::testing::Test {
 protected:
     void SetUp() override { SetSeam(&seam_); }
     void TearDown() override { SetSeam(nullptr); }
-    Win32WindowSeam seam_;
+    Win32WindowSeam seam_{g_hRelayWnd};
 };
 
 WindowHandle Handle(HWND hwnd)

@@ -32,7 +32,11 @@ TEST_F(Hardening, ForgedNotificationsNeitherHideNorDuplicateNorLoseAWindow)
     ASSERT_NO_FATAL_FAILURE(OpenTwo(browser, a, b));
     HWND plain = browser.Open("class=TestBrowserFrame title=Plain");
     HWND quiet = OpenQuiet(browser);
+    HWND sent = OpenQuiet(browser, "title=Sent");
 
+    DWORD_PTR result = 0;  // sent, not posted: it would be handled in the middle of another
+    SendMessageTimeoutA(main_, WM_HOOK_NOTIFY, HN_NEWWINDOW | BROWSER_IE, reinterpret_cast<LPARAM>(sent), SMTO_NORMAL,
+                        kit::kWaitMs, &result);
     Notify(HN_NEWWINDOW | BROWSER_IE, plain);  // not a browser
     Notify(HN_NEWWINDOW | BROWSER_IE, main_);  // Pelorus's own window
     Notify(HN_NEWWINDOW | BROWSER_IE, a);      // listed already

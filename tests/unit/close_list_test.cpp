@@ -155,6 +155,7 @@ TEST_F(Capture, PopupRuleFiltersWithoutAnyPrefix)
     WindowHandle w = desktop_.Add("IEFrame", "Popup", kPopupStyle);
     ASSERT_TRUE(LooksLikePopup(w, BROWSER_IE));
     AddPopup(w);
+    EXPECT_EQ(FilterRule::Popup, MatchNewWindowFilter(w, BROWSER_IE));
     EXPECT_TRUE(FilterNewWindow(w, BROWSER_IE));
     EXPECT_EQ(std::vector<WindowHandle>{w}, Parked());
     g_bFilterCheckPopup = 0;
@@ -166,6 +167,7 @@ TEST_F(Capture, UrlRuleMatchesPrefixesCaseSensitively)
 {
     g_bFilterUseUrl = 1;
     g_arrFilterUrl = {"http://ads."};
+    EXPECT_EQ(FilterRule::Url, MatchNewWindowFilter(Browser("t", "http://ads.example/z"), BROWSER_IE));
     EXPECT_FALSE(FilterNewWindow(Browser("t", "HTTP://ADS.example/"), BROWSER_IE));
     EXPECT_TRUE(FilterNewWindow(Browser("t", "http://ads.example/x"), BROWSER_IE));
     g_bFilterUseUrl = 0;
@@ -177,6 +179,7 @@ TEST_F(Capture, WindowWithoutAnAddressFallsThroughToTheTitleRule)
     g_bFilterUseUrl = g_bFilterUseTitle = 1;
     g_arrFilterUrl = {"http://"};
     g_arrFilterTitle = {"Ads"};
+    EXPECT_EQ(FilterRule::Title, MatchNewWindowFilter(Browser("Ads - Microsoft Internet Explorer"), BROWSER_IE));
     EXPECT_TRUE(FilterNewWindow(Browser("Ads - Microsoft Internet Explorer"), BROWSER_IE));
     EXPECT_FALSE(FilterNewWindow(Browser("News - Microsoft Internet Explorer"), BROWSER_IE));
     EXPECT_EQ(1u, Parked().size());

@@ -25,7 +25,7 @@ protected:
         ClearPopups();
         ClearClosing();
         ClearUnresponsive();
-        g_nTargetBrowser = TargetBit(BROWSER_IE) | TargetBit(BROWSER_OPERA_OP);
+        g_nTargetBrowser = TargetBit(BROWSER_IE) | TargetBit(BROWSER_NETSCAPE4) | TargetBit(BROWSER_OPERA_OP);
         g_bFilter = g_bFilterUseTitle = 0;
         g_nWinWidth = g_nWinHeight = -1;
         g_nCloseListCapacity = 4;
@@ -80,6 +80,7 @@ TEST_F(ListStory, NotificationsAreHintsToLookNotFacts)
     desk.windows[hidden].parent = FakeWindowSeam::kRelay;
     desk.Kill(dead);
     list.OnNewWindow(desk.Add("Notepad", "Plain"), BROWSER_IE);
+    list.OnNewWindow(desk.Add("Notepad", "Plain"), BROWSER_NETSCAPE4);  // known by a title it lacks
     for (WindowHandle w : {owned, ours, hidden, dead, listed})
         list.OnNewWindow(w, BROWSER_IE);
     list.OnNewWindow(opera, 0xF);
@@ -171,17 +172,31 @@ TEST_F(ListStory, WindowThatDoesNotAnswerIsLeftAsItIsUntilItDoes)
     EXPECT_TRUE(desk.Shown(b));
 
     desk.windows[a].answers = true;
-    list.OnWindowAnswered(a);
+    list.OnWindowAnswered(a, desk.cookies[a] + 1);  // posted by anyone: not the probe's answer
+    EXPECT_TRUE(desk.Shown(a));
+    list.OnWindowAnswered(a, desk.cookies[a]);
     EXPECT_TRUE(desk.Hidden(a));
     EXPECT_EQ((Strings{"A", "B"}), rows);
 
-    // Leaving: what answers goes back to the desktop; what does not stays, for the relay window.
-    desk.windows[b].answers = false;
-    const WindowHandle parked = Browser("Parked");
+    // A window that does not answer when it comes is placed once it does.
+    g_nWinLeft = 10, g_nWinTop = 20, g_nWinWidth = 300, g_nWinHeight = 200;
+    const WindowHandle c = Browser("C");
+    desk.windows[c].answers = false;
+    list.OnNewWindow(c, BROWSER_IE);
+    EXPECT_EQ((Strings{"A", "B", "*C"}), rows);
+    desk.windows[c].answers = true;
+    list.OnWindowAnswered(c, desk.cookies[c]);
+    EXPECT_EQ((NormalRect{10, 20, 310, 220}), desk.windows[c].normal);
+
+    // Leaving with EXIT_BROWSER: windows are closed where they are; a hidden window in no list
+    // goes back to the desktop; one that does not answer is left for the relay window.
+    const WindowHandle parked = Browser("Parked"), stray = Browser("Stray");
     ParkWindow(parked, BROWSER_IE);
+    desk.windows[stray].parent = FakeWindowSeam::kRelay;
+    desk.windows[b].answers = false;
     list.Exit(true);
-    EXPECT_TRUE(desk.Shown(a) && desk.Shown(parked));
-    EXPECT_EQ((std::vector<WindowHandle>{a, b, parked}), desk.closed);
+    EXPECT_TRUE(desk.Hidden(a) && desk.Hidden(parked) && desk.Shown(stray));
+    EXPECT_EQ((std::vector<WindowHandle>{a, b, c, parked}), desk.closed);
     for (const std::string& action : desk.actions)
         EXPECT_EQ(std::string::npos, action.find("HUNG")) << action;
 }
@@ -202,9 +217,21 @@ TEST_F(ListStory, WindowAskedToCloseOutsideTheListEndsGoneOrOnTheDesktop)
     EXPECT_TRUE(desk.Shown(refuses));
     EXPECT_TRUE(desk.Hidden(hung));
     desk.windows[hung].answers = true;
-    OnResponded(hung);
+    OnResponded(hung, desk.cookies[hung]);
     ReleaseRefusedCloses();
     EXPECT_TRUE(desk.Shown(hung));
+}
+
+TEST_F(ListStory, CatchUpTakesOnlyWindowsNeitherSweptNorWatched)
+{
+    const WindowHandle early = Browser("Early");
+    const SweepList swept = list.SweepBrowserWindows();
+    const WindowHandle late = Browser("Late"), watched = Browser("Watched");
+    const SweepList missed =
+        WindowsMissedBy(swept, list.SweepBrowserWindows(), [&](WindowHandle w) { return w == watched; });
+    ASSERT_EQ(1, missed.count);
+    EXPECT_EQ(late, missed.windows[0]);
+    EXPECT_TRUE(swept.Contains(early));
 }
 
 }  // namespace

@@ -59,6 +59,7 @@ public:
     std::vector<WindowHandle> hidden;
     std::vector<WindowHandle> closed;
     std::vector<WindowHandle> probed;  // asked without waiting
+    std::map<WindowHandle, uint32_t> cookies;  // the last probe's, by window
     // "hide W", "release W", "place W", "show W", "top W", "close W": W is the window's title.
     std::vector<std::string> actions;
 
@@ -121,7 +122,11 @@ public:
         return true;
     }
     bool Answers(WindowHandle w) override { return IsAlive(w) && windows[w].answers; }
-    void ProbeAnswer(WindowHandle w) override { probed.push_back(w); }
+    void ProbeAnswer(WindowHandle w, uint32_t cookie) override
+    {
+        probed.push_back(w);
+        cookies[w] = cookie;
+    }
 
     void HideUnderRelay(WindowHandle w) override
     {
