@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "capture/sweep_list.h"
+#include "mainwnd/capture_startup.h"
 #include "mainwnd/list_controller.h"
 #include "mainwnd/window_list_ctrl.h"
 #include "settings/settings_model.h"
@@ -29,8 +29,6 @@ protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
     void OnHookNotify(WPARAM wParam, LPARAM lParam);
-    void OnStartup();
-    void OnRelayReady();
     void OnDestroy();
     bool OnSysCommand(UINT id);
     void OnCommand(UINT id);
@@ -43,7 +41,6 @@ protected:
     void OnEndSession(BOOL ending);
 
     // Helpers
-    void AnnounceSweptWindows();
     uint32_t Now() override;
     void WakeAfter(uint32_t delayMs) override;
 
@@ -57,9 +54,7 @@ private:
     HICON m_hIcon = nullptr;
     HICON m_hSmallIcon = nullptr;
     AboutBoxOpener m_openAboutBox;
-    SweepList m_swept;  // the start-up sweep's windows
-    bool m_sweptAnnounced = false;
-    bool m_caughtUp = false;
     Win32WindowSeam m_seam{g_hRelayWnd};
     CListController m_controller{m_listWindows, *this, *this};
+    CCaptureStartup m_startup{m_controller};
 };

@@ -20,14 +20,7 @@ namespace {
 // again now and then: the list looks at its windows twice a second.
 const UINT_PTR kTickTimer = 1;
 const UINT kTickMs = 500;
-const UINT_PTR kWakeTimer = 2;
-// Under Wine a thread learns of a new hook only at its next trip to the server, so a window made
-// just after the hook went in may still slip past it: the catch-up looks once more a little later.
-const UINT_PTR kCatchUpTimer = 3;
-const UINT kCatchUpMs = 1000;
-// The windows found open are captured when the relay window is ready, or after this long anyway.
-const UINT_PTR kRelayDeadlineTimer = 4;
-const UINT kRelayDeadlineMs = 400;
+const UINT_PTR kWakeTimer = 2;  // 3 and 4 are the start-up's
 
 // Notifications and answers are only ever posted: one sent from elsewhere would be handled in
 // the middle of another, while this thread waits on a browser to be re-parented or placed.
@@ -59,7 +52,7 @@ INT_PTR CPelorusDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             m_controller.OnWindowAnswered(static_cast<WindowHandle>(lParam), static_cast<uint32_t>(wParam));
         return TRUE;
     case WM_RELAY_READY:
-        OnRelayReady();
+        m_startup.OnRelayReady();
         return TRUE;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) {
@@ -144,7 +137,7 @@ void CPelorusDlg::OnHookNotify(WPARAM wParam, LPARAM lParam)
         m_controller.OnTitleChanged(window);
         break;
     case HN_STARTUP:
-        OnStartup();
+        m_startup.Begin(m_hWnd);
         break;
     default:
         break;
@@ -152,47 +145,12 @@ void CPelorusDlg::OnHookNotify(WPARAM wParam, LPARAM lParam)
     m_listWindows.ResumeRedrawUnlessBusy();
 }
 
-// The windows already open come back as new ones, once the relay thread has bound the hook, so
-// that they can be hidden under its window; the main thread does not wait for it.
-void CPelorusDlg::OnStartup()
-{
-    m_swept = m_controller.SweepBrowserWindows();
-    StartRelayWindow(m_swept);
-    SetTimer(m_hWnd, kRelayDeadlineTimer, kRelayDeadlineMs, nullptr);
-}
-
-void CPelorusDlg::OnRelayReady()
-{
-    if (!IsRelayReady())
-        return;  // not from the relay thread
-    AnnounceSweptWindows();
-    if (IsHookBound() && !m_caughtUp) {
-        m_caughtUp = true;
-        CatchUpMissedWindows(m_swept, m_controller.SweepBrowserWindows());
-        SetTimer(m_hWnd, kCatchUpTimer, kCatchUpMs, nullptr);
-    }
-}
-
-void CPelorusDlg::AnnounceSweptWindows()
-{
-    KillTimer(m_hWnd, kRelayDeadlineTimer);
-    if (!m_sweptAnnounced) {
-        m_sweptAnnounced = true;
-        AnnounceWindows(m_swept);
-    }
-}
-
 void CPelorusDlg::OnTimer(UINT_PTR id)
 {
     if (id == kWakeTimer) {
         KillTimer(m_hWnd, kWakeTimer);
         m_controller.OnWake();
-    } else if (id == kCatchUpTimer) {
-        KillTimer(m_hWnd, kCatchUpTimer);
-        CatchUpMissedWindows(m_swept, m_controller.SweepBrowserWindows());
-    } else if (id == kRelayDeadlineTimer) {
-        AnnounceSweptWindows();  // without a relay window they stay on the desktop, but listed
-    } else {
+    } else if (!m_startup.OnTimer(id)) {
         m_controller.OnTick();
         m_listWindows.ResumeRedraw();  // however the last burst ended, it is drawn now
     }
@@ -289,8 +247,7 @@ void CPelorusDlg::OnDestroy()
 {
     KillTimer(m_hWnd, kTickTimer);
     KillTimer(m_hWnd, kWakeTimer);
-    KillTimer(m_hWnd, kCatchUpTimer);
-    KillTimer(m_hWnd, kRelayDeadlineTimer);
+    m_startup.Stop();
     g_pCloseListDlg = nullptr;
     DisableHookLibrary();
     m_controller.Exit(g_bExitBrowser != 0);
