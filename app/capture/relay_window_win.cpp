@@ -191,12 +191,17 @@ void WaitForRelayThread()
     s_thread = nullptr;
 }
 
+// Called from a crash too: nothing allocated.
 void ReleaseHiddenWindows()
 {
-    if (HWND relay = g_hRelayWnd)
-        for (HWND child : ChildrenOf(relay))
-            if (WindowAnswers(child, kReleaseAnswerMs))
-                SetParent(child, nullptr);
+    HWND relay = g_hRelayWnd;
+    HWND child = relay ? GetWindow(relay, GW_CHILD) : nullptr;
+    while (child) {
+        HWND next = GetWindow(child, GW_HWNDNEXT);
+        if (WindowAnswers(child, kReleaseAnswerMs))
+            SetParent(child, nullptr);
+        child = next;
+    }
 }
 
 unsigned __stdcall RelayThreadProc(void*)
