@@ -116,6 +116,7 @@ int main()
         ClosePelorus(pelorus);
     }
 
+    DeleteFileA(IniPath().c_str());  // the geometry Pelorus wrote at exit: leave the prefix as found
     if (floor.size() < kWindows || capture.size() < kWindows) {
         std::fprintf(stderr, "capture_latency: only %zu and %zu of %d windows measured\n", floor.size(), capture.size(),
                      kWindows);

@@ -97,5 +97,6 @@ int main()
     Print("posted round trip, storm", during);
     std::printf("  the last title is listed %.0f ms after the storm's end\n", settled);
     ClosePelorus(pelorus);
+    DeleteFileA(IniPath().c_str());  // the geometry Pelorus wrote at exit: leave the prefix as found
     return 0;
 }
