@@ -18,6 +18,8 @@ public:
     virtual void AddParkedWindow(WindowHandle window, int type) = 0;
     virtual void UpdateParkedWindowTitle(WindowHandle window) = 0;
     virtual void RemoveParkedWindow(WindowHandle window) = 0;
+    // The program is going: the dialog ends as its close box ends it.
+    virtual void CloseDialog() = 0;
 };
 extern CloseListObserver* g_pCloseListDlg;  // null while the dialog is closed
 

@@ -20,8 +20,6 @@ extern int g_nCurrent;
 // was taken from a maximised window. Every run starts normal.
 extern int g_nShowCmd;
 
-constexpr int kListTitleSize = 1024;  // a title is listed with at most 1023 bytes
-
 struct ListEntry {
     WindowHandle window;
     int type;

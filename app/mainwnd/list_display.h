@@ -5,6 +5,8 @@
 
 #include "win/window_seam.h"
 
+constexpr int kListTitleSize = 1024;  // a title is listed with at most 1023 bytes
+
 class ListDisplay {
 public:
     virtual ~ListDisplay() = default;

@@ -15,12 +15,15 @@
 // The program's own path, from its command line.
 extern char g_szExePath[1024];
 
-// Runs the About box over OWNER; the application supplies it.
-using AboutBoxOpener = void (*)(HWND owner);
+// The dialogs of other rooms that the main window opens over itself; the application supplies them.
+struct MainDialogOpeners {
+    void (*aboutBox)(HWND owner);
+    void (*closeList)(HWND owner, HICON icon);
+};
 
 class CPelorusDlg : public CDialog, private MainDialogSettings, private Clock {
 public:
-    explicit CPelorusDlg(AboutBoxOpener openAboutBox);
+    explicit CPelorusDlg(const MainDialogOpeners& openers);
 
     void UpdateCloseListButton();
 
@@ -37,10 +40,16 @@ protected:
     void OnClickWindowList();
     void OnBtnDelete();
     BOOL OnBtnUpdateSize();
+    void OnBtnCloseList();
     void OnTimer(UINT_PTR id);
     void OnEndSession(BOOL ending);
+    // The close box, Escape and Enter: an open Close-list dialog ends first, or the main
+    // window's end would wait behind it.
+    void OnOK() override;
+    void OnCancel() override;
 
     // Helpers
+    void CloseCloseListDialog();
     uint32_t Now() override;
     void WakeAfter(uint32_t delayMs) override;
 
@@ -53,7 +62,7 @@ private:
     HWND m_btnUpdateSize = nullptr;
     HICON m_hIcon = nullptr;
     HICON m_hSmallIcon = nullptr;
-    AboutBoxOpener m_openAboutBox;
+    MainDialogOpeners m_openers;
     Win32WindowSeam m_seam{g_hRelayWnd};
     CListController m_controller{m_listWindows, *this, *this};
     CCaptureStartup m_startup{m_controller};

@@ -31,7 +31,7 @@ bool SentFromElsewhere()
 
 }  // namespace
 
-CPelorusDlg::CPelorusDlg(AboutBoxOpener openAboutBox) : CDialog(IDD_PELORUS_DIALOG), m_openAboutBox(openAboutBox)
+CPelorusDlg::CPelorusDlg(const MainDialogOpeners& openers) : CDialog(IDD_PELORUS_DIALOG), m_openers(openers)
 {
     m_hIcon = static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
@@ -168,9 +168,7 @@ void CPelorusDlg::WakeAfter(uint32_t delayMs)
 
 void CPelorusDlg::UpdateCloseListButton()
 {
-    // The close-list dialog arrives with its own issue; until then its button stays disabled.
-    const bool dialogAvailable = false;
-    EnableWindow(m_btnCloseList, dialogAvailable && CloseListButtonEnabled());
+    EnableWindow(m_btnCloseList, CloseListButtonEnabled());
 }
 
 void CPelorusDlg::OnCommand(UINT id)
@@ -181,6 +179,9 @@ void CPelorusDlg::OnCommand(UINT id)
         break;
     case IDC_BTN_UPDATE_SIZE:
         OnBtnUpdateSize();
+        break;
+    case IDC_BTN_CLOSE_LIST:
+        OnBtnCloseList();
         break;
     default:
         break;
@@ -195,6 +196,12 @@ void CPelorusDlg::OnBtnDelete()
 BOOL CPelorusDlg::OnBtnUpdateSize()
 {
     return m_controller.TakeFixedRectangle();
+}
+
+void CPelorusDlg::OnBtnCloseList()
+{
+    if (!g_pCloseListDlg)
+        m_openers.closeList(m_hWnd, m_hIcon);
 }
 
 void CPelorusDlg::OnNotify(const NMHDR* header)
@@ -231,8 +238,28 @@ bool CPelorusDlg::OnSysCommand(UINT id)
 {
     if ((id & 0xFFF0) != IDM_ABOUTBOX)
         return false;  // the default processing
-    m_openAboutBox(m_hWnd);
+    m_openers.aboutBox(m_hWnd);
     return true;
+}
+
+void CPelorusDlg::OnOK()
+{
+    CloseCloseListDialog();
+    CDialog::OnOK();
+}
+
+void CPelorusDlg::OnCancel()
+{
+    CloseCloseListDialog();
+    CDialog::OnCancel();
+}
+
+void CPelorusDlg::CloseCloseListDialog()
+{
+    if (g_pCloseListDlg) {
+        g_pCloseListDlg->CloseDialog();
+        g_pCloseListDlg = nullptr;
+    }
 }
 
 void CPelorusDlg::OnEndSession(BOOL ending)
@@ -248,7 +275,7 @@ void CPelorusDlg::OnDestroy()
     KillTimer(m_hWnd, kTickTimer);
     KillTimer(m_hWnd, kWakeTimer);
     m_startup.Stop();
-    g_pCloseListDlg = nullptr;
+    CloseCloseListDialog();
     DisableHookLibrary();
     m_controller.Exit(g_bExitBrowser != 0);
     CloseRelayWindow();

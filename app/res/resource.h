@@ -3,6 +3,8 @@
 // Dialogs, one identifier range each.
 #define IDD_ABOUTBOX 100
 #define IDD_PELORUS_DIALOG 102
+#define IDD_FILTER_DIALOG 139
+#define IDD_CLOSE_LIST 140
 
 // Main dialog (102) controls.
 #define IDC_BTN_DELETE 1002
@@ -10,6 +12,27 @@
 #define IDC_BTN_SETTINGS 1004
 #define IDC_BTN_UPDATE_SIZE 1005
 #define IDC_BTN_CLOSE_LIST 1006
+
+// Filter settings dialog (139) controls.
+#define IDC_FILTER_CLOSE 1013
+#define IDC_FILTER_PARK 1014
+#define IDC_FILTER_URLS 1015
+#define IDC_FILTER_TITLES 1016
+#define IDC_FILTER_POPUP 1017
+#define IDC_FILTER_MAX 1021
+#define IDC_FILTER_MAX_SPIN 1022
+#define IDC_FILTER_USE_TITLE 1023
+#define IDC_FILTER_USE_URL 1024
+#define IDC_FILTER_URL_FROM_BROWSER 1025
+#define IDC_FILTER_TITLE_FROM_BROWSER 1026
+
+// Close-list dialog (140) controls.
+#define IDC_CLOSELIST_DELETE 1018
+#define IDC_CLOSELIST_SHOW 1019
+#define IDC_CLOSELIST_LIST 1020
+#define IDC_CLOSELIST_DELETE_ALL 1021
+#define IDC_CLOSELIST_HIDE 1022
+#define IDC_CLOSELIST_COUNT 1026
 
 // Icons, bitmaps, strings.
 #define IDR_MAINFRAME 128

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "capture/relay_window.h"
+#include "closelist/close_list_dialog.h"
 #include "mainwnd/main_dialog.h"
 #include "shell/about_dialog.h"
 
@@ -33,7 +34,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
     InitCommonControlsEx(&icc);
     SetUnhandledExceptionFilter(ReleaseWindowsOnCrash);
     {
-        CPelorusDlg dialog(OpenAboutBox);
+        CPelorusDlg dialog({OpenAboutBox, RunCloseListDialog});
         dialog.DoModal();
     }
     // A window that did not answer is still under the relay window; it dies with this process.

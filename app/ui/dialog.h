@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 class CDialog {
 public:
     explicit CDialog(UINT templateId) : m_templateId(templateId) {}
@@ -33,6 +35,15 @@ protected:
     POINT NormalTopLeft() const;
     // WM_PAINT while minimised: ICON centred on the erased background. False otherwise.
     bool PaintIconWhileMinimized(HICON icon);
+
+    // Controls. Text is in the system's code page, as the settings file and other programs have it.
+    bool IsChecked(int id) const;
+    void SetChecked(int id, bool checked);
+    std::string ItemText(int id) const;
+    void SetItemText(int id, const std::string& text);
+    void EnableItem(int id, bool enabled);
+    // Up-down control UP_DOWN sets BUDDY's text to an integer from LOWER to UPPER.
+    void SetUpDownBuddy(int upDown, int buddy, int lower, int upper);
 
     HWND m_hWnd = nullptr;
 

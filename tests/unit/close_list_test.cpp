@@ -191,6 +191,7 @@ struct RecordingDialog : CloseListObserver {
     void AddParkedWindow(WindowHandle w, int type) override { added.push_back({w, type}); }
     void UpdateParkedWindowTitle(WindowHandle) override {}
     void RemoveParkedWindow(WindowHandle) override {}
+    void CloseDialog() override {}
     std::vector<std::pair<WindowHandle, int>> added;
 };
 

@@ -1,0 +1,128 @@
+#include "closelist/close_list_dialog.h"
+
+#include <string>
+
+#include "res/resource.h"
+
+CCloseListDlg::CCloseListDlg()
+    : CDialog(IDD_CLOSE_LIST),
+      m_model(m_listParked, [this](int count) { SetItemText(IDC_CLOSELIST_COUNT, std::to_string(count)); })
+{
+}
+
+INT_PTR CCloseListDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        return HIWORD(wParam) == BN_CLICKED && OnCommand(LOWORD(wParam))
+                   ? TRUE
+                   : CDialog::HandleMessage(message, wParam, lParam);
+    case WM_NOTIFY:
+        OnNotify(reinterpret_cast<const NMHDR*>(lParam));
+        return TRUE;
+    case WM_CLOSE:
+        OnClose();
+        return TRUE;
+    default:
+        return CDialog::HandleMessage(message, wParam, lParam);
+    }
+}
+
+bool CCloseListDlg::OnCommand(UINT id)
+{
+    switch (id) {
+    case IDC_CLOSELIST_DELETE:
+        OnDelete();
+        return true;
+    case IDC_CLOSELIST_SHOW:
+        OnShow();
+        return true;
+    case IDC_CLOSELIST_DELETE_ALL:
+        OnDeleteAll();
+        return true;
+    case IDC_CLOSELIST_HIDE:
+        OnHide();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CCloseListDlg::OnNotify(const NMHDR* header)
+{
+    // The list's notifications come from this thread; another's pointer is not ours to read.
+    if (!InSendMessage() && header && header->idFrom == IDC_CLOSELIST_LIST && header->code == NM_CLICK)
+        OnClickList();
+}
+
+BOOL CCloseListDlg::OnInitDialog()
+{
+    m_listParked.Attach(GetDlgItem(m_hWnd, IDC_CLOSELIST_LIST));
+    m_listParked.InitList(m_hIcon);
+    m_model.Open();
+    return TRUE;
+}
+
+void CCloseListDlg::OnDelete()
+{
+    m_model.Delete(m_listParked.TakeSelectedIndex());
+}
+
+void CCloseListDlg::OnClickList()
+{
+    const int row = m_listParked.TakeSelectedIndex();
+    if (row >= 0)
+        m_listParked.SetSelectedItem(row);
+    SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, 0);
+}
+
+void CCloseListDlg::OnShow()
+{
+    m_model.Show(m_listParked.TakeSelectedIndex());
+}
+
+void CCloseListDlg::OnClose()
+{
+    m_model.Close();
+    EndDialog(m_hWnd, IDCANCEL);
+}
+
+void CCloseListDlg::OnDeleteAll()
+{
+    m_model.DeleteAll();
+}
+
+void CCloseListDlg::OnHide()
+{
+    m_model.Hide();
+}
+
+void CCloseListDlg::AddParkedWindow(WindowHandle window, int type)
+{
+    m_model.AddParkedWindow(window, type);
+}
+
+void CCloseListDlg::UpdateParkedWindowTitle(WindowHandle window)
+{
+    m_model.UpdateParkedWindowTitle(window);
+}
+
+void CCloseListDlg::RemoveParkedWindow(WindowHandle window)
+{
+    m_model.RemoveParkedWindow(window);
+}
+
+void CCloseListDlg::CloseDialog()
+{
+    if (m_hWnd)
+        SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+void RunCloseListDialog(HWND owner, HICON icon)
+{
+    CCloseListDlg dialog;
+    g_pCloseListDlg = &dialog;
+    dialog.m_hIcon = icon;
+    dialog.DoModal(owner);
+    g_pCloseListDlg = nullptr;
+}

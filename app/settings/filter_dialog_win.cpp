@@ -1,0 +1,122 @@
+#include "settings/filter_dialog.h"
+
+#include "res/resource.h"
+#include "settings/filter_settings.h"
+#include "settings/profile_store_win.h"
+#include "settings/settings_model.h"
+
+int g_bFilterCloseOld;
+
+namespace {
+
+bool IsLeadByte(unsigned char c)
+{
+    return IsDBCSLeadByte(c) != FALSE;
+}
+
+}  // namespace
+
+CFilterDlg::CFilterDlg(FilterDialogHost& host) : CDialog(IDD_FILTER_DIALOG), m_host(host) {}
+
+INT_PTR CFilterDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED)
+            OnCommand(LOWORD(wParam));
+        return CDialog::HandleMessage(message, wParam, lParam);
+    default:
+        return CDialog::HandleMessage(message, wParam, lParam);
+    }
+}
+
+void CFilterDlg::OnCommand(UINT id)
+{
+    switch (id) {
+    case IDC_FILTER_PARK:
+        OnChkPark();
+        break;
+    case IDC_FILTER_CLOSE:
+        OnChkClose();
+        break;
+    case IDC_FILTER_POPUP:
+        OnChkPopup();
+        break;
+    case IDC_FILTER_URL_FROM_BROWSER:
+        OnBtnUrlFromBrowser();
+        break;
+    case IDC_FILTER_TITLE_FROM_BROWSER:
+        OnBtnTitleFromBrowser();
+        break;
+    default:
+        break;
+    }
+}
+
+BOOL CFilterDlg::OnInitDialog()
+{
+    g_bFilterCloseOld = g_bFilterClose;
+    SetUpDownBuddy(IDC_FILTER_MAX_SPIN, IDC_FILTER_MAX, 1, kCloseListSlots);
+    SetItemText(IDC_FILTER_MAX, std::to_string(g_nMaxPendingNum));
+    SetChecked(g_bFilterClose ? IDC_FILTER_CLOSE : IDC_FILTER_PARK, true);
+    EnableItem(IDC_FILTER_MAX, !g_bFilterClose);  // the up-down control stays enabled
+    SetChecked(IDC_FILTER_POPUP, g_bFilterCheckPopup != 0);
+    SetChecked(IDC_FILTER_USE_URL, g_bFilterUseUrl != 0);
+    SetChecked(IDC_FILTER_USE_TITLE, g_bFilterUseTitle != 0);
+    SetItemText(IDC_FILTER_URLS, PrefixBoxText(g_arrFilterUrl));
+    SetItemText(IDC_FILTER_TITLES, PrefixBoxText(g_arrFilterTitle));
+    return TRUE;
+}
+
+// The two boxes act as a radio pair, and the mode changes at once, before OK.
+void CFilterDlg::SetMode(bool close)
+{
+    g_bFilterClose = close ? 1 : 0;
+    SetChecked(IDC_FILTER_CLOSE, close);
+    SetChecked(IDC_FILTER_PARK, !close);
+    EnableItem(IDC_FILTER_MAX, !close);
+}
+
+void CFilterDlg::OnChkClose()
+{
+    SetMode(true);
+}
+
+void CFilterDlg::OnChkPark()
+{
+    SetMode(false);
+}
+
+void CFilterDlg::OnChkPopup()
+{
+    g_bFilterCheckPopup = IsChecked(IDC_FILTER_POPUP) ? 1 : 0;
+}
+
+void CFilterDlg::OnBtnUrlFromBrowser()
+{
+    std::string url;
+    if (m_host.SelectedBrowserUrl(url))
+        SetItemText(IDC_FILTER_URLS, ItemText(IDC_FILTER_URLS) + url + "\r\n");
+}
+
+void CFilterDlg::OnBtnTitleFromBrowser()
+{
+    std::string title;
+    if (m_host.SelectedBrowserTitle(title))
+        SetItemText(IDC_FILTER_TITLES, ItemText(IDC_FILTER_TITLES) + title + "\r\n");
+}
+
+void CFilterDlg::OnOK()
+{
+    FilterDialogValues values;
+    values.filterCloseOld = g_bFilterCloseOld;
+    values.sizeText = ItemText(IDC_FILTER_MAX);
+    values.useUrl = IsChecked(IDC_FILTER_USE_URL);
+    values.useTitle = IsChecked(IDC_FILTER_USE_TITLE);
+    values.urlText = ItemText(IDC_FILTER_URLS);
+    values.titleText = ItemText(IDC_FILTER_TITLES);
+    Win32ProfileStore store;
+    if (ApplyFilterDialog(store, values, IsLeadByte))
+        m_host.CloseAllParked();
+    CDialog::OnOK();
+}

@@ -1,0 +1,114 @@
+#include "settings/filter_settings.h"
+
+#include <cctype>
+#include <cstdio>
+
+#include "settings/settings_model.h"
+
+namespace {
+
+// The longest prefix the settings file reads back whole, cut where a character begins.
+std::string CutToStoredLength(const std::string& line, LeadBytePredicate isLeadByte)
+{
+    const size_t limit = kPrefixBufferSize - 1;
+    size_t end = 0;
+    while (end < line.size()) {
+        const size_t width = isLeadByte && isLeadByte(static_cast<unsigned char>(line[end])) ? 2 : 1;
+        if (end + width > limit)
+            break;
+        end += width;
+    }
+    return line.substr(0, end);
+}
+
+// Step 6 or 7 of OK: the prefixes, their numbered keys, the old keys beyond them, the count.
+void WritePrefixes(ProfileStore& store, const char* stem, const std::string& text, LeadBytePredicate isLeadByte,
+                   std::vector<std::string>& prefixes, int& count)
+{
+    prefixes = PrefixesFromBoxText(text, isLeadByte);
+    const int accepted = static_cast<int>(prefixes.size());
+    char key[64];
+    for (int k = 1; k <= accepted; ++k) {
+        std::snprintf(key, sizeof key, "%s%d", stem, k);
+        store.WriteString(key, prefixes[static_cast<size_t>(k - 1)].c_str());
+    }
+    for (int n : NumberedKeysPresent(store, stem, count)) {
+        if (n > accepted) {
+            std::snprintf(key, sizeof key, "%s%d", stem, n);
+            store.WriteString(key, nullptr);
+        }
+    }
+    std::snprintf(key, sizeof key, "%s_NUM", stem);
+    WriteSetting(store, key, accepted);
+    count = accepted;
+}
+
+}  // namespace
+
+std::string PrefixBoxText(const std::vector<std::string>& prefixes)
+{
+    std::string text;
+    for (const std::string& prefix : prefixes)
+        text += prefix + "\r\n";
+    return text;
+}
+
+std::vector<std::string> PrefixesFromBoxText(const std::string& text, LeadBytePredicate isLeadByte)
+{
+    std::vector<std::string> prefixes;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string line = CutToStoredLength(text.substr(start, end - start), isLeadByte);
+        if (!line.empty())
+            prefixes.push_back(line);
+        start = end + 2;
+    }
+    return prefixes;
+}
+
+int ParseCloseListSize(const std::string& text)
+{
+    size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
+    long long value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) && value <= kCloseListSlots; ++i)
+        value = value * 10 + (text[i] - '0');
+    return ClampCloseListCapacity(static_cast<int>(negative ? -value : value));
+}
+
+bool ApplyFilterDialog(ProfileStore& store, const FilterDialogValues& values, LeadBytePredicate isLeadByte)
+{
+    bool closeAllParked = false;
+    if ((g_bFilterClose != 0) != (values.filterCloseOld != 0)) {
+        closeAllParked = values.filterCloseOld == 0;  // park mode left: nothing waits any longer
+        WriteSetting(store, "FILTER_CLOSE", g_bFilterClose ? 1 : 0);
+    }
+    WriteSetting(store, "FILTER_CHECK_POPUP", g_bFilterCheckPopup ? 1 : 0);
+
+    const int size = ParseCloseListSize(values.sizeText);
+    if (size != g_nMaxPendingNum) {
+        g_nMaxPendingNum = size;
+        WriteSetting(store, "MAX_PENDING_NUM", size);
+        // Park mode throughout, with fewer slots than the list now uses: it is emptied.
+        if (g_bFilter && size < g_nCloseListCapacity && !values.filterCloseOld && !g_bFilterClose)
+            closeAllParked = true;
+    }
+    if (values.useUrl != (g_bFilterUseUrl != 0)) {
+        g_bFilterUseUrl = values.useUrl;
+        WriteSetting(store, "FILTER_USE_URL", g_bFilterUseUrl);
+    }
+    if (values.useTitle != (g_bFilterUseTitle != 0)) {
+        g_bFilterUseTitle = values.useTitle;
+        WriteSetting(store, "FILTER_USE_TITLE", g_bFilterUseTitle);
+    }
+    WritePrefixes(store, "FILTER_URL", values.urlText, isLeadByte, g_arrFilterUrl, g_nFilterUrlNum);
+    WritePrefixes(store, "FILTER_TITLE", values.titleText, isLeadByte, g_arrFilterTitle, g_nFilterTitleNum);
+    return closeAllParked;
+}

@@ -1,0 +1,40 @@
+// What the filter settings dialog does with its values, free of the platform: the text of the two
+// prefix boxes, the size of the Close list typed into its box, and what OK writes to the settings
+// file and changes in the program-wide settings.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "settings/profile_store.h"
+
+// Marks the first byte of a double-byte character in the system's code page.
+using LeadBytePredicate = bool (*)(unsigned char);
+
+// One prefix a line, each followed by "\r\n": an empty list gives "".
+std::string PrefixBoxText(const std::vector<std::string>& prefixes);
+// The prefixes a box's text holds, line by line: empty lines skipped, spaces and repeats kept;
+// a line is cut to the longest prefix the settings file gives back whole (kPrefixBufferSize - 1
+// bytes), on a character boundary.
+std::vector<std::string> PrefixesFromBoxText(const std::string& text, LeadBytePredicate isLeadByte);
+// The Close list's size as typed: blanks, a sign, digits up to anything else (none: 0), brought
+// into 1 to 8.
+int ParseCloseListSize(const std::string& text);
+
+// The dialog's own values when OK is pressed. The mode and the pop-up check are already in the
+// program-wide settings, set at once by their boxes.
+struct FilterDialogValues {
+    int filterCloseOld = 0;  // close mode when the dialog opened
+    std::string sizeText;
+    bool useUrl = false;
+    bool useTitle = false;
+    std::string urlText;
+    std::string titleText;
+};
+
+// OK: writes what changed (and the pop-up check, the prefixes and their counts always), in the
+// dialog's order, and updates the program-wide settings. The old numbered keys beyond the new
+// count are deleted where the file has them, however large the count it claimed. True when every
+// parked window is to be asked to close: park mode left for close mode, or the park-mode capacity
+// lowered below what the Close list holds while filtering is on.
+bool ApplyFilterDialog(ProfileStore& store, const FilterDialogValues& values, LeadBytePredicate isLeadByte);

@@ -1,0 +1,143 @@
+// The Close-list dialog in the real Pelorus.exe over windows parked by a title prefix, and the
+// filter dialog run in this process over the real settings code, the real relay window and a
+// fake browser's parked window.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "capture/close_list.h"
+#include "kit/kit.h"
+#include "pelorus_fixture.h"
+#include "program_in_test.h"
+#include "settings/filter_dialog.h"
+#include "settings/profile_store_win.h"
+#include "win/program_windows.h"
+#include "win/window_seam_win.h"
+
+namespace {
+
+using kit::TestBrowser;
+
+class CloseListDialog : public PelorusTest {
+protected:
+    // A button's click as the button reports it to its dialog.
+    void Click(HWND dialog, int button)
+    {
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+    }
+    // Opens the dialog with the main window's button, as a click does.
+    HWND Open()
+    {
+        Click(main_, 1006);
+        HWND dialog = nullptr;
+        kit::WaitUntil([&] { return (dialog = FindWindowW(nullptr, L"Pelorus_2(Close\u30EA\u30B9\u30C8\uFF09")); });
+        return dialog;
+    }
+    std::vector<std::string> Rows(HWND dialog)
+    {
+        std::vector<kit::ListItem> items;
+        kit::RemoteListView(GetDlgItem(dialog, 1020)).Read(items);
+        std::vector<std::string> texts;
+        for (const kit::ListItem& item : items)
+            texts.push_back(item.text);
+        return texts;
+    }
+    std::string Count(HWND dialog) { return kit::ControlText(GetDlgItem(dialog, 1026)); }
+};
+
+TEST_F(CloseListDialog, ShowsTheParkedWindowsAndKeepsInStepWithTheCloseList)
+{
+    TestBrowser browser;
+    ASSERT_TRUE(browser.started());
+    Start(
+        "[Pelorus]\r\nFILTER=1\r\nFILTER_CLOSE=0\r\nMAX_PENDING_NUM=4\r\nFILTER_USE_TITLE=1\r\n"
+        "FILTER_TITLE_NUM=1\r\nFILTER_TITLE1=Ad\r\n");
+    HWND a = browser.Open("class=IEFrame title=Ad1"), b = browser.Open("class=IEFrame title=Ad2");
+    ASSERT_TRUE(kit::WaitUntil([&] { return Hidden(a) && Hidden(b); })) << "parked by the title prefix";
+    HWND dialog = Open();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(kit::WaitUntil([&] { return Rows(dialog) == std::vector<std::string>{"Ad1", "Ad2"}; }));
+    EXPECT_EQ("2", Count(dialog));
+
+    HWND c = browser.Open("class=IEFrame title=Ad3");
+    EXPECT_TRUE(kit::WaitUntil([&] { return Rows(dialog).size() == 3 && Count(dialog) == "3"; }));
+    EXPECT_EQ("Ad3", Rows(dialog).back());
+
+    ASSERT_TRUE(kit::RemoteListView(GetDlgItem(dialog, 1020)).Select(0));
+    Click(dialog, 1019);  // 表示
+    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(a); }));
+    ASSERT_TRUE(kit::RemoteListView(GetDlgItem(dialog, 1020)).Select(1));
+    Click(dialog, 1019);
+    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(b) && Hidden(a); })) << "one parked window shown at a time";
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(dialog) && Hidden(b); })) << "hidden again at close";
+
+    dialog = Open();
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(kit::WaitUntil([&] { return Rows(dialog).size() == 3; }));
+    Click(dialog, 1021);  // 全て削除
+    EXPECT_TRUE(kit::WaitUntil([&] { return Rows(dialog).empty(); }));
+    EXPECT_EQ("3", Count(dialog)) << "the count stays";
+    EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(a) && !IsWindow(b) && !IsWindow(c); })) << "asked to close";
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(dialog); }));
+}
+
+// The main window's side, played by the test: no selection, the real Close list.
+class TestHost : public FilterDialogHost {
+    bool SelectedBrowserUrl(std::string&) override { return false; }
+    bool SelectedBrowserTitle(std::string&) override { return false; }
+    void CloseAllParked() override { ::CloseAllParked(); }
+};
+
+TEST(FilterDialog, OkWritesItsSettingsAndLeavingParkModeClosesTheParkedWindows)
+{
+    ASSERT_TRUE(
+        WriteIni("[Pelorus]\r\nFILTER=1\r\nFILTER_CLOSE=0\r\nFILTER_URL_NUM=5\r\nFILTER_URL1=o1\r\n"
+                 "FILTER_URL2=o2\r\nFILTER_URL3=o3\r\nFILTER_URL4=o4\r\nFILTER_URL5=o5\r\n"));
+    Win32ProfileStore store;
+    MainDialogSettings settings;
+    StoredPosition position;
+    LoadSettings(store, settings, position);
+    ProgramInTest program(TargetBit(BROWSER_IE));
+    ASSERT_TRUE(program.bound());
+    Win32WindowSeam seam(g_hRelayWnd);
+    SetSeam(&seam);
+    TestBrowser browser;
+    HWND parked = browser.Open("class=IEFrame title=Parked");
+    ClearParked();
+    ParkWindow(reinterpret_cast<WindowHandle>(parked), BROWSER_IE);
+
+    TestHost host;
+    CFilterDlg dialog(host);
+    // The user, on another thread: the dialog's own controls are told what a user's input tells
+    // them (posted clicks, as the buttons report them).
+    std::thread user([&dialog] {
+        HWND window = nullptr;  // set up once the old prefixes are in their box
+        kit::WaitUntil([&] {
+            window = dialog.GetSafeHwnd();
+            return window && GetWindowTextLengthA(GetDlgItem(window, 1015)) > 0;
+        });
+        SetDlgItemTextA(window, 1015, "a\r\n\r\nb");
+        SendDlgItemMessageW(window, 1013, BM_SETCHECK, BST_CHECKED, 0);
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(1013, BN_CLICKED), 0);  // 閉じる: close mode
+        PostMessageW(window, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(IDOK, dialog.DoModal(program.mainWindow()));
+    user.join();
+
+    auto key = [](const char* name) { return kit::ReadProfileString(IniPath(), "Pelorus", name, "(none)"); };
+    EXPECT_EQ("a", key("FILTER_URL1"));
+    EXPECT_EQ("b", key("FILTER_URL2"));
+    EXPECT_EQ("(none)", key("FILTER_URL3"));
+    EXPECT_EQ("(none)", key("FILTER_URL5"));
+    EXPECT_EQ("2", key("FILTER_URL_NUM"));
+    EXPECT_EQ("1", key("FILTER_CLOSE"));
+    EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(parked); })) << "parking ended: asked to close";
+    EXPECT_EQ(0u, g_ahwndParked[0]);
+    SetSeam(nullptr);
+    DeleteFileA(IniPath().c_str());
+}
+
+}  // namespace
