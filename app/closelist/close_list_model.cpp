@@ -34,7 +34,9 @@ void CCloseListModel::Show(int row)
 
 void CCloseListModel::Hide()
 {
-    if (m_shown)
+    // Only while it is still parked: one that has left the Close list meanwhile (deleted or
+    // evicted, and refusing to close) would be hidden in no list.
+    if (m_shown && IsParked(m_shown))
         HideAgain(m_shown);
     m_shown = 0;
 }

@@ -86,7 +86,7 @@ int ParseCloseListSize(const std::string& text)
 bool ApplyFilterDialog(ProfileStore& store, const FilterDialogValues& values, LeadBytePredicate isLeadByte)
 {
     bool closeAllParked = false;
-    if ((g_bFilterClose != 0) != (values.filterCloseOld != 0)) {
+    if (g_bFilterClose != values.filterCloseOld) {    // as stored: a hand-edited 2 is corrected
         closeAllParked = values.filterCloseOld == 0;  // park mode left: nothing waits any longer
         WriteSetting(store, "FILTER_CLOSE", g_bFilterClose ? 1 : 0);
     }
@@ -100,11 +100,11 @@ bool ApplyFilterDialog(ProfileStore& store, const FilterDialogValues& values, Le
         if (g_bFilter && size < g_nCloseListCapacity && !values.filterCloseOld && !g_bFilterClose)
             closeAllParked = true;
     }
-    if (values.useUrl != (g_bFilterUseUrl != 0)) {
+    if (static_cast<int>(values.useUrl) != g_bFilterUseUrl) {
         g_bFilterUseUrl = values.useUrl;
         WriteSetting(store, "FILTER_USE_URL", g_bFilterUseUrl);
     }
-    if (values.useTitle != (g_bFilterUseTitle != 0)) {
+    if (static_cast<int>(values.useTitle) != g_bFilterUseTitle) {
         g_bFilterUseTitle = values.useTitle;
         WriteSetting(store, "FILTER_USE_TITLE", g_bFilterUseTitle);
     }

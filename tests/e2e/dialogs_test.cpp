@@ -29,6 +29,7 @@ protected:
     // Opens the dialog with the main window's button, as a click does.
     HWND Open()
     {
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main_, 1006))) << "filtered windows are parked: the button works";
         Click(main_, 1006);
         HWND dialog = nullptr;
         kit::WaitUntil([&] { return (dialog = FindWindowW(nullptr, L"Pelorus_2(Close\u30EA\u30B9\u30C8\uFF09")); });
@@ -70,7 +71,7 @@ TEST_F(CloseListDialog, ShowsTheParkedWindowsAndKeepsInStepWithTheCloseList)
     ASSERT_TRUE(kit::RemoteListView(GetDlgItem(dialog, 1020)).Select(1));
     Click(dialog, 1019);
     EXPECT_TRUE(kit::WaitUntil([&] { return Shown(b) && Hidden(a); })) << "one parked window shown at a time";
-    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);  // Escape, as the close box
     EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(dialog) && Hidden(b); })) << "hidden again at close";
 
     dialog = Open();

@@ -80,7 +80,10 @@ TEST_F(CloseListDialog, ListsShowsDeletesAndHidesAgainOnClose)
     dialog.Close();
     EXPECT_TRUE(desk.Hidden(c)) << "closing hides again what the dialog released";
 
+    dialog.Show(0);
     dialog.DeleteAll();
+    dialog.Hide();  // A refuses to close: out of every list, it stays on the desktop
+    EXPECT_TRUE(desk.Shown(a));
     EXPECT_TRUE(rows.empty());
     EXPECT_EQ((std::vector<WindowHandle>{b, a, c}), desk.closed);
     EXPECT_EQ(3, g_nParkedTotal) << "the count stays";

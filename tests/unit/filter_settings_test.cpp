@@ -103,6 +103,14 @@ TEST_F(FilterDialogOk, ChangedValuesAreWrittenAndTheCloseListEmptiedWhenParkingE
     EXPECT_EQ(8, g_nMaxPendingNum);
 }
 
+TEST_F(FilterDialogOk, HandEditedModeIsWrittenAsTheOneInForce)
+{
+    values_.filterCloseOld = 2;  // FILTER_CLOSE=2: close mode, yet not what the button's rule reads
+    g_bFilterClose = 1;
+    EXPECT_FALSE(Ok());
+    EXPECT_EQ((Write{"FILTER_CLOSE", "1"}), store_.writes.at(0));
+}
+
 TEST_F(FilterDialogOk, LoweringTheParkModeSizeEmptiesTheCloseListRaisingItDoesNot)
 {
     values_.sizeText = "3";
