@@ -186,6 +186,9 @@ void CListController::OnWindowAnswered(WindowHandle window, uint32_t cookie)
     const int index = FindListIndex(window);
     if (index < 0) {
         OnParkedResponded(window);
+        // Hidden in no list (given up while it did not answer): back to the desktop.
+        if (!IsParked(window) && !IsClosing(window) && Seam().IsUnderRelay(window))
+            Seam().Release(window);
         return;
     }
     ListEntry& entry = m_entries[index];
@@ -266,6 +269,72 @@ bool CListController::TakeFixedRectangle()
     g_nWinWidth = fixed.width;
     g_nWinHeight = fixed.height;
     return true;
+}
+
+template <class Take>
+bool CListController::TakeEntries(Take take)
+{
+    const int current = g_nCurrent;
+    int before = 0;  // taken entries that stood before the current one
+    bool currentTaken = false;
+    for (int i = Count() - 1; i >= 0; --i) {
+        const ListEntry entry = m_entries[static_cast<size_t>(i)];
+        if (!take(entry))
+            continue;
+        m_entries.erase(m_entries.begin() + i);
+        m_display.DeleteItem(i);
+        if (i == current)
+            currentTaken = true;
+        else if (i < current)
+            ++before;
+    }
+    if (current >= 0) {
+        // The nearest remaining entry before a taken current one: those before it, less the taken.
+        g_nCurrent = currentTaken ? current - 1 - before : current - before;
+        // None before it, but some after: the first of them, rather than no window shown at all.
+        if (g_nCurrent < 0 && Count() > 0)
+            g_nCurrent = 0;
+    }
+    if (g_nCurrent >= 0)
+        m_display.SelectItem(g_nCurrent);
+    return currentTaken;
+}
+
+SweepList CListController::ApplyTargetBrowserChange(int oldMask, int newMask)
+{
+    const bool currentTaken = TakeEntries([&](const ListEntry& entry) {
+        if (newMask & TargetBit(entry.type))
+            return false;
+        if (IsResponsive(entry.window)) {
+            PlaceBrowserWindow(entry.window, g_nShowCmd);
+            Seam().Release(entry.window);
+        }  // one that does not answer is released by the relay window when it does, at the latest
+        RemovePopup(entry.window);
+        return true;
+    });
+    if (currentTaken && g_nCurrent >= 0)
+        ShowCurrent();
+    SweepList fresh;
+    const SweepList open = SweepBrowserWindows();
+    for (int k = 0; k < open.count; ++k) {
+        const int bit = TargetBit(open.types[k]);
+        if ((newMask & bit) && !(oldMask & bit))
+            fresh.Add(open.windows[k], open.types[k]);
+    }
+    RefreshMarks();
+    return fresh;
+}
+
+void CListController::MovePopupsToCloseList()
+{
+    const bool currentTaken = TakeEntries([&](const ListEntry& entry) {
+        if (!IsPopup(entry.window))
+            return false;
+        ParkWindow(entry.window, entry.type);
+        return true;
+    });
+    if (currentTaken && g_nCurrent >= 0)
+        ShowCurrent();
 }
 
 SweepList CListController::SweepBrowserWindows()

@@ -57,6 +57,14 @@ public:
     void CloseEntry(int index);
     bool TakeFixedRectangle();
 
+    // The target browsers changed from OLD_MASK to NEW_MASK: the windows of types no longer
+    // targeted are given back to the desktop and leave the list, and a new current entry's window
+    // is shown. Returns the open windows of newly targeted types, for the caller to hand to the
+    // hook and announce, as the start-up does.
+    SweepList ApplyTargetBrowserChange(int oldMask, int newMask);
+    // Filtering switched on: the listed windows recorded as pop-ups go to the Close list.
+    void MovePopupsToCloseList();
+
     // Start and exit.
     SweepList SweepBrowserWindows();
     // Every listed window back on the desktop, or, with CLOSE_WINDOWS, asked to close where it is;
@@ -81,6 +89,11 @@ private:
     bool IsAcceptable(WindowHandle window, int type);
     void InsertEntry(int position, WindowHandle window, int type);
     void RemoveListEntry(int index);
+    // Deletes the entries for which TAKE is true, from the last to the first (TAKE does what the
+    // window needs), keeping g_nCurrent on the same entry or the nearest remaining one before it.
+    // True when the current entry was among them.
+    template <class Take>
+    bool TakeEntries(Take take);
     void ShowCurrent();
     void Forget(WindowHandle window);
     void SettleTitle(WindowHandle window);

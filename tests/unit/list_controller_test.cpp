@@ -222,6 +222,51 @@ TEST_F(ListStory, WindowAskedToCloseOutsideTheListEndsGoneOrOnTheDesktop)
     EXPECT_TRUE(desk.Shown(hung));
 }
 
+TEST_F(ListStory, TargetChangeGivesUpWindowsOfDroppedTypesAndFindsThoseOfNewOnes)
+{
+    const WindowHandle a = Browser("A"), b = desk.Add("OpWindow", "B"), c = Browser("C"), d = desk.Add("OpWindow", "D");
+    for (WindowHandle w : {a, b, c, d})
+        list.OnNewWindow(w, w == b || w == d ? BROWSER_OPERA_OP : BROWSER_IE);
+    const WindowHandle mozilla = desk.Add("MozillaWindowClass", "Page - Mozilla {x}");
+    list.SwitchTo(2);  // C current: Opera entries before and after it
+
+    const int before = TargetBit(BROWSER_IE) | TargetBit(BROWSER_OPERA_OP);
+    SweepList fresh = list.ApplyTargetBrowserChange(before, TargetBit(BROWSER_IE) | TargetBit(BROWSER_MOZILLA));
+    EXPECT_EQ((Strings{"A", "C"}), rows);
+    EXPECT_EQ(1, g_nCurrent) << "C stays current, one place up";
+    EXPECT_TRUE(desk.Shown(b) && desk.Shown(d) && desk.Shown(c) && desk.Hidden(a));
+    ASSERT_EQ(1, fresh.count) << "only the newly targeted type's open windows";
+    EXPECT_EQ(mozilla, fresh.windows[0]);
+
+    // The current window given up with none before it: the first remaining one is shown.
+    const WindowHandle e = desk.Add("OpWindow", "E");
+    list.OnNewWindow(e, BROWSER_OPERA_OP);
+    list.SwitchTo(0);
+    list.ApplyTargetBrowserChange(TargetBit(BROWSER_IE) | TargetBit(BROWSER_OPERA_OP), TargetBit(BROWSER_OPERA_OP));
+    EXPECT_EQ(Strings{"E"}, rows);
+    EXPECT_EQ(0, g_nCurrent);
+    EXPECT_TRUE(desk.Shown(e) && desk.Shown(a));
+}
+
+TEST_F(ListStory, PopupsMoveToTheCloseListAndTheNearestWindowBeforeIsShown)
+{
+    g_nWinLeft = 10, g_nWinTop = 20, g_nWinWidth = 300, g_nWinHeight = 200;
+    const WindowHandle a = Browser("A"), b = Browser("B"), c = Browser("C");
+    for (WindowHandle w : {a, b, c})
+        list.OnNewWindow(w, BROWSER_IE);
+    list.MovePopupsToCloseList();  // none recorded: nothing changes
+    EXPECT_EQ((Strings{"A", "B", "C"}), rows);
+    AddPopup(b);
+    AddPopup(c);
+    desk.windows[a].normal = {};
+    list.MovePopupsToCloseList();
+    EXPECT_EQ(Strings{"A"}, rows);
+    EXPECT_EQ(0, g_nCurrent);
+    EXPECT_TRUE(IsParked(b) && IsParked(c));
+    EXPECT_TRUE(desk.Hidden(b) && desk.Hidden(c) && desk.Shown(a));
+    EXPECT_EQ((NormalRect{10, 20, 310, 220}), desk.windows[a].normal) << "placed as it is shown";
+}
+
 TEST_F(ListStory, CatchUpTakesOnlyWindowsNeitherSweptNorWatched)
 {
     const WindowHandle early = Browser("Early");
