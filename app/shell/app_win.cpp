@@ -2,6 +2,7 @@
 // process ends with it, once the relay window has given back every window it still holds.
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "capture/relay_window.h"
 #include "closelist/close_list_dialog.h"
@@ -33,10 +34,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&icc);
     SetUnhandledExceptionFilter(ReleaseWindowsOnCrash);
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));  // for the start-up shortcut
     {
         CPelorusDlg dialog({OpenAboutBox, RunCloseListDialog});
         dialog.DoModal();
     }
+    if (com)
+        CoUninitialize();
     // A window that did not answer is still under the relay window; it dies with this process.
     WaitForRelayThread();
     return 0;
