@@ -1,0 +1,78 @@
+// The settings sheet's values: the browser boxes and the mask, the start-up boxes, and what OK
+// does, in its order, with what changed.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/settings/sheet_values.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+Strings Plan(const SheetValues& inForce, const SheetValues& fromPages)
+{
+    static const char* const kNames[] = {"write",       "change targets", "hook mask",    "update size",
+                                         "create link", "delete link",    "close parked", "move pop-ups"};
+    Strings steps;
+    for (const SheetStep& s : PlanSheetApply(inForce, fromPages)) {
+        std::string text = kNames[static_cast<int>(s.action)];
+        if (s.key)
+            text += std::string(" ") + s.key;
+        if (s.action != SheetAction::CreateStartupLink && s.action != SheetAction::DeleteStartupLink &&
+            s.action != SheetAction::CloseAllParked && s.action != SheetAction::MovePopupsToCloseList)
+            text += "=" + std::to_string(s.value);
+        if (s.action == SheetAction::ChangeTargetBrowsers)
+            text += " from " + std::to_string(s.old);
+        steps.push_back(text);
+    }
+    return steps;
+}
+
+TEST(SettingsSheet, OkWithoutAChangeDoesNothingAndOneChangeWritesOneKey)
+{
+    SheetValues inForce;
+    inForce.targetBrowser = 0x01;
+    inForce.sizePos = 1;
+    EXPECT_TRUE(Plan(inForce, inForce).empty()) << "a page never shown gives back what it was given";
+    SheetValues changed = inForce;
+    changed.listMode = 2;
+    EXPECT_EQ(Strings{"write ListMode=2"}, Plan(inForce, changed));
+}
+
+TEST(SettingsSheet, EveryChangeInTheSheetsOrder)
+{
+    SheetValues inForce;
+    inForce.targetBrowser = 0x01;
+    inForce.filter = 1;
+    SheetValues next{1, 1, 1, 0, 1, 1, 1, 0x03};
+    EXPECT_EQ((Strings{"write EXIT_BROWSER=1", "change targets=3 from 1", "hook mask=3", "write TARGET_B=3",
+                       "write ListMode=1", "write NewWindowMode=1", "write Size_Pos=1", "update size=1", "create link",
+                       "write ICONIC=1", "close parked", "write FILTER=0"}),
+              Plan(inForce, next));
+    EXPECT_EQ((Strings{"write Size_Pos=0", "update size=0", "delete link", "move pop-ups", "write FILTER=1"}),
+              Plan(next, SheetValues{1, 1, 0, 1, 0, 1, 1, 0x03}));
+}
+
+TEST(SettingsSheet, BrowserBoxesSetBothOperaBitsAndDropBitsWithoutABox)
+{
+    EXPECT_EQ(0x28, MaskFromBoxes(BoxesFromMask(0x08))) << "Opera alone from the file";
+    EXPECT_EQ(0x01, MaskFromBoxes(BoxesFromMask(0x41)));
+    EXPECT_EQ(0x3F, MaskFromBoxes(BoxesFromMask(0x3F)));
+    EXPECT_EQ(0, MaskFromBoxes(BrowserBoxes{}));
+    SheetValues inForce;
+    inForce.targetBrowser = 0x08;
+    SheetValues shown = inForce;
+    shown.targetBrowser = MaskFromBoxes(BoxesFromMask(0x08));  // the tab was shown: OK stores 0x28
+    EXPECT_EQ((Strings{"change targets=40 from 8", "hook mask=40", "write TARGET_B=40"}), Plan(inForce, shown));
+}
+
+TEST(SettingsSheet, StartupShortcutChangesOnlyThroughTheBoxNotGreyed)
+{
+    EXPECT_EQ(1, StartupLinkFromBoxes(0, true, true));
+    EXPECT_EQ(0, StartupLinkFromBoxes(0, false, true));
+    EXPECT_EQ(0, StartupLinkFromBoxes(1, true, true));
+    EXPECT_EQ(1, StartupLinkFromBoxes(1, true, false));
+}
+
+}  // namespace
