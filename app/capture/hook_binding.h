@@ -21,18 +21,18 @@ extern HHOOK g_hCallWndHook;
 int BindHookLibrary(BOOL bBind);
 int InstallCallWndHook(BOOL bInstall);
 
-// Enters the windows of targeted types in the watch table as announced: their title changes and
-// their end are reported, and they are never announced again.
-void WatchWindows(const SweepList& windows);
+// Enters the windows of the types in MASK in the watch table as announced: their title changes
+// and their end are reported, and they are never announced again.
+void WatchWindows(const SweepList& windows, int mask);
 // Whether the hook already watches WINDOW, read from the library's shared block (mapped into
 // this process too, since the program loaded the library).
 bool IsWatchedByHook(HWND window);
 // The library stops reporting (the first step of unbinding at exit).
 void DisableHookLibrary();
 
-// Posts HN_NEWWINDOW to the main window for each window of a targeted type, as the hook announces
-// a new one: windows found open are captured like new ones.
-void AnnounceWindows(const SweepList& windows);
+// Posts HN_NEWWINDOW to the main window for each window of a type in MASK, as the hook announces a
+// new one: windows found open are captured like new ones.
+void AnnounceWindows(const SweepList& windows, int mask);
 // The windows of NOW that neither SWEPT nor the hook holds, opened while the hook went in: they
 // are watched and announced.
 void CatchUpMissedWindows(const SweepList& swept, const SweepList& now);

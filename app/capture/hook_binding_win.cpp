@@ -84,13 +84,13 @@ int InstallCallWndHook(BOOL bInstall)
     return g_hCallWndHook ? 1 : 0;
 }
 
-void WatchWindows(const SweepList& windows)
+void WatchWindows(const SweepList& windows, int mask)
 {
     if (!g_pfnAddWatchWindow)
         return;
     for (int i = 0; i < windows.count; ++i) {
         const int type = windows.types[i];
-        if (type >= 0 && type < kBrowserTypeCount && (g_nTargetBrowser & TargetBit(type)))
+        if (type >= 0 && type < kBrowserTypeCount && (mask & TargetBit(type)))
             g_pfnAddWatchWindow(reinterpret_cast<HWND>(windows.windows[i]), type, WATCH_ANNOUNCED);
     }
 }
@@ -114,10 +114,10 @@ void DisableHookLibrary()
         g_pfnSetTargetBrowser(0, 0);
 }
 
-void AnnounceWindows(const SweepList& windows)
+void AnnounceWindows(const SweepList& windows, int mask)
 {
     for (int k = 0; k < windows.count; ++k)
-        if (g_nTargetBrowser & TargetBit(windows.types[k]))
+        if (mask & TargetBit(windows.types[k]))
             PostMessageW(g_hMainWnd, WM_HOOK_NOTIFY, HN_NEWWINDOW | static_cast<WPARAM>(windows.types[k]),
                          static_cast<LPARAM>(windows.windows[k]));
 }
@@ -126,6 +126,6 @@ void CatchUpMissedWindows(const SweepList& swept, const SweepList& now)
 {
     const SweepList missed =
         WindowsMissedBy(swept, now, [](WindowHandle w) { return IsWatchedByHook(reinterpret_cast<HWND>(w)); });
-    WatchWindows(missed);
-    AnnounceWindows(missed);
+    WatchWindows(missed, g_nTargetBrowser);
+    AnnounceWindows(missed, g_nTargetBrowser);
 }

@@ -103,7 +103,7 @@ void OnRelayStartup(HWND hwnd)
         // table and dead relay handle would otherwise live on in every browser that maps it.
         g_pfnSetTargetBrowser(0, 0);
         g_pfnSetTargetBrowser(g_nTargetBrowser, 1);
-        WatchWindows(s_swept);
+        WatchWindows(s_swept, g_nTargetBrowser);
         InstallCallWndHook(TRUE);
     }
     // Without the library the program runs on without capture: 0 tells the hook nothing is bound.

@@ -2,6 +2,7 @@
 
 #include "capture/hook_binding.h"
 #include "capture/relay_window.h"
+#include "settings/settings_model.h"
 
 namespace {
 
@@ -62,6 +63,6 @@ void CCaptureStartup::AnnounceSwept()
     KillTimer(m_owner, kRelayDeadlineTimer);
     if (!m_announced) {
         m_announced = true;
-        AnnounceWindows(m_swept);
+        AnnounceWindows(m_swept, g_nTargetBrowser);
     }
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "mainwnd/capture_startup.h"
+#include "mainwnd/filter_host.h"
 #include "mainwnd/list_controller.h"
 #include "mainwnd/window_list_ctrl.h"
 #include "settings/settings_model.h"
@@ -41,6 +42,7 @@ protected:
     void OnBtnDelete();
     BOOL OnBtnUpdateSize();
     void OnBtnCloseList();
+    void OnBtnSettings();
     void OnTimer(UINT_PTR id);
     void OnEndSession(BOOL ending);
     // The close box, Escape and Enter: an open Close-list dialog ends first, or the main
@@ -66,4 +68,5 @@ private:
     Win32WindowSeam m_seam{g_hRelayWnd};
     CListController m_controller{m_listWindows, *this, *this};
     CCaptureStartup m_startup{m_controller};
+    CMainWindowFilterHost m_filterHost{m_controller, [this] { return m_listWindows.TakeSelectedIndex(); }};
 };

@@ -8,6 +8,7 @@
 #include "capture/relay_window.h"
 #include "mainwnd/list_rules.h"
 #include "mainwnd/menu_bitmaps.h"
+#include "mainwnd/settings_command.h"
 #include "res/resource.h"
 #include "settings/profile_store_win.h"
 #include "win/program_windows.h"
@@ -115,8 +116,6 @@ BOOL CPelorusDlg::OnInitDialog()
     LoadMenuBitmaps();
     ClearParked();
 
-    // The settings sheet arrives with its own issue; until then its button does nothing.
-    EnableWindow(GetDlgItem(m_hWnd, IDC_BTN_SETTINGS), FALSE);
     SetTimer(m_hWnd, kTickTimer, kTickMs, nullptr);
     return TRUE;
 }
@@ -183,6 +182,9 @@ void CPelorusDlg::OnCommand(UINT id)
     case IDC_BTN_CLOSE_LIST:
         OnBtnCloseList();
         break;
+    case IDC_BTN_SETTINGS:
+        OnBtnSettings();
+        break;
     default:
         break;
     }
@@ -202,6 +204,17 @@ void CPelorusDlg::OnBtnCloseList()
 {
     if (!g_pCloseListDlg)
         m_openers.closeList(m_hWnd, m_hIcon);
+}
+
+void CPelorusDlg::OnBtnSettings()
+{
+    if (m_bSettingsOpen)
+        return;
+    m_bSettingsOpen = 1;
+    RunSettingsCommand({m_hWnd, m_btnUpdateSize, m_controller, *this, m_filterHost});
+    UpdateCloseListButton();
+    UpdateCloseListCapacity();
+    m_bSettingsOpen = 0;
 }
 
 void CPelorusDlg::OnNotify(const NMHDR* header)

@@ -3,6 +3,9 @@
 // Dialogs, one identifier range each.
 #define IDD_ABOUTBOX 100
 #define IDD_PELORUS_DIALOG 102
+#define IDD_SETTING_PAGE 129
+#define IDD_START_SET 131
+#define IDD_SEL_BROWSER 132
 #define IDD_FILTER_DIALOG 139
 #define IDD_CLOSE_LIST 140
 
@@ -12,6 +15,26 @@
 #define IDC_BTN_SETTINGS 1004
 #define IDC_BTN_UPDATE_SIZE 1005
 #define IDC_BTN_CLOSE_LIST 1006
+
+// Settings sheet: new-window page (129) controls.
+#define IDC_PAGE_NEW_WINDOW_MODE 1002
+#define IDC_PAGE_LIST_MODE 1003
+#define IDC_PAGE_SIZE_POS 1004
+#define IDC_PAGE_FILTER 1011
+#define IDC_PAGE_FILTER_SETTINGS 1012
+
+// Settings sheet: start-up page (131) controls.
+#define IDC_START_EXIT_BROWSER 1001
+#define IDC_START_ICONIC 1008
+#define IDC_START_ADD_LINK 1009
+#define IDC_START_REMOVE_LINK 1010
+
+// Settings sheet: target-browser page (132) controls.
+#define IDC_BROWSER_IE 1002
+#define IDC_BROWSER_NETSCAPE4 1003
+#define IDC_BROWSER_NETSCAPE6 1004
+#define IDC_BROWSER_OPERA 1005
+#define IDC_BROWSER_MOZILLA 1006
 
 // Filter settings dialog (139) controls.
 #define IDC_FILTER_CLOSE 1013

@@ -6,19 +6,8 @@
 
 #include <string>
 
+#include "settings/filter_settings.h"
 #include "ui/dialog.h"
-
-// What the dialog asks of the rest of the program, which it does not know itself.
-class FilterDialogHost {
-public:
-    virtual ~FilterDialogHost() = default;
-    // The address, or the title without the browser's own name, of the window selected in the
-    // main window's list (its selection is cleared); false when none is selected or it has none.
-    virtual bool SelectedBrowserUrl(std::string& url) = 0;
-    virtual bool SelectedBrowserTitle(std::string& title) = 0;
-    // Every parked window asked to close, the Close list emptied.
-    virtual void CloseAllParked() = 0;
-};
 
 // Close mode as it was when the filter dialog last opened; only that dialog uses it.
 extern int g_bFilterCloseOld;

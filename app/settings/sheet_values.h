@@ -7,7 +7,7 @@
 // Every value the sheet edits; copied in before it runs and out after OK. A page never shown
 // gives back what it was given.
 struct SheetValues {
-    int listMode = 0;       // first page
+    int listMode = 0;  // first page
     int newWindowMode = 0;
     int sizePos = 0;
     int filter = 0;
@@ -28,10 +28,10 @@ int MaskFromBoxes(const BrowserBoxes& boxes);
 int StartupLinkFromBoxes(int inForce, bool addChecked, bool removeChecked);
 
 enum class SheetAction {
-    WriteSetting,           // key, value
-    ChangeTargetBrowsers,   // value: the new mask, old: the old one (the list gives up and takes in)
-    SetHookMask,            // value: the new mask, for the hook library
-    EnableUpdateSize,       // value: whether "サイズ情報更新" is enabled
+    WriteSetting,          // key, value
+    ChangeTargetBrowsers,  // value: the new mask, old: the old one (the list gives up and takes in)
+    SetHookMask,           // value: the new mask, for the hook library
+    EnableUpdateSize,      // value: whether "サイズ情報更新" is enabled
     CreateStartupLink,
     DeleteStartupLink,
     CloseAllParked,         // filtering switched off

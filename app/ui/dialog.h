@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-#include <string>
+#include "ui/dialog_controls.h"
 
-class CDialog {
+class CDialog : public CDialogControls {
 public:
     explicit CDialog(UINT templateId) : m_templateId(templateId) {}
     virtual ~CDialog() = default;
@@ -15,7 +15,6 @@ public:
 
     // Runs the dialog over PARENT (none for the main window); returns the EndDialog result.
     INT_PTR DoModal(HWND parent = nullptr);
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
 protected:
     // Returns TRUE for a message handled, as a dialog procedure does; the default ends the dialog
@@ -35,17 +34,6 @@ protected:
     POINT NormalTopLeft() const;
     // WM_PAINT while minimised: ICON centred on the erased background. False otherwise.
     bool PaintIconWhileMinimized(HICON icon);
-
-    // Controls. Text is in the system's code page, as the settings file and other programs have it.
-    bool IsChecked(int id) const;
-    void SetChecked(int id, bool checked);
-    std::string ItemText(int id) const;
-    void SetItemText(int id, const std::string& text);
-    void EnableItem(int id, bool enabled);
-    // Up-down control UP_DOWN sets BUDDY's text to an integer from LOWER to UPPER.
-    void SetUpDownBuddy(int upDown, int buddy, int lower, int upper);
-
-    HWND m_hWnd = nullptr;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,9 +1,5 @@
 #include "ui/dialog.h"
 
-#include <commctrl.h>
-
-#include <vector>
-
 INT_PTR CDialog::DoModal(HWND parent)
 {
     return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent, DialogProc,
@@ -99,39 +95,4 @@ bool CDialog::PaintIconWhileMinimized(HICON icon)
              icon);
     EndPaint(m_hWnd, &paint);
     return true;
-}
-
-bool CDialog::IsChecked(int id) const
-{
-    return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
-}
-
-void CDialog::SetChecked(int id, bool checked)
-{
-    CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-
-std::string CDialog::ItemText(int id) const
-{
-    HWND item = GetDlgItem(m_hWnd, id);
-    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(item)) + 1, '\0');
-    const int n = GetWindowTextA(item, text.data(), static_cast<int>(text.size()));
-    return std::string(text.data(), n > 0 ? static_cast<size_t>(n) : 0);
-}
-
-void CDialog::SetItemText(int id, const std::string& text)
-{
-    SetDlgItemTextA(m_hWnd, id, text.c_str());
-}
-
-void CDialog::EnableItem(int id, bool enabled)
-{
-    EnableWindow(GetDlgItem(m_hWnd, id), enabled);
-}
-
-void CDialog::SetUpDownBuddy(int upDown, int buddy, int lower, int upper)
-{
-    HWND control = GetDlgItem(m_hWnd, upDown);
-    SendMessageW(control, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(m_hWnd, buddy)), 0);
-    SendMessageW(control, UDM_SETRANGE32, lower, upper);
 }

@@ -54,8 +54,10 @@ TEST_F(CloseListDialog, ShowsTheParkedWindowsAndKeepsInStepWithTheCloseList)
     Start(
         "[Pelorus]\r\nFILTER=1\r\nFILTER_CLOSE=0\r\nMAX_PENDING_NUM=4\r\nFILTER_USE_TITLE=1\r\n"
         "FILTER_TITLE_NUM=1\r\nFILTER_TITLE1=Ad\r\n");
-    HWND a = browser.Open("class=IEFrame title=Ad1"), b = browser.Open("class=IEFrame title=Ad2");
-    ASSERT_TRUE(kit::WaitUntil([&] { return Hidden(a) && Hidden(b); })) << "parked by the title prefix";
+    HWND a = browser.Open("class=IEFrame title=Ad1");
+    ASSERT_TRUE(kit::WaitUntil([&] { return Hidden(a); })) << "parked by the title prefix";
+    HWND b = browser.Open("class=IEFrame title=Ad2");
+    ASSERT_TRUE(kit::WaitUntil([&] { return Hidden(b); }));
     HWND dialog = Open();
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(kit::WaitUntil([&] { return Rows(dialog) == std::vector<std::string>{"Ad1", "Ad2"}; }));

@@ -52,7 +52,7 @@ TEST(Resources, ControlIdentifiersAreUniqueWithinEachDialog)
             EXPECT_TRUE(seen.insert(value).second) << name << " repeats a control identifier in " << (*d)[1];
         }
     }
-    EXPECT_EQ(4, dialogs) << "the About box, the main, filter and Close-list dialogs";
+    EXPECT_EQ(7, dialogs) << "the About box, the main, filter and Close-list dialogs, the three pages";
 }
 
 TEST(Resources, MainDialogControlsHaveTheirIdentifiers)

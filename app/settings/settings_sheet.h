@@ -1,0 +1,28 @@
+// MySettingPropsheet: the settings sheet "Pelorus設定", its three tabs left to right. Values are
+// copied into its pages before it runs and out of them after OK; the pages own no setting.
+#pragma once
+
+#include <windows.h>
+
+#include "settings/filter_settings.h"
+#include "settings/sel_browser.h"
+#include "settings/setting_page.h"
+#include "settings/sheet_values.h"
+#include "settings/start_set.h"
+#include "ui/property_sheet.h"
+
+// Whether the start-up shortcut existed at the sheet's last opening, or was asked for since.
+extern int g_bStartupLink;
+
+class MySettingPropsheet {
+public:
+    MySettingPropsheet(HWND parent, FilterDialogHost& filterHost);
+    // Runs the sheet over VALUES; true, with VALUES as the pages give them back, after OK.
+    bool Run(SheetValues& values);
+
+private:
+    CPropertySheet m_sheet;
+    CSettingPage m_pageNewWindow;
+    CStartSet m_pageStartup;
+    SelBrowser m_pageBrowser;
+};

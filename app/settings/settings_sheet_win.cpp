@@ -1,0 +1,33 @@
+#include "settings/settings_sheet.h"
+
+int g_bStartupLink;
+
+namespace {
+const wchar_t kCaption[] = L"Pelorus\u8A2D\u5B9A";  // "Pelorus設定"
+}
+
+MySettingPropsheet::MySettingPropsheet(HWND parent, FilterDialogHost& filterHost)
+    : m_sheet(kCaption, parent), m_pageNewWindow(filterHost)
+{
+    m_sheet.AddPage(m_pageNewWindow);
+    m_sheet.AddPage(m_pageStartup);
+    m_sheet.AddPage(m_pageBrowser);
+}
+
+bool MySettingPropsheet::Run(SheetValues& values)
+{
+    m_pageNewWindow.m_nListMode = values.listMode;
+    m_pageNewWindow.m_nNewWindowMode = values.newWindowMode;
+    m_pageNewWindow.m_bSizePos = values.sizePos;
+    m_pageNewWindow.m_bFilter = values.filter;
+    m_pageStartup.m_bStartupLink = values.startupLink;
+    m_pageStartup.m_bIconic = values.iconic;
+    m_pageStartup.m_bExitBrowser = values.exitBrowser;
+    m_pageBrowser.m_nTargetBrowser = values.targetBrowser;
+    if (m_sheet.DoModal() != IDOK)
+        return false;
+    values = {m_pageNewWindow.m_nListMode,  m_pageNewWindow.m_nNewWindowMode, m_pageNewWindow.m_bSizePos,
+              m_pageNewWindow.m_bFilter,    m_pageStartup.m_bStartupLink,     m_pageStartup.m_bIconic,
+              m_pageStartup.m_bExitBrowser, m_pageBrowser.m_nTargetBrowser};
+    return true;
+}

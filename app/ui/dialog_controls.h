@@ -1,0 +1,27 @@
+// What a dialog or a property page does with its own controls. Text is in the system's code
+// page, as the settings file and other programs have it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CDialogControls {
+public:
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+protected:
+    bool IsChecked(int id) const;
+    void SetChecked(int id, bool checked);
+    std::string ItemText(int id) const;
+    void SetItemText(int id, const std::string& text);
+    void EnableItem(int id, bool enabled);
+    // Up-down control UP_DOWN sets BUDDY's text to an integer from LOWER to UPPER.
+    void SetUpDownBuddy(int upDown, int buddy, int lower, int upper);
+    // A drop-down list's items, and its selection (-1: none).
+    void SetComboItems(int id, const wchar_t* const* items, int count);
+    int ComboSelection(int id) const;
+    void SetComboSelection(int id, int index);
+
+    HWND m_hWnd = nullptr;
+};

@@ -1,0 +1,56 @@
+#include "ui/dialog_controls.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+bool CDialogControls::IsChecked(int id) const
+{
+    return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
+}
+
+void CDialogControls::SetChecked(int id, bool checked)
+{
+    CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+std::string CDialogControls::ItemText(int id) const
+{
+    HWND item = GetDlgItem(m_hWnd, id);
+    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(item)) + 1, '\0');
+    const int n = GetWindowTextA(item, text.data(), static_cast<int>(text.size()));
+    return std::string(text.data(), n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+void CDialogControls::SetItemText(int id, const std::string& text)
+{
+    SetDlgItemTextA(m_hWnd, id, text.c_str());
+}
+
+void CDialogControls::EnableItem(int id, bool enabled)
+{
+    EnableWindow(GetDlgItem(m_hWnd, id), enabled);
+}
+
+void CDialogControls::SetUpDownBuddy(int upDown, int buddy, int lower, int upper)
+{
+    HWND control = GetDlgItem(m_hWnd, upDown);
+    SendMessageW(control, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(m_hWnd, buddy)), 0);
+    SendMessageW(control, UDM_SETRANGE32, lower, upper);
+}
+
+void CDialogControls::SetComboItems(int id, const wchar_t* const* items, int count)
+{
+    for (int i = 0; i < count; ++i)
+        SendDlgItemMessageW(m_hWnd, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items[i]));
+}
+
+int CDialogControls::ComboSelection(int id) const
+{
+    return static_cast<int>(SendDlgItemMessageW(m_hWnd, id, CB_GETCURSEL, 0, 0));  // CB_ERR is -1
+}
+
+void CDialogControls::SetComboSelection(int id, int index)
+{
+    SendDlgItemMessageW(m_hWnd, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}

@@ -1,0 +1,70 @@
+#include "ui/property_sheet.h"
+
+PROPSHEETPAGEW CPropertyPage::Description()
+{
+    PROPSHEETPAGEW page = {};
+    page.dwSize = sizeof page;
+    page.dwFlags = PSP_DEFAULT;  // no help button
+    page.hInstance = GetModuleHandleW(nullptr);
+    page.pszTemplate = MAKEINTRESOURCEW(m_templateId);
+    page.pfnDlgProc = PageProc;
+    page.lParam = reinterpret_cast<LPARAM>(this);
+    return page;
+}
+
+INT_PTR CPropertyPage::HandleMessage(UINT message, WPARAM, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog();
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR*>(lParam)->code == PSN_APPLY) {
+            OnOK();
+            SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, PSNRET_NOERROR);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CPropertyPage* self = nullptr;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<CPropertyPage*>(reinterpret_cast<const PROPSHEETPAGEW*>(lParam)->lParam);
+        self->m_hWnd = hwnd;
+        SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<CPropertyPage*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    }
+    if (!self)
+        return FALSE;
+    // No exception may cross into the system's code.
+    try {
+        const INT_PTR result = self->HandleMessage(message, wParam, lParam);
+        if (message == WM_NCDESTROY)
+            self->m_hWnd = nullptr;
+        return result;
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+INT_PTR CPropertySheet::DoModal()
+{
+    std::vector<PROPSHEETPAGEW> pages;
+    for (CPropertyPage* page : m_pages)
+        pages.push_back(page->Description());
+    PROPSHEETHEADERW header = {};
+    header.dwSize = sizeof header;
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;  // OK and Cancel only, no help
+    header.hwndParent = m_parent;
+    header.hInstance = GetModuleHandleW(nullptr);
+    header.pszCaption = m_caption;
+    header.nPages = static_cast<UINT>(pages.size());
+    header.nStartPage = 0;
+    header.ppsp = pages.data();
+    return PropertySheetW(&header) > 0 ? IDOK : IDCANCEL;
+}

@@ -1,0 +1,143 @@
+// The settings sheet in the real Pelorus.exe, driven as a user would: from button 1004, through
+// its three tabs, left with OK; and what each change does to the windows, Pelorus.ini and the
+// start-up shortcut.
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <cstdio>
+
+#include "kit/kit.h"
+#include "pelorus_fixture.h"
+#include "settings/startup_link.h"
+
+namespace {
+
+using kit::TestBrowser;
+
+std::string FileBytes(const std::string& path)
+{
+    std::string bytes;
+    if (FILE* file = std::fopen(path.c_str(), "rb")) {
+        char buffer[4096];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+            bytes.append(buffer, n);
+        std::fclose(file);
+    }
+    return bytes;
+}
+
+// Text as the program's own (UTF-16) reaches a reader of the ANSI code page.
+std::string Ansi(const wchar_t* text)
+{
+    char bytes[256] = "";
+    WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+    return bytes;
+}
+
+class SettingsSheet : public PelorusTest {
+protected:
+    // The settings are written just after the sheet closes.
+    bool WaitForKey(const char* key, const std::string& value)
+    {
+        return kit::WaitUntil([&] { return kit::ReadProfileString(IniPath(), "Pelorus", key) == value; });
+    }
+    // Opens the sheet with button 1004 and shows tab TAB; returns that tab's page.
+    HWND OpenAt(int tab)
+    {
+        PostMessageW(main_, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(main_, 1004)));
+        kit::WaitUntil([&] { return (sheet_ = FindWindowW(nullptr, L"Pelorus\u8A2D\u5B9A")) != nullptr; });
+        if (!sheet_)
+            return nullptr;
+        SendMessageW(sheet_, PSM_SETCURSEL, tab, 0);
+        return reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0));
+    }
+    void Check(HWND page, int box, bool on) { SendDlgItemMessageW(page, box, BM_SETCHECK, on ? BST_CHECKED : 0, 0); }
+    bool PressOk()
+    {
+        PostMessageW(sheet_, PSM_PRESSBUTTON, PSBTN_OK, 0);
+        return kit::WaitUntil([&] { return !IsWindow(sheet_); });
+    }
+
+    HWND sheet_ = nullptr;
+};
+
+TEST_F(SettingsSheet, EachTabsChangeIsCarriedOutAndSavedAndNothingElse)
+{
+    TestBrowser browser;
+    ASSERT_TRUE(browser.started());
+    Start("[Pelorus]\r\nTARGET_B=1\r\nFILTER_CHECK_POPUP=1\r\n");
+    HWND a = browser.Open("class=IEFrame title=A");
+    HWND popup = browser.Open("class=IEFrame title=Popup style=popup|caption|sysmenu");
+    HWND opera = browser.Open("class=OpWindow \"title=Opera - [x]\" child=OUIWINDOW");
+    ASSERT_TRUE(WaitForCount(2));
+    const std::string before = FileBytes(IniPath());
+
+    ASSERT_TRUE(OpenAt(0));
+    HWND tabs = FindWindowExW(sheet_, nullptr, WC_TABCONTROLW, nullptr);
+    EXPECT_EQ(3, SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+    ASSERT_TRUE(PressOk());
+    EXPECT_EQ(before, FileBytes(IniPath())) << "OK without a change writes nothing";
+
+    Check(OpenAt(0), 1011, true);  // フィルタを使用
+    ASSERT_TRUE(PressOk());
+    EXPECT_TRUE(kit::WaitUntil([&] { return ListedWindows() == std::vector<HWND>{a}; })) << "the pop-up is parked";
+    EXPECT_TRUE(Hidden(popup) && Shown(a));
+    EXPECT_TRUE(WaitForKey("FILTER", "1"));
+
+    HWND page = OpenAt(2);
+    Check(page, 1002, false);  // no browser at all
+    PostMessageW(sheet_, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(kit::WaitUntil([&] { return (box = FindWindowW(L"#32770", L"Pelorus")) != nullptr; }));
+    EXPECT_EQ(Ansi(L"\u30D6\u30E9\u30A6\u30B6\u304C\u9078\u629E\u3055\u308C\u3066\u3044\u307E\u305B\u3093"),
+              kit::ControlText(GetDlgItem(box, 0xFFFF)));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(sheet_) && Items().empty(); }));
+    EXPECT_TRUE(Shown(a)) << "given back to the desktop";
+    EXPECT_TRUE(WaitForKey("TARGET_B", "0"));
+
+    Check(OpenAt(2), 1005, true);  // Opera: its open window is taken in
+    ASSERT_TRUE(PressOk());
+    EXPECT_TRUE(kit::WaitUntil([&] { return ListedWindows() == std::vector<HWND>{opera}; }));
+    EXPECT_TRUE(WaitForKey("TARGET_B", "40"));
+}
+
+TEST_F(SettingsSheet, StartupShortcutIsCreatedAndRemovedFromTheStartupTab)
+{
+    Start();
+    std::string link;
+    ASSERT_TRUE(GetStartupLinkPath(kit::ProgramDirectory() + "\\Pelorus.exe", link));
+    DeleteFileA(link.c_str());
+
+    Check(OpenAt(1), 1009, true);  // スタートアップに登録する
+    ASSERT_TRUE(PressOk());
+    ASSERT_TRUE(kit::WaitUntil([&] { return GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES; })) << link;
+    ASSERT_EQ(S_OK, CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    IShellLinkA* shell = nullptr;
+    IPersistFile* file = nullptr;
+    ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                           reinterpret_cast<void**>(&shell))));
+    ASSERT_TRUE(SUCCEEDED(shell->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))));
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH);
+    EXPECT_TRUE(SUCCEEDED(file->Load(wide, STGM_READ))) << link;
+    char target[MAX_PATH] = "", description[MAX_PATH] = "";
+    shell->GetPath(target, MAX_PATH, nullptr, 0);
+    shell->GetDescription(description, MAX_PATH);
+    EXPECT_EQ(0, lstrcmpiA(target, (kit::ProgramDirectory() + "\\Pelorus.exe").c_str())) << target;
+    EXPECT_STREQ("Link to Vantor", description);
+    file->Release();
+    shell->Release();
+    CoUninitialize();
+
+    HWND page = OpenAt(1);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, 1009))) << "the state in force, greyed";
+    Check(page, 1010, true);  // スタートアップから削除する
+    ASSERT_TRUE(PressOk());
+    EXPECT_TRUE(kit::WaitUntil([&] { return GetFileAttributesA(link.c_str()) == INVALID_FILE_ATTRIBUTES; }));
+}
+
+}  // namespace
