@@ -1,11 +1,15 @@
 // dialog_preview.exe: opens Pelorus's dialogs for a look (and the screenshots in docs/).
 //   dialog_preview.exe filter      the filter settings dialog over the settings in Pelorus.ini
 //   dialog_preview.exe closelist   clicks "Closeリスト" in the running Pelorus
+//   dialog_preview.exe settings    clicks "設定" in the running Pelorus
+//   dialog_preview.exe tab N       shows tab N (0 to 2) of the open settings sheet
+//   dialog_preview.exe dismiss     cancels whichever of those dialogs is open
 // The filter dialog is opened from the settings sheet, which is not built yet; here it runs with
 // no browser selected and with nothing parked to close.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "res/resource.h"
@@ -21,19 +25,34 @@ class NoMainWindow : public FilterDialogHost {
     void CloseAllParked() override {}
 };
 
+bool ClickInPelorus(int button)
+{
+    HWND main = FindWindowA(nullptr, "Pelorus_2");
+    return main && PostMessageW(main, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                                reinterpret_cast<LPARAM>(GetDlgItem(main, button)));
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_UPDOWN_CLASS | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&icc);
-    if (std::strcmp(commandLine, "closelist") == 0) {
-        HWND main = FindWindowA(nullptr, "Pelorus_2");
-        HWND button = GetDlgItem(main, IDC_BTN_CLOSE_LIST);
-        return main && PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_BTN_CLOSE_LIST, BN_CLICKED),
-                                    reinterpret_cast<LPARAM>(button))
-                   ? 0
-                   : 1;
+    if (std::strcmp(commandLine, "closelist") == 0)
+        return ClickInPelorus(IDC_BTN_CLOSE_LIST) ? 0 : 1;
+    if (std::strcmp(commandLine, "settings") == 0)
+        return ClickInPelorus(IDC_BTN_SETTINGS) ? 0 : 1;
+    HWND sheet = FindWindowW(nullptr, L"Pelorus\u8A2D\u5B9A");
+    if (std::strncmp(commandLine, "tab ", 4) == 0)
+        return sheet && PostMessageW(sheet, PSM_SETCURSEL, std::atoi(commandLine + 4), 0) ? 0 : 1;
+    if (std::strcmp(commandLine, "dismiss") == 0) {
+        if (sheet)
+            PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        for (const wchar_t* caption :
+             {L"\u30D5\u30A3\u30EB\u30BF\u8A2D\u5B9A", L"Pelorus_2(Close\u30EA\u30B9\u30C8\uFF09"})
+            if (HWND dialog = FindWindowW(nullptr, caption))
+                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        return 0;
     }
     if (std::strcmp(commandLine, "filter") != 0)
         return 2;
