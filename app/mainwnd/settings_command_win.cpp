@@ -1,5 +1,7 @@
 #include "mainwnd/settings_command.h"
 
+#include <cstring>
+
 #include "capture/close_list.h"
 #include "capture/hook_binding.h"
 #include "settings/profile_store_win.h"
@@ -16,9 +18,30 @@ std::string ProgramPath()
     return n > 0 && n < MAX_PATH ? std::string(path, n) : std::string();
 }
 
+// The value a Store step makes take effect, by the setting's key.
+int& ValueOf(const SettingsCommand& command, const char* key)
+{
+    MainDialogSettings& dialog = command.dialog;
+    struct Field {
+        const char* key;
+        int& value;
+    } fields[] = {{"EXIT_BROWSER", g_bExitBrowser}, {"TARGET_B", g_nTargetBrowser},
+                  {"ListMode", dialog.m_nListMode}, {"NewWindowMode", dialog.m_nNewWindowMode},
+                  {"Size_Pos", dialog.m_bSizePos},  {kStartupLinkKey, g_bStartupLink},
+                  {"ICONIC", dialog.m_bIconic},     {"FILTER", g_bFilter}};
+    for (Field& field : fields)
+        if (std::strcmp(field.key, key) == 0)
+            return field.value;
+    static int unknown;  // a key the plan does not make: nothing of the program's
+    return unknown;
+}
+
 void CarryOut(const SettingsCommand& command, const SheetStep& step, ProfileStore& store)
 {
     switch (step.action) {
+    case SheetAction::Store:
+        ValueOf(command, step.key) = step.value;
+        break;
     case SheetAction::WriteSetting:
         WriteSetting(store, step.key, step.value);
         break;
@@ -65,13 +88,5 @@ bool RunSettingsCommand(const SettingsCommand& command)
     Win32ProfileStore store;
     for (const SheetStep& step : PlanSheetApply(inForce, values))
         CarryOut(command, step, store);
-    dialog.m_nListMode = values.listMode;
-    dialog.m_nNewWindowMode = values.newWindowMode;
-    dialog.m_bSizePos = values.sizePos;
-    dialog.m_bIconic = values.iconic;
-    g_bFilter = values.filter;
-    g_bStartupLink = values.startupLink;
-    g_bExitBrowser = values.exitBrowser;
-    g_nTargetBrowser = values.targetBrowser;
     return true;
 }

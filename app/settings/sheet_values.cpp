@@ -36,33 +36,41 @@ int StartupLinkFromBoxes(int inForce, bool addChecked, bool removeChecked)
 std::vector<SheetStep> PlanSheetApply(const SheetValues& inForce, const SheetValues& fromPages)
 {
     std::vector<SheetStep> steps;
-    auto write = [&](const char* key, int value) { steps.push_back({SheetAction::WriteSetting, key, value, 0}); };
+    auto step = [&](SheetAction action, const char* key = nullptr, int value = 0, int old = 0) {
+        steps.push_back({action, key, value, old});
+    };
+    auto storeAndWrite = [&](const char* key, int value) {
+        step(SheetAction::Store, key, value);
+        step(SheetAction::WriteSetting, key, value);
+    };
+    auto switched = [](int now, int next) { return (now != 0) != (next != 0); };
     const SheetValues& now = inForce;
     const SheetValues& next = fromPages;
-    if (next.exitBrowser != now.exitBrowser)
-        write("EXIT_BROWSER", next.exitBrowser);
+    if (switched(now.exitBrowser, next.exitBrowser))
+        storeAndWrite("EXIT_BROWSER", next.exitBrowser);
     if (next.targetBrowser != now.targetBrowser) {
-        steps.push_back({SheetAction::ChangeTargetBrowsers, nullptr, next.targetBrowser, now.targetBrowser});
-        steps.push_back({SheetAction::SetHookMask, nullptr, next.targetBrowser, 0});
-        write("TARGET_B", next.targetBrowser);
+        step(SheetAction::ChangeTargetBrowsers, nullptr, next.targetBrowser, now.targetBrowser);
+        step(SheetAction::Store, "TARGET_B", next.targetBrowser);
+        step(SheetAction::SetHookMask, nullptr, next.targetBrowser);
+        step(SheetAction::WriteSetting, "TARGET_B", next.targetBrowser);
     }
     if (next.listMode != now.listMode)
-        write("ListMode", next.listMode);
+        storeAndWrite("ListMode", next.listMode);
     if (next.newWindowMode != now.newWindowMode)
-        write("NewWindowMode", next.newWindowMode);
-    if (next.sizePos != now.sizePos) {
-        write("Size_Pos", next.sizePos);
-        steps.push_back({SheetAction::EnableUpdateSize, nullptr, next.sizePos != 0, 0});
+        storeAndWrite("NewWindowMode", next.newWindowMode);
+    if (switched(now.sizePos, next.sizePos)) {
+        storeAndWrite("Size_Pos", next.sizePos);
+        step(SheetAction::EnableUpdateSize, nullptr, next.sizePos != 0);
     }
-    if (next.startupLink != now.startupLink) {
-        const bool create = !now.startupLink && next.startupLink;
-        steps.push_back({create ? SheetAction::CreateStartupLink : SheetAction::DeleteStartupLink, nullptr, 0, 0});
+    if (switched(now.startupLink, next.startupLink)) {
+        step(next.startupLink ? SheetAction::CreateStartupLink : SheetAction::DeleteStartupLink);
+        step(SheetAction::Store, kStartupLinkKey, next.startupLink);  // the link itself is the record
     }
-    if (next.iconic != now.iconic)
-        write("ICONIC", next.iconic);
-    if (next.filter != now.filter) {
-        steps.push_back({now.filter ? SheetAction::CloseAllParked : SheetAction::MovePopupsToCloseList, nullptr, 0, 0});
-        write("FILTER", next.filter);
+    if (switched(now.iconic, next.iconic))
+        storeAndWrite("ICONIC", next.iconic);
+    if (switched(now.filter, next.filter)) {
+        step(now.filter ? SheetAction::CloseAllParked : SheetAction::MovePopupsToCloseList);
+        storeAndWrite("FILTER", next.filter);
     }
     return steps;
 }

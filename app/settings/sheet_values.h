@@ -28,6 +28,7 @@ int MaskFromBoxes(const BrowserBoxes& boxes);
 int StartupLinkFromBoxes(int inForce, bool addChecked, bool removeChecked);
 
 enum class SheetAction {
+    Store,                 // key, value: the value takes effect (the key names the setting)
     WriteSetting,          // key, value
     ChangeTargetBrowsers,  // value: the new mask, old: the old one (the list gives up and takes in)
     SetHookMask,           // value: the new mask, for the hook library
@@ -38,6 +39,9 @@ enum class SheetAction {
     MovePopupsToCloseList,  // filtering switched on
 };
 
+// The Store key of the start-up shortcut's state, which the settings file does not hold.
+constexpr const char* kStartupLinkKey = "(startup link)";
+
 struct SheetStep {
     SheetAction action;
     const char* key;
@@ -45,5 +49,7 @@ struct SheetStep {
     int old;
 };
 
-// OK: the steps for every value that changed, in the sheet's order; nothing when nothing changed.
+// OK: the steps for every value that changed, in the sheet's order, each value taking effect
+// before the next step; nothing when nothing changed. A switch counts as changed only when it is
+// turned on or off: a hand-edited 2 left as it is stays 2.
 std::vector<SheetStep> PlanSheetApply(const SheetValues& inForce, const SheetValues& fromPages);

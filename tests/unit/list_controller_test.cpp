@@ -228,15 +228,22 @@ TEST_F(ListStory, TargetChangeGivesUpWindowsOfDroppedTypesAndFindsThoseOfNewOnes
     for (WindowHandle w : {a, b, c, d})
         list.OnNewWindow(w, w == b || w == d ? BROWSER_OPERA_OP : BROWSER_IE);
     const WindowHandle mozilla = desk.Add("MozillaWindowClass", "Page - Mozilla {x}");
-    list.SwitchTo(2);  // C current: Opera entries before and after it
+    list.SwitchTo(1);  // B current, between A and C
+    ASSERT_TRUE(IsPopup(b)) << "an Opera window without its inner window";
+    desk.windows[d].answers = false;
 
     const int before = TargetBit(BROWSER_IE) | TargetBit(BROWSER_OPERA_OP);
     SweepList fresh = list.ApplyTargetBrowserChange(before, TargetBit(BROWSER_IE) | TargetBit(BROWSER_MOZILLA));
     EXPECT_EQ((Strings{"A", "C"}), rows);
-    EXPECT_EQ(1, g_nCurrent) << "C stays current, one place up";
-    EXPECT_TRUE(desk.Shown(b) && desk.Shown(d) && desk.Shown(c) && desk.Hidden(a));
+    EXPECT_EQ(0, g_nCurrent) << "the nearest remaining entry before the current one";
+    EXPECT_TRUE(desk.Shown(a) && desk.Hidden(c) && desk.Shown(b));
+    EXPECT_FALSE(IsPopup(b)) << "no longer one of ours";
     ASSERT_EQ(1, fresh.count) << "only the newly targeted type's open windows";
     EXPECT_EQ(mozilla, fresh.windows[0]);
+    EXPECT_TRUE(desk.Hidden(d)) << "did not answer: left as it is";
+    desk.windows[d].answers = true;
+    list.OnWindowAnswered(d, desk.cookies[d]);
+    EXPECT_TRUE(desk.Shown(d)) << "given back once it answers";
 
     // The current window given up with none before it: the first remaining one is shown.
     const WindowHandle e = desk.Add("OpWindow", "E");

@@ -12,15 +12,14 @@ using Strings = std::vector<std::string>;
 
 Strings Plan(const SheetValues& inForce, const SheetValues& fromPages)
 {
-    static const char* const kNames[] = {"write",       "change targets", "hook mask",    "update size",
-                                         "create link", "delete link",    "close parked", "move pop-ups"};
+    static const char* const kNames[] = {"store",       "write",       "change targets", "hook mask",   "update size",
+                                         "create link", "delete link", "close parked",   "move pop-ups"};
     Strings steps;
     for (const SheetStep& s : PlanSheetApply(inForce, fromPages)) {
         std::string text = kNames[static_cast<int>(s.action)];
         if (s.key)
             text += std::string(" ") + s.key;
-        if (s.action != SheetAction::CreateStartupLink && s.action != SheetAction::DeleteStartupLink &&
-            s.action != SheetAction::CloseAllParked && s.action != SheetAction::MovePopupsToCloseList)
+        if (s.action <= SheetAction::EnableUpdateSize)
             text += "=" + std::to_string(s.value);
         if (s.action == SheetAction::ChangeTargetBrowsers)
             text += " from " + std::to_string(s.old);
@@ -37,7 +36,10 @@ TEST(SettingsSheet, OkWithoutAChangeDoesNothingAndOneChangeWritesOneKey)
     EXPECT_TRUE(Plan(inForce, inForce).empty()) << "a page never shown gives back what it was given";
     SheetValues changed = inForce;
     changed.listMode = 2;
-    EXPECT_EQ(Strings{"write ListMode=2"}, Plan(inForce, changed));
+    EXPECT_EQ((Strings{"store ListMode=2", "write ListMode=2"}), Plan(inForce, changed));
+    SheetValues handEdited = inForce;
+    handEdited.sizePos = 2;  // given back as 1 by its box: still on, no change
+    EXPECT_TRUE(Plan(handEdited, inForce).empty());
 }
 
 TEST(SettingsSheet, EveryChangeInTheSheetsOrder)
@@ -46,11 +48,15 @@ TEST(SettingsSheet, EveryChangeInTheSheetsOrder)
     inForce.targetBrowser = 0x01;
     inForce.filter = 1;
     SheetValues next{1, 1, 1, 0, 1, 1, 1, 0x03};
-    EXPECT_EQ((Strings{"write EXIT_BROWSER=1", "change targets=3 from 1", "hook mask=3", "write TARGET_B=3",
-                       "write ListMode=1", "write NewWindowMode=1", "write Size_Pos=1", "update size=1", "create link",
-                       "write ICONIC=1", "close parked", "write FILTER=0"}),
-              Plan(inForce, next));
-    EXPECT_EQ((Strings{"write Size_Pos=0", "update size=0", "delete link", "move pop-ups", "write FILTER=1"}),
+    EXPECT_EQ((Strings{"store EXIT_BROWSER=1",  "write EXIT_BROWSER=1",  "change targets=3 from 1", "store TARGET_B=3",
+                       "hook mask=3",           "write TARGET_B=3",      "store ListMode=1",        "write ListMode=1",
+                       "store NewWindowMode=1", "write NewWindowMode=1", "store Size_Pos=1",        "write Size_Pos=1",
+                       "update size=1",         "create link",           "store (startup link)=1",  "store ICONIC=1",
+                       "write ICONIC=1",        "close parked",          "store FILTER=0",          "write FILTER=0"}),
+              Plan(inForce, next))
+        << "each value takes effect before the next step";
+    EXPECT_EQ((Strings{"store Size_Pos=0", "write Size_Pos=0", "update size=0", "delete link", "store (startup link)=0",
+                       "move pop-ups", "store FILTER=1", "write FILTER=1"}),
               Plan(next, SheetValues{1, 1, 0, 1, 0, 1, 1, 0x03}));
 }
 
@@ -64,7 +70,8 @@ TEST(SettingsSheet, BrowserBoxesSetBothOperaBitsAndDropBitsWithoutABox)
     inForce.targetBrowser = 0x08;
     SheetValues shown = inForce;
     shown.targetBrowser = MaskFromBoxes(BoxesFromMask(0x08));  // the tab was shown: OK stores 0x28
-    EXPECT_EQ((Strings{"change targets=40 from 8", "hook mask=40", "write TARGET_B=40"}), Plan(inForce, shown));
+    EXPECT_EQ((Strings{"change targets=40 from 8", "store TARGET_B=40", "hook mask=40", "write TARGET_B=40"}),
+              Plan(inForce, shown));
 }
 
 TEST(SettingsSheet, StartupShortcutChangesOnlyThroughTheBoxNotGreyed)
