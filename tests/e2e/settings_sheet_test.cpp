@@ -5,8 +5,6 @@
 
 #include <shlobj.h>
 
-#include <cstdio>
-
 #include "kit/kit.h"
 #include "pelorus_fixture.h"
 #include "settings/startup_link.h"
@@ -14,19 +12,6 @@
 namespace {
 
 using kit::TestBrowser;
-
-std::string FileBytes(const std::string& path)
-{
-    std::string bytes;
-    if (FILE* file = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-            bytes.append(buffer, n);
-        std::fclose(file);
-    }
-    return bytes;
-}
 
 // Text as the program's own (UTF-16) reaches a reader of the ANSI code page.
 std::string Ansi(const wchar_t* text)
@@ -73,13 +58,13 @@ TEST_F(SettingsSheet, EachTabsChangeIsCarriedOutAndSavedAndNothingElse)
     HWND popup = browser.Open("class=IEFrame title=Popup style=popup|caption|sysmenu");
     HWND opera = browser.Open("class=OpWindow \"title=Opera - [x]\" child=OUIWINDOW");
     ASSERT_TRUE(WaitForCount(2));
-    const std::string before = FileBytes(IniPath());
+    const std::string before = kit::FileBytes(IniPath());
 
     ASSERT_TRUE(OpenAt(0));
     HWND tabs = FindWindowExW(sheet_, nullptr, WC_TABCONTROLW, nullptr);
     EXPECT_EQ(3, SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
     ASSERT_TRUE(PressOk());
-    EXPECT_EQ(before, FileBytes(IniPath())) << "OK without a change writes nothing";
+    EXPECT_EQ(before, kit::FileBytes(IniPath())) << "OK without a change writes nothing";
 
     Check(OpenAt(0), 1011, true);  // フィルタを使用
     ASSERT_TRUE(PressOk());

@@ -12,19 +12,6 @@
 
 namespace {
 
-std::string ReadFile(const std::string& path)
-{
-    std::string text;
-    if (FILE* file = std::fopen(path.c_str(), "rb")) {
-        char buffer[65536];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-            text.append(buffer, n);
-        std::fclose(file);
-    }
-    return text;
-}
-
 void WriteFile(const std::string& path, const std::string& text)
 {
     FILE* file = std::fopen(path.c_str(), "wb");
@@ -98,7 +85,7 @@ TEST_F(SettingsFile, SpoiledFileGivesSensibleValuesAndIsNotMadeWorse)
     EXPECT_EQ((std::vector<std::string>{"http://kept/"}), g_arrFilterUrl);
 
     SaveGeometry(store, 10, 20);
-    const std::string after = ReadFile(IniPath());
+    const std::string after = kit::FileBytes(IniPath());
     for (const std::string& kept : {std::string("junk before any section"), binary, std::string("BEFORE_NUL"), overlong,
                                     std::string("[Other]\r\nTARGET_B=9"), std::string("FILTER_URL1=http://kept/")})
         EXPECT_NE(std::string::npos, after.find(kept)) << "lost: " << kept.substr(0, 40);
@@ -115,7 +102,7 @@ TEST_F(SettingsFile, PelorusStartsAndEndsNormallyOverAFileOfGarbage)
     kit::ChildProcess pelorus;
     ASSERT_TRUE(StartPelorus(pelorus, kit::ProgramDirectory() + "\\Pelorus.exe"));
     EXPECT_TRUE(ClosePelorus(pelorus));
-    EXPECT_NE(std::string::npos, ReadFile(IniPath()).find("[[[1999")) << "the rest of the file is kept";
+    EXPECT_NE(std::string::npos, kit::FileBytes(IniPath()).find("[[[1999")) << "the rest of the file is kept";
 }
 
 TEST_F(SettingsFile, PelorusWritesTheGeometryAtExit)

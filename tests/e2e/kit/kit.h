@@ -123,6 +123,9 @@ bool ModuleLoaded(DWORD pid, const std::string& fileName);
 std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
                               const std::string& fallback = "");
 
+// A file's bytes, "" when it cannot be read.
+std::string FileBytes(const std::string& path);
+
 // Saves the whole screen as a 24-bit BMP file; false if it could not be captured or written.
 bool SaveScreenshot(const std::string& path);
 

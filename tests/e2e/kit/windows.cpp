@@ -251,6 +251,19 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
     return value;
 }
 
+std::string FileBytes(const std::string& path)
+{
+    std::string bytes;
+    if (FILE* file = std::fopen(path.c_str(), "rb")) {
+        char buffer[65536];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+            bytes.append(buffer, n);
+        std::fclose(file);
+    }
+    return bytes;
+}
+
 std::string ArtifactDirectory()
 {
     const char* dir = std::getenv("PELORUS_ARTIFACTS");
