@@ -74,6 +74,7 @@ public:
     void Exit(bool closeWindows);
 
     int Count() const { return static_cast<int>(m_entries.size()); }
+    const std::vector<ListEntry>& Entries() const { return m_entries; }
     const ListEntry& Entry(int index) const { return m_entries[index]; }
     int FindListIndex(WindowHandle window) const;
 

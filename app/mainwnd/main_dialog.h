@@ -7,6 +7,7 @@
 #include "mainwnd/capture_startup.h"
 #include "mainwnd/filter_host.h"
 #include "mainwnd/list_controller.h"
+#include "mainwnd/tray_icon.h"
 #include "mainwnd/window_list_ctrl.h"
 #include "settings/settings_model.h"
 #include "ui/dialog.h"
@@ -31,6 +32,7 @@ public:
 protected:
     // Message handlers
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     BOOL OnInitDialog() override;
     void OnHookNotify(WPARAM wParam, LPARAM lParam);
     void OnDestroy();
@@ -45,6 +47,11 @@ protected:
     void OnBtnSettings();
     void OnTimer(UINT_PTR id);
     void OnEndSession(BOOL ending);
+    void OnSize(UINT type);
+    void OnWindowPosChanging(WINDOWPOS* pos);
+    void OnTrayNotify(LPARAM mouseMessage);
+    BOOL OnTrayCommand(UINT id);
+    void OnTaskbarCreated();
     // The close box, Escape and Enter: an open Close-list dialog ends first, or the main
     // window's end would wait behind it.
     void OnOK() override;
@@ -52,6 +59,8 @@ protected:
 
     // Helpers
     void CloseCloseListDialog();
+    void UpdateTrayTip(int count);
+    TrayMenuState MenuState() const;
     uint32_t Now() override;
     void WakeAfter(uint32_t delayMs) override;
 
@@ -65,6 +74,9 @@ private:
     HICON m_hIcon = nullptr;
     HICON m_hSmallIcon = nullptr;
     MainDialogOpeners m_openers;
+    CTrayIcon m_tray;
+    int m_nTipCount = -1;  // the count the tray tip shows
+    UINT m_taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     Win32WindowSeam m_seam{g_hRelayWnd};
     CListController m_controller{m_listWindows, *this, *this};
     CCaptureStartup m_startup{m_controller};

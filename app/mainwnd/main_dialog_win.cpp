@@ -43,6 +43,17 @@ CPelorusDlg::CPelorusDlg(const MainDialogOpeners& openers) : CDialog(IDD_PELORUS
 
 INT_PTR CPelorusDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    const INT_PTR result = Dispatch(message, wParam, lParam);
+    UpdateTrayTip(m_controller.Count());  // the count follows every add and removal
+    return result;
+}
+
+INT_PTR CPelorusDlg::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == m_taskbarCreated) {  // the shell restarted: its icons are gone
+        OnTaskbarCreated();
+        return TRUE;
+    }
     switch (message) {
     case WM_HOOK_NOTIFY:
         if (!SentFromElsewhere())
@@ -55,7 +66,18 @@ INT_PTR CPelorusDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_RELAY_READY:
         m_startup.OnRelayReady();
         return TRUE;
+    case WM_TRAYNOTIFY:
+        OnTrayNotify(lParam);
+        return TRUE;
+    case WM_SIZE:
+        OnSize(static_cast<UINT>(wParam));
+        return FALSE;  // and the default processing
+    case WM_WINDOWPOSCHANGING:
+        OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lParam));
+        return FALSE;
     case WM_COMMAND:
+        if (lParam == 0 && m_bInTray && OnTrayCommand(LOWORD(wParam)))
+            return TRUE;
         if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) {
             OnCommand(LOWORD(wParam));
             return TRUE;
@@ -113,7 +135,8 @@ BOOL CPelorusDlg::OnInitDialog()
         PostMessageW(g_hMainWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     PostMessageW(g_hMainWnd, WM_HOOK_NOTIFY, HN_STARTUP, 0);
     m_listWindows.InitList(m_hIcon);
-    LoadMenuBitmaps();
+    LoadMenuBitmaps(m_hWnd);
+    m_tray.Attach(m_hWnd);
     ClearParked();
 
     SetTimer(m_hWnd, kTickTimer, kTickMs, nullptr);
@@ -275,6 +298,95 @@ void CPelorusDlg::CloseCloseListDialog()
     }
 }
 
+void CPelorusDlg::OnSize(UINT type)
+{
+    if (type != SIZE_MINIMIZED || m_bInTray)
+        return;
+    HICON icon = reinterpret_cast<HICON>(SendMessageW(m_hWnd, WM_GETICON, ICON_SMALL, 0));
+    m_nTipCount = m_controller.Count();
+    if (m_tray.TrayMessage(NIM_ADD, icon, CTrayIcon::Tip(m_nTipCount).c_str())) {
+        ShowWindow(m_hWnd, SW_HIDE);
+        m_bInTray = 1;
+    }  // without an icon the window stays minimised on the taskbar
+}
+
+// In the tray the main window stays hidden until it is restored from there: the dialog's own
+// loop shows it when its queue first runs empty, which would undo ICONIC's start in the tray.
+void CPelorusDlg::OnWindowPosChanging(WINDOWPOS* pos)
+{
+    if (m_bInTray && pos)
+        pos->flags &= ~SWP_SHOWWINDOW;
+}
+
+void CPelorusDlg::OnTaskbarCreated()
+{
+    if (m_bInTray) {
+        HICON icon = reinterpret_cast<HICON>(SendMessageW(m_hWnd, WM_GETICON, ICON_SMALL, 0));
+        m_tray.TrayMessage(NIM_ADD, icon, CTrayIcon::Tip(m_controller.Count()).c_str());
+    }
+}
+
+void CPelorusDlg::UpdateTrayTip(int count)
+{
+    if (m_bInTray && count != m_nTipCount) {
+        m_nTipCount = count;
+        m_tray.TrayMessage(NIM_MODIFY, nullptr, CTrayIcon::Tip(count).c_str());
+    }
+}
+
+TrayMenuState CPelorusDlg::MenuState() const
+{
+    return {&m_controller.Entries(),  g_nCurrent,           m_bSettingsOpen != 0,
+            CloseListButtonEnabled(), IsLeadByteOfCodePage, TrayEllipsis()};
+}
+
+void CPelorusDlg::OnTrayNotify(LPARAM mouseMessage)
+{
+    if (mouseMessage == WM_LBUTTONDOWN)
+        m_tray.Track(WindowMenu(MenuState()));
+    else if (mouseMessage == WM_RBUTTONDOWN)
+        m_tray.Track(CommandMenu(MenuState()));
+}
+
+BOOL CPelorusDlg::OnTrayCommand(UINT id)
+{
+    const TrayCommand command = DecodeTrayCommand(static_cast<int>(id));
+    switch (command.kind) {
+    case TrayCommand::Delete:
+        m_listWindows.SetSelectedItem(command.entry);
+        OnBtnDelete();
+        break;
+    case TrayCommand::Show:
+        m_listWindows.SetSelectedItem(command.entry);
+        OnDblclkWindowList();  // the main window stays in the tray
+        break;
+    case TrayCommand::Settings:
+        OnBtnSettings();
+        break;
+    case TrayCommand::Restore:
+        m_bInTray = 0;  // first: while in the tray the window may not be shown
+        ShowWindow(m_hWnd, SW_SHOWNORMAL);
+        m_tray.TrayMessage(NIM_DELETE, nullptr, nullptr);
+        break;
+    case TrayCommand::Exit:
+        m_tray.TrayMessage(NIM_DELETE, nullptr, nullptr);
+        CloseCloseListDialog();  // hides again what it released
+        PostMessageW(m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    case TrayCommand::UpdateSize:
+        OnBtnUpdateSize();
+        break;
+    case TrayCommand::CloseList:
+        OnBtnCloseList();  // nothing while it is open
+        break;
+    case TrayCommand::CloseMenu:
+        break;
+    case TrayCommand::None:
+        return FALSE;
+    }
+    return TRUE;
+}
+
 void CPelorusDlg::OnEndSession(BOOL ending)
 {
     if (ending)
@@ -289,6 +401,10 @@ void CPelorusDlg::OnDestroy()
     KillTimer(m_hWnd, kWakeTimer);
     m_startup.Stop();
     CloseCloseListDialog();
+    if (m_bInTray) {
+        m_tray.TrayMessage(NIM_DELETE, nullptr, nullptr);  // however the program ends, no icon stays
+        m_bInTray = 0;
+    }
     DisableHookLibrary();
     m_controller.Exit(g_bExitBrowser != 0);
     CloseRelayWindow();

@@ -1,5 +1,5 @@
-// The tray menus' bitmaps: the check mark and one mark per browser type (both Opera types share
-// one), loaded when the main window is set up and freed when it goes.
+// The tray menus' marks: the check mark and one per browser type (both Opera types share one),
+// made when the main window is set up and freed when it goes.
 #pragma once
 
 #include <windows.h>
@@ -9,5 +9,8 @@
 extern HBITMAP g_hbmMenuCheck;
 extern HBITMAP g_ahbmBrowserType[kBrowserTypeCount];
 
-void LoadMenuBitmaps();
+// Loads the six pictures and stretches each to the system's check-mark size (ScaleMenuBitmap).
+void LoadMenuBitmaps(HWND window);
+// A copy of SOURCE's 11 by 11 pixels stretched to the check-mark size; the caller owns it.
+HBITMAP ScaleMenuBitmap(HWND window, HBITMAP source);
 void FreeMenuBitmaps();

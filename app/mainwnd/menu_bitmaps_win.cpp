@@ -1,18 +1,49 @@
 #include "mainwnd/menu_bitmaps.h"
 
+#include "mainwnd/tray_menus.h"
 #include "res/resource.h"
 
 HBITMAP g_hbmMenuCheck;
 HBITMAP g_ahbmBrowserType[kBrowserTypeCount];
 
-void LoadMenuBitmaps()
+namespace {
+
+HBITMAP LoadScaled(HWND window, int resource)
 {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    g_hbmMenuCheck = LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_MENU_CHECK));
-    for (int t = 0; t < kBrowserTypeCount; ++t) {
-        const int id = t == BROWSER_OPERA_OP ? IDB_BROWSER_OPERA : IDB_BROWSER_IE + t;
-        g_ahbmBrowserType[t] = LoadBitmapW(instance, MAKEINTRESOURCEW(id));
-    }
+    HBITMAP source = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource));
+    if (!source)
+        return nullptr;
+    HBITMAP scaled = ScaleMenuBitmap(window, source);
+    DeleteObject(source);
+    return scaled;
+}
+
+}  // namespace
+
+HBITMAP ScaleMenuBitmap(HWND window, HBITMAP source)
+{
+    HDC screen = GetDC(window);
+    HDC to = CreateCompatibleDC(screen);
+    HDC from = CreateCompatibleDC(screen);
+    const LONG size = GetMenuCheckMarkDimensions();
+    const int width = LOWORD(size), height = HIWORD(size);
+    HBITMAP scaled = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ oldTo = SelectObject(to, scaled);
+    HGDIOBJ oldFrom = SelectObject(from, source);
+    StretchBlt(to, 0, 0, width, height, from, 0, 0, 11, 11, SRCCOPY);
+    SelectObject(to, oldTo);
+    SelectObject(from, oldFrom);
+    DeleteDC(to);
+    DeleteDC(from);
+    ReleaseDC(window, screen);
+    return scaled;
+}
+
+void LoadMenuBitmaps(HWND window)
+{
+    g_hbmMenuCheck = LoadScaled(window, IDB_MENU_CHECK);
+    for (int t = 0; t < kBrowserTypeCount; ++t)
+        g_ahbmBrowserType[t] = LoadScaled(window, IDB_BROWSER_IE + MenuMarkOf(t));
 }
 
 void FreeMenuBitmaps()

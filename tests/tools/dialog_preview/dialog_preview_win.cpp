@@ -4,12 +4,16 @@
 //   dialog_preview.exe settings    clicks "設定" in the running Pelorus
 //   dialog_preview.exe tab N       shows tab N (0 to 2) of the open settings sheet
 //   dialog_preview.exe dismiss     cancels whichever of those dialogs is open
+//   dialog_preview.exe minimize    minimises the running Pelorus (into the tray)
+//   dialog_preview.exe traymenu left|right   the tray icon's callback for a click
+//   dialog_preview.exe windows     lists every top-level window
 // The filter dialog is opened from the settings sheet, which is not built yet; here it runs with
 // no browser selected and with nothing parked to close.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
 
 #include "res/resource.h"
@@ -24,6 +28,18 @@ class NoMainWindow : public FilterDialogHost {
     bool SelectedBrowserTitle(std::string&) override { return false; }
     void CloseAllParked() override {}
 };
+
+BOOL CALLBACK PrintWindow(HWND hwnd, LPARAM)
+{
+    char name[256] = "", title[256] = "";
+    GetClassNameA(hwnd, name, sizeof name);
+    GetWindowTextA(hwnd, title, sizeof title);
+    RECT rc = {};
+    GetWindowRect(hwnd, &rc);
+    std::printf("%p %s \"%s\" %s (%ld,%ld)-(%ld,%ld)\n", static_cast<void*>(hwnd), name, title,
+                IsWindowVisible(hwnd) ? "visible" : "hidden", rc.left, rc.top, rc.right, rc.bottom);
+    return TRUE;
+}
 
 bool ClickInPelorus(int button)
 {
@@ -42,6 +58,19 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
         return ClickInPelorus(IDC_BTN_CLOSE_LIST) ? 0 : 1;
     if (std::strcmp(commandLine, "settings") == 0)
         return ClickInPelorus(IDC_BTN_SETTINGS) ? 0 : 1;
+    if (std::strcmp(commandLine, "windows") == 0) {  // every top-level window, for a look at the desktop
+        EnumWindows(PrintWindow, 0);
+        return 0;
+    }
+    if (std::strncmp(commandLine, "traymenu ", 9) == 0) {
+        HWND main = FindWindowA(nullptr, "Pelorus_2");
+        const LPARAM click = std::strcmp(commandLine + 9, "right") == 0 ? WM_RBUTTONDOWN : WM_LBUTTONDOWN;
+        return main && PostMessageW(main, WM_APP + 5, 1000, click) ? 0 : 1;
+    }
+    if (std::strcmp(commandLine, "minimize") == 0) {
+        HWND main = FindWindowA(nullptr, "Pelorus_2");
+        return main && PostMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0) ? 0 : 1;
+    }
     HWND sheet = FindWindowW(nullptr, L"Pelorus\u8A2D\u5B9A");
     if (std::strncmp(commandLine, "tab ", 4) == 0)
         return sheet && PostMessageW(sheet, PSM_SETCURSEL, std::atoi(commandLine + 4), 0) ? 0 : 1;

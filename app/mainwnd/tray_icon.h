@@ -1,0 +1,30 @@
+// The tray icon: its record for the shell, its tip, and its menus turned from their models into
+// menus and shown at the taskbar, the main window their owner.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "mainwnd/tray_menus.h"
+
+constexpr UINT WM_TRAYNOTIFY = WM_APP + 5;
+constexpr UINT kTrayIconId = 1000;
+
+class CTrayIcon {
+public:
+    void Attach(HWND main) { m_main = main; }
+    // Shell_NotifyIconA with the first, 88-byte form of the record; ICON and TIP may be null.
+    BOOL TrayMessage(DWORD message, HICON icon, const char* tip);
+    // The tip "Pelorus (N)".
+    static std::string Tip(int count);
+    // Shows MENU (none when empty); the chosen command reaches the main window as WM_COMMAND.
+    void Track(const std::vector<TrayMenuItem>& menu);
+
+private:
+    HWND m_main = nullptr;
+};
+
+// The code page's " …" that ends a cut item text.
+std::string TrayEllipsis();
+bool IsLeadByteOfCodePage(unsigned char byte);

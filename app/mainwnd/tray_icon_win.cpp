@@ -1,0 +1,130 @@
+#include "mainwnd/tray_icon.h"
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "mainwnd/menu_bitmaps.h"
+
+namespace {
+
+const wchar_t* LabelText(TrayLabel label)
+{
+    switch (label) {
+    case TrayLabel::UpdateSize:
+        return L"\u30B5\u30A4\u30BA\u60C5\u5831\u66F4\u65B0";  // サイズ情報更新
+    case TrayLabel::Settings:
+        return L"\u8A2D\u5B9A";  // 設定
+    case TrayLabel::Restore:
+        return L"\u5143\u306E\u30A6\u30A3\u30F3\u30C9\u30A6";  // 元のウィンドウ
+    case TrayLabel::CloseList:
+        return L"Close\u30EA\u30B9\u30C8";  // Closeリスト
+    case TrayLabel::Exit:
+        return L"\u7D42\u4E86";  // 終了
+    case TrayLabel::Show:
+        return L"\u8868\u793A";  // 表示
+    case TrayLabel::Delete:
+        return L"\u524A\u9664";  // 削除
+    case TrayLabel::CloseMenu:
+        return L"\u30E1\u30CB\u30E5\u30FC\u9589\u3058\u308B";  // メニュー閉じる
+    default:
+        return L"";
+    }
+}
+
+// A popup menu from its model; null when it cannot be made.
+HMENU BuildMenu(const std::vector<TrayMenuItem>& items)
+{
+    HMENU menu = CreatePopupMenu();
+    if (!menu)
+        return nullptr;
+    for (const TrayMenuItem& item : items) {
+        const UINT state = (item.checked ? MF_CHECKED : 0) | (item.grayed ? MF_GRAYED : 0);
+        if (item.kind == TrayMenuItem::Separator) {
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        } else if (item.kind == TrayMenuItem::Popup) {
+            HMENU submenu = item.submenu.empty() && item.grayed ? nullptr : BuildMenu(item.submenu);
+            if (submenu)
+                AppendMenuW(menu, MF_POPUP | state, reinterpret_cast<UINT_PTR>(submenu), LabelText(item.label));
+            else
+                AppendMenuW(menu, MF_STRING | MF_GRAYED, 0, LabelText(item.label));  // without its submenu
+        } else if (item.label == TrayLabel::Title) {
+            AppendMenuA(menu, MF_STRING | state, item.command, item.title.c_str());
+            const int position = GetMenuItemCount(menu) - 1;
+            if (item.mark >= 0 && item.mark < kBrowserTypeCount)
+                SetMenuItemBitmaps(menu, position, MF_BYPOSITION, g_ahbmBrowserType[item.mark], g_hbmMenuCheck);
+        } else {
+            AppendMenuW(menu, MF_STRING | state, item.command, LabelText(item.label));
+        }
+    }
+    return menu;
+}
+
+// The top right of the taskbar; where the shell cannot tell, the pointer.
+POINT MenuPosition(HWND main)
+{
+    APPBARDATA bar = {};
+    bar.cbSize = sizeof bar;
+    bar.hWnd = main;
+    POINT at = {};
+    if (SHAppBarMessage(ABM_GETTASKBARPOS, &bar) && !IsRectEmpty(&bar.rc))
+        at = {bar.rc.right, bar.rc.top};
+    else
+        GetCursorPos(&at);
+    return at;
+}
+
+}  // namespace
+
+BOOL CTrayIcon::TrayMessage(DWORD message, HICON icon, const char* tip)
+{
+    NOTIFYICONDATAA record = {};
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.hWnd = m_main;
+    record.uID = kTrayIconId;
+    record.uFlags = NIF_MESSAGE;
+    record.uCallbackMessage = WM_TRAYNOTIFY;
+    if (icon) {
+        record.hIcon = icon;
+        record.uFlags |= NIF_ICON;
+    }
+    if (tip) {
+        lstrcpynA(record.szTip, tip, sizeof record.szTip);
+        record.uFlags |= NIF_TIP;
+    }
+    return Shell_NotifyIconA(message, &record);
+}
+
+std::string CTrayIcon::Tip(int count)
+{
+    char tip[64];
+    std::snprintf(tip, sizeof tip, "Pelorus (%d)", count);
+    return tip;
+}
+
+void CTrayIcon::Track(const std::vector<TrayMenuItem>& items)
+{
+    if (items.empty())
+        return;
+    HMENU menu = BuildMenu(items);
+    if (!menu)
+        return;
+    const POINT at = MenuPosition(m_main);
+    SetForegroundWindow(m_main);  // also while hidden, or the menu would not close when left
+    TrackPopupMenu(menu, TPM_CENTERALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_main, nullptr);
+    PostMessageW(m_main, WM_NULL, 0, 0);
+    DestroyMenu(menu);  // and its submenus with it
+}
+
+std::string TrayEllipsis()
+{
+    char text[8] = "";
+    WideCharToMultiByte(CP_ACP, 0, L" \u2026", -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
+bool IsLeadByteOfCodePage(unsigned char byte)
+{
+    return IsDBCSLeadByte(byte) != FALSE;
+}

@@ -1,0 +1,126 @@
+#include "mainwnd/tray_menus.h"
+
+#include <algorithm>
+
+#include "hooklib/hook_protocol.h"
+
+namespace {
+
+constexpr size_t kLongestItemText = 35;  // bytes; a longer text is cut
+constexpr size_t kCutItemText = 34;
+
+TrayMenuItem Labelled(TrayLabel label, int command, bool grayed = false)
+{
+    TrayMenuItem item;
+    item.label = label;
+    item.command = command;
+    item.grayed = grayed;
+    return item;
+}
+
+TrayMenuItem Separator()
+{
+    TrayMenuItem item;
+    item.kind = TrayMenuItem::Separator;
+    return item;
+}
+
+// One item per listed window, the first kTrayMenuWindows only, commands from BASE.
+std::vector<TrayMenuItem> WindowItems(const TrayMenuState& state, int base)
+{
+    std::vector<TrayMenuItem> items;
+    const int count = std::min(static_cast<int>(state.entries->size()), kTrayMenuWindows);
+    for (int i = 0; i < count; ++i) {
+        const ListEntry& entry = (*state.entries)[static_cast<size_t>(i)];
+        TrayMenuItem item;
+        item.title = TrayItemText(entry.title, state.isLeadByte, state.ellipsis);
+        item.command = base + i;
+        item.checked = i == state.current;
+        item.mark = entry.type;
+        items.push_back(item);
+    }
+    return items;
+}
+
+}  // namespace
+
+int MenuMarkOf(int type)
+{
+    return type == BROWSER_OPERA_OP ? BROWSER_OPERA_OUI : type;
+}
+
+std::string TrayItemText(const std::string& title, LeadBytePredicate isLeadByte, const std::string& ellipsis)
+{
+    const std::string text = " " + title;
+    if (text.size() <= kLongestItemText)
+        return text;
+    size_t end = 0;
+    while (end < text.size()) {
+        const size_t width = isLeadByte && isLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
+        if (end + width > kCutItemText)
+            break;
+        end += width;
+    }
+    return text.substr(0, end) + ellipsis;
+}
+
+std::vector<TrayMenuItem> WindowMenu(const TrayMenuState& state)
+{
+    if (state.current < 0)
+        return {};
+    std::vector<TrayMenuItem> menu = WindowItems(state, ID_TRAY_SHOW_BASE);
+    menu.push_back(Separator());
+    menu.push_back(Labelled(TrayLabel::CloseMenu, ID_TRAY_CLOSEMENU));
+    return menu;
+}
+
+std::vector<TrayMenuItem> WindowSubmenu(const TrayMenuState& state, bool forDelete)
+{
+    return WindowItems(state, forDelete ? ID_TRAY_DELETE_BASE : ID_TRAY_SHOW_BASE);
+}
+
+std::vector<TrayMenuItem> CommandMenu(const TrayMenuState& state)
+{
+    auto popup = [&](TrayLabel label, bool forDelete) {
+        TrayMenuItem item = Labelled(label, 0, state.current < 0);
+        item.kind = TrayMenuItem::Popup;
+        if (state.current >= 0)
+            item.submenu = WindowSubmenu(state, forDelete);
+        return item;
+    };
+    return {Labelled(TrayLabel::UpdateSize, ID_TRAY_UPDATESIZE),
+            Labelled(TrayLabel::Settings, ID_TRAY_SETTINGS, state.settingsOpen),
+            Labelled(TrayLabel::Restore, ID_TRAY_RESTORE),
+            Labelled(TrayLabel::CloseList, ID_TRAY_CLOSELIST, !state.closeListEnabled),
+            Labelled(TrayLabel::Exit, ID_TRAY_EXIT),
+            Separator(),
+            popup(TrayLabel::Show, false),
+            Separator(),
+            popup(TrayLabel::Delete, true),
+            Separator(),
+            Labelled(TrayLabel::CloseMenu, ID_TRAY_CLOSEMENU)};
+}
+
+TrayCommand DecodeTrayCommand(int id)
+{
+    if (id >= ID_TRAY_DELETE_BASE && id < ID_TRAY_DELETE_BASE + kTrayMenuWindows)
+        return {TrayCommand::Delete, id - ID_TRAY_DELETE_BASE};
+    if (id >= ID_TRAY_SHOW_BASE && id < ID_TRAY_DELETE_BASE)
+        return {TrayCommand::Show, id - ID_TRAY_SHOW_BASE};
+    switch (id) {
+    case ID_TRAY_SETTINGS:
+        return {TrayCommand::Settings};
+    case ID_TRAY_RESTORE:
+        return {TrayCommand::Restore};
+    case ID_TRAY_EXIT:
+        return {TrayCommand::Exit};
+    case ID_TRAY_CLOSEMENU:
+        return {TrayCommand::CloseMenu};
+    case ID_TRAY_UPDATESIZE:
+        return {TrayCommand::UpdateSize};
+    case ID_TRAY_CLOSELIST:
+        return {TrayCommand::CloseList};
+    default:
+        return {};
+    }
+}

@@ -1,0 +1,76 @@
+// The tray in the real Pelorus.exe: minimising hides the main window behind an icon (Wine shows
+// it in its "Wine System Tray" window), ICONIC starts there, the icon's callbacks open the menus,
+// and their commands reach the windows and the program.
+#include <gtest/gtest.h>
+
+#include "kit/kit.h"
+#include "pelorus_fixture.h"
+
+namespace {
+
+using kit::TestBrowser;
+
+constexpr UINT kTrayNotify = WM_APP + 5;
+constexpr int kShowBase = 32780, kDeleteBase = 32813, kRestore = 32775, kExit = 32776;
+
+class Tray : public PelorusTest {
+protected:
+    static HWND Visible(const char* className)
+    {
+        for (HWND hwnd : kit::FindTopWindows(className, ""))
+            if (IsWindowVisible(hwnd))
+                return hwnd;
+        return nullptr;
+    }
+    bool InTray()
+    {
+        return kit::WaitUntil([&] { return !IsWindowVisible(main_) && Visible("__winex11_standalone_tray"); });
+    }
+    // The icon's callback for a click; the menu it opens is left with Escape.
+    bool MenuOpensFor(LPARAM click)
+    {
+        PostMessageW(main_, kTrayNotify, 1000, click);
+        HWND menu = nullptr;
+        if (!kit::WaitUntil([&] { return (menu = Visible("#32768")) != nullptr; }))
+            return false;
+        PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+        return kit::WaitUntil([&] { return !Visible("#32768"); });
+    }
+    // A menu item chosen: the command as the menu sends it.
+    void Choose(int command) { PostMessageW(main_, WM_COMMAND, command, 0); }
+};
+
+TEST_F(Tray, MinimisedPelorusLivesInTheTrayAndItsMenusReachEveryWindow)
+{
+    TestBrowser browser;
+    ASSERT_TRUE(browser.started());
+    Start();
+    HWND a = nullptr, b = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenTwo(browser, a, b));
+    PostMessageW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(InTray());
+    EXPECT_TRUE(MenuOpensFor(WM_LBUTTONDOWN)) << "the window menu";
+    EXPECT_TRUE(MenuOpensFor(WM_RBUTTONDOWN)) << "the command menu";
+
+    Choose(kShowBase + 0);
+    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(a) && Hidden(b); })) << "switched to A";
+    EXPECT_FALSE(IsWindowVisible(main_)) << "Pelorus stays in the tray";
+    Choose(kDeleteBase + 1);
+    EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(b) && WaitForCount(1); })) << "B asked to close";
+
+    Choose(kRestore);
+    EXPECT_TRUE(kit::WaitUntil([&] { return IsWindowVisible(main_); }));
+    PostMessageW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(InTray());
+    Choose(kExit);
+    EXPECT_TRUE(pelorus_.WaitExit());
+    EXPECT_TRUE(Shown(a)) << "every window released";
+}
+
+TEST_F(Tray, IconicStartsInTheTray)
+{
+    Start("[Pelorus]\r\nICONIC=1\r\n");
+    EXPECT_TRUE(InTray());
+}
+
+}  // namespace

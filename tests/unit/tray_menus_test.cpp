@@ -1,0 +1,88 @@
+// The tray's menus as models: what each holds for a given list and state, the item texts' cut,
+// and the commands, which never reach from one range into the other.
+#include <gtest/gtest.h>
+
+#include "app/mainwnd/tray_menus.h"
+#include "hooklib/hook_protocol.h"
+
+namespace {
+
+bool ShiftJisLead(unsigned char c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+const std::string kEllipsis = " \x81\x63";  // " …" in code page 932
+
+class TrayMenus : public ::testing::Test {
+protected:
+    TrayMenuState State(int current) { return {&entries, current, false, true, ShiftJisLead, kEllipsis}; }
+    void Add(const std::string& title, int type)
+    {
+        entries.push_back({0x100u + entries.size(), type, title, false, false});
+    }
+    std::vector<ListEntry> entries;
+};
+
+TEST_F(TrayMenus, EmptyListShowsNoWindowMenuAndGreysShowAndDelete)
+{
+    EXPECT_TRUE(WindowMenu(State(-1)).empty());
+    const std::vector<TrayMenuItem> menu = CommandMenu(State(-1));
+    ASSERT_EQ(11u, menu.size());
+    EXPECT_EQ(TrayLabel::Show, menu[6].label);
+    EXPECT_TRUE(menu[6].grayed && menu[6].submenu.empty());
+    EXPECT_TRUE(menu[8].grayed && menu[8].submenu.empty());
+    EXPECT_FALSE(menu[0].grayed || menu[1].grayed || menu[2].grayed || menu[3].grayed || menu[4].grayed);
+    TrayMenuState sheetOpen = State(-1);
+    sheetOpen.settingsOpen = true;
+    sheetOpen.closeListEnabled = false;
+    EXPECT_TRUE(CommandMenu(sheetOpen)[1].grayed) << "設定 while the sheet is open";
+    EXPECT_TRUE(CommandMenu(sheetOpen)[3].grayed) << "Closeリスト while filtered windows are closed";
+}
+
+TEST_F(TrayMenus, CurrentWindowIsTickedOthersCarryTheirBrowsersMark)
+{
+    Add("IE", BROWSER_IE);
+    Add("Opera", BROWSER_OPERA_OP);
+    Add("Mozilla", BROWSER_MOZILLA);
+    const std::vector<TrayMenuItem> menu = WindowMenu(State(1));
+    ASSERT_EQ(5u, menu.size()) << "three windows, a separator, メニュー閉じる";
+    EXPECT_EQ(" Opera", menu[1].title);
+    EXPECT_TRUE(menu[1].checked && !menu[0].checked && !menu[2].checked);
+    EXPECT_EQ(ID_TRAY_SHOW_BASE + 2, menu[2].command);
+    EXPECT_EQ(BROWSER_MOZILLA, menu[2].mark);
+    EXPECT_EQ(MenuMarkOf(BROWSER_OPERA_OUI), MenuMarkOf(BROWSER_OPERA_OP)) << "one Op mark for both";
+    const std::vector<TrayMenuItem> commands = CommandMenu(State(1));
+    ASSERT_EQ(3u, commands[8].submenu.size());
+    EXPECT_EQ(ID_TRAY_DELETE_BASE + 1, commands[8].submenu[1].command);
+    EXPECT_TRUE(commands[8].submenu[1].checked);
+}
+
+TEST_F(TrayMenus, LongTitlesAreCutOnACharacterBoundary)
+{
+    EXPECT_EQ(" " + std::string(34, 'a'), TrayItemText(std::string(34, 'a'), ShiftJisLead, kEllipsis)) << "35 bytes";
+    EXPECT_EQ(" " + std::string(33, 'a') + kEllipsis, TrayItemText(std::string(35, 'a'), ShiftJisLead, kEllipsis));
+    // The item text's 34th and 35th bytes are one Japanese character: it is not halved.
+    const std::string title = std::string(32, 'a') + "\x93\xfa\x96\x7b";
+    EXPECT_EQ(" " + std::string(32, 'a') + kEllipsis, TrayItemText(title, ShiftJisLead, kEllipsis));
+}
+
+TEST_F(TrayMenus, ShowCommandsNeverReachTheDeleteRange)
+{
+    for (int i = 0; i < 44; ++i)
+        Add("W" + std::to_string(i), BROWSER_IE);
+    const std::vector<TrayMenuItem> menu = WindowMenu(State(40));
+    EXPECT_EQ(static_cast<size_t>(kTrayMenuWindows) + 2, menu.size());
+    const std::vector<TrayMenuItem> commands = CommandMenu(State(40));
+    for (const TrayMenuItem& item : commands[6].submenu)
+        EXPECT_LT(item.command, ID_TRAY_DELETE_BASE);
+    for (const TrayMenuItem& item : commands[8].submenu)
+        EXPECT_LT(item.command, ID_TRAY_DELETE_BASE + kTrayMenuWindows);
+    EXPECT_EQ(TrayCommand::Show, DecodeTrayCommand(ID_TRAY_DELETE_BASE - 1).kind);
+    EXPECT_EQ(32, DecodeTrayCommand(ID_TRAY_DELETE_BASE - 1).entry);
+    EXPECT_EQ(TrayCommand::Delete, DecodeTrayCommand(ID_TRAY_DELETE_BASE).kind);
+    EXPECT_EQ(TrayCommand::Exit, DecodeTrayCommand(ID_TRAY_EXIT).kind);
+    EXPECT_EQ(TrayCommand::None, DecodeTrayCommand(1005).kind);
+}
+
+}  // namespace
