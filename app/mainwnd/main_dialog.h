@@ -59,7 +59,6 @@ protected:
 
     // Helpers
     void CloseCloseListDialog();
-    void UpdateTrayTip(int count);
     TrayMenuState MenuState() const;
     uint32_t Now() override;
     void WakeAfter(uint32_t delayMs) override;
@@ -75,7 +74,7 @@ private:
     HICON m_hSmallIcon = nullptr;
     MainDialogOpeners m_openers;
     CTrayIcon m_tray;
-    int m_nTipCount = -1;  // the count the tray tip shows
+    int m_bIconicStartPending = 0;  // ICONIC: the start-up minimise is yet to hold
     UINT m_taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     Win32WindowSeam m_seam{g_hRelayWnd};
     CListController m_controller{m_listWindows, *this, *this};

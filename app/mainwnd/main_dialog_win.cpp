@@ -44,7 +44,8 @@ CPelorusDlg::CPelorusDlg(const MainDialogOpeners& openers) : CDialog(IDD_PELORUS
 INT_PTR CPelorusDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const INT_PTR result = Dispatch(message, wParam, lParam);
-    UpdateTrayTip(m_controller.Count());  // the count follows every add and removal
+    if (m_bInTray)
+        m_tray.UpdateTip(m_controller.Count());  // the count follows every add and removal
     return result;
 }
 
@@ -131,8 +132,10 @@ BOOL CPelorusDlg::OnInitDialog()
     const std::string path = GetOwnPathFromCommandLine(GetCommandLineA(), sizeof g_szExePath);
     std::memcpy(g_szExePath, path.c_str(), path.size() + 1);
 
-    if (m_bIconic)
+    if (m_bIconic) {
         PostMessageW(g_hMainWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        m_bIconicStartPending = 1;
+    }
     PostMessageW(g_hMainWnd, WM_HOOK_NOTIFY, HN_STARTUP, 0);
     m_listWindows.InitList(m_hIcon);
     LoadMenuBitmaps(m_hWnd);
@@ -300,38 +303,31 @@ void CPelorusDlg::CloseCloseListDialog()
 
 void CPelorusDlg::OnSize(UINT type)
 {
-    if (type != SIZE_MINIMIZED || m_bInTray)
-        return;
-    HICON icon = reinterpret_cast<HICON>(SendMessageW(m_hWnd, WM_GETICON, ICON_SMALL, 0));
-    m_nTipCount = m_controller.Count();
-    if (m_tray.TrayMessage(NIM_ADD, icon, CTrayIcon::Tip(m_nTipCount).c_str())) {
+    if (type == SIZE_MINIMIZED && !m_bInTray && m_tray.Add(m_controller.Count())) {
         ShowWindow(m_hWnd, SW_HIDE);
         m_bInTray = 1;
     }  // without an icon the window stays minimised on the taskbar
+    if (type == SIZE_RESTORED && m_bIconicStartPending) {
+        // The dialog's loop restores the window when its queue first runs empty, undoing ICONIC.
+        m_bIconicStartPending = 0;
+        PostMessageW(m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    }
 }
 
-// In the tray the main window stays hidden until it is restored from there: the dialog's own
-// loop shows it when its queue first runs empty, which would undo ICONIC's start in the tray.
+// In the tray the main window stays hidden until it is restored from there (the same first show).
 void CPelorusDlg::OnWindowPosChanging(WINDOWPOS* pos)
 {
     if (m_bInTray && pos)
         pos->flags &= ~SWP_SHOWWINDOW;
 }
 
+// The shell restarted, or started after Pelorus: the icon again, or at last.
 void CPelorusDlg::OnTaskbarCreated()
 {
-    if (m_bInTray) {
-        HICON icon = reinterpret_cast<HICON>(SendMessageW(m_hWnd, WM_GETICON, ICON_SMALL, 0));
-        m_tray.TrayMessage(NIM_ADD, icon, CTrayIcon::Tip(m_controller.Count()).c_str());
-    }
-}
-
-void CPelorusDlg::UpdateTrayTip(int count)
-{
-    if (m_bInTray && count != m_nTipCount) {
-        m_nTipCount = count;
-        m_tray.TrayMessage(NIM_MODIFY, nullptr, CTrayIcon::Tip(count).c_str());
-    }
+    if (m_bInTray)
+        m_tray.Add(m_controller.Count());
+    else if (IsIconic(m_hWnd))
+        OnSize(SIZE_MINIMIZED);
 }
 
 TrayMenuState CPelorusDlg::MenuState() const
@@ -366,10 +362,10 @@ BOOL CPelorusDlg::OnTrayCommand(UINT id)
     case TrayCommand::Restore:
         m_bInTray = 0;  // first: while in the tray the window may not be shown
         ShowWindow(m_hWnd, SW_SHOWNORMAL);
-        m_tray.TrayMessage(NIM_DELETE, nullptr, nullptr);
+        m_tray.Remove();
         break;
     case TrayCommand::Exit:
-        m_tray.TrayMessage(NIM_DELETE, nullptr, nullptr);
+        m_tray.Remove();
         CloseCloseListDialog();  // hides again what it released
         PostMessageW(m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
@@ -402,7 +398,7 @@ void CPelorusDlg::OnDestroy()
     m_startup.Stop();
     CloseCloseListDialog();
     if (m_bInTray) {
-        m_tray.TrayMessage(NIM_DELETE, nullptr, nullptr);  // however the program ends, no icon stays
+        m_tray.Remove();  // however the program ends, no icon stays
         m_bInTray = 0;
     }
     DisableHookLibrary();

@@ -16,13 +16,18 @@ public:
     void Attach(HWND main) { m_main = main; }
     // Shell_NotifyIconA with the first, 88-byte form of the record; ICON and TIP may be null.
     BOOL TrayMessage(DWORD message, HICON icon, const char* tip);
-    // The tip "Pelorus (N)".
-    static std::string Tip(int count);
+    // The icon added with the tip "Pelorus (COUNT)" and the main window's small icon; false when
+    // the shell refused it.
+    bool Add(int count);
+    // The tip follows the count (only when it changed).
+    void UpdateTip(int count);
+    void Remove() { TrayMessage(NIM_DELETE, nullptr, nullptr); }
     // Shows MENU (none when empty); the chosen command reaches the main window as WM_COMMAND.
     void Track(const std::vector<TrayMenuItem>& menu);
 
 private:
     HWND m_main = nullptr;
+    int m_count = -1;  // the count the tip shows
 };
 
 // The code page's " …" that ends a cut item text.

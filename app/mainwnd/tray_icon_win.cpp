@@ -49,7 +49,7 @@ HMENU BuildMenu(const std::vector<TrayMenuItem>& items)
                 AppendMenuW(menu, MF_POPUP | state, reinterpret_cast<UINT_PTR>(submenu), LabelText(item.label));
             else
                 AppendMenuW(menu, MF_STRING | MF_GRAYED, 0, LabelText(item.label));  // without its submenu
-        } else if (item.label == TrayLabel::Title) {
+        } else if (item.label == TrayLabel::Title) {  // a title's own "&" is escaped in the model
             AppendMenuA(menu, MF_STRING | state, item.command, item.title.c_str());
             const int position = GetMenuItemCount(menu) - 1;
             if (item.mark >= 0 && item.mark < kBrowserTypeCount)
@@ -90,17 +90,36 @@ BOOL CTrayIcon::TrayMessage(DWORD message, HICON icon, const char* tip)
         record.uFlags |= NIF_ICON;
     }
     if (tip) {
-        lstrcpynA(record.szTip, tip, sizeof record.szTip);
+        lstrcpynA(record.szTip, tip, 64);  // the first form's tip field, whatever the headers declare
         record.uFlags |= NIF_TIP;
     }
     return Shell_NotifyIconA(message, &record);
 }
 
-std::string CTrayIcon::Tip(int count)
+namespace {
+
+std::string Tip(int count)
 {
     char tip[64];
     std::snprintf(tip, sizeof tip, "Pelorus (%d)", count);
     return tip;
+}
+
+}  // namespace
+
+bool CTrayIcon::Add(int count)
+{
+    HICON icon = reinterpret_cast<HICON>(SendMessageW(m_main, WM_GETICON, ICON_SMALL, 0));
+    m_count = count;
+    return TrayMessage(NIM_ADD, icon, Tip(count).c_str()) != FALSE;
+}
+
+void CTrayIcon::UpdateTip(int count)
+{
+    if (count != m_count) {
+        m_count = count;
+        TrayMessage(NIM_MODIFY, nullptr, Tip(count).c_str());
+    }
 }
 
 void CTrayIcon::Track(const std::vector<TrayMenuItem>& items)

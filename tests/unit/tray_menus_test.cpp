@@ -65,6 +65,8 @@ TEST_F(TrayMenus, LongTitlesAreCutOnACharacterBoundary)
     // The item text's 34th and 35th bytes are one Japanese character: it is not halved.
     const std::string title = std::string(32, 'a') + "\x93\xfa\x96\x7b";
     EXPECT_EQ(" " + std::string(32, 'a') + kEllipsis, TrayItemText(title, ShiftJisLead, kEllipsis));
+    EXPECT_EQ(" Q&&A \x83\x26", TrayItemText("Q&A \x83\x26", ShiftJisLead, kEllipsis))
+        << "a title's & shows as written; a Shift-JIS second byte 0x26 is not an &";
 }
 
 TEST_F(TrayMenus, ShowCommandsNeverReachTheDeleteRange)
@@ -81,6 +83,7 @@ TEST_F(TrayMenus, ShowCommandsNeverReachTheDeleteRange)
     EXPECT_EQ(TrayCommand::Show, DecodeTrayCommand(ID_TRAY_DELETE_BASE - 1).kind);
     EXPECT_EQ(32, DecodeTrayCommand(ID_TRAY_DELETE_BASE - 1).entry);
     EXPECT_EQ(TrayCommand::Delete, DecodeTrayCommand(ID_TRAY_DELETE_BASE).kind);
+    EXPECT_EQ(TrayCommand::None, DecodeTrayCommand(ID_TRAY_DELETE_BASE + kTrayMenuWindows).kind);
     EXPECT_EQ(TrayCommand::Exit, DecodeTrayCommand(ID_TRAY_EXIT).kind);
     EXPECT_EQ(TrayCommand::None, DecodeTrayCommand(1005).kind);
 }
