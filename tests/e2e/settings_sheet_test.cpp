@@ -69,7 +69,7 @@ TEST_F(SettingsSheet, EachTabsChangeIsCarriedOutAndSavedAndNothingElse)
     Check(OpenAt(0), 1011, true);  // フィルタを使用
     ASSERT_TRUE(PressOk());
     EXPECT_TRUE(kit::WaitUntil([&] { return ListedWindows() == std::vector<HWND>{a}; })) << "the pop-up is parked";
-    EXPECT_TRUE(Hidden(popup) && Shown(a));
+    EXPECT_TRUE(kit::WaitUntil([&] { return Hidden(popup) && Shown(a); })) << "A, the entry before it, is shown";
     EXPECT_TRUE(WaitForKey("FILTER", "1"));
 
     HWND page = OpenAt(2);
