@@ -33,11 +33,14 @@ protected:
     {
         PostMessageW(main_, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(main_, 1004)));
-        kit::WaitUntil([&] { return (sheet_ = FindWindowW(nullptr, L"Pelorus\u8A2D\u5B9A")) != nullptr; });
-        if (!sheet_)
-            return nullptr;
-        SendMessageW(sheet_, PSM_SETCURSEL, tab, 0);
-        return reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0));
+        HWND page = nullptr;  // once the sheet is made, with its pages
+        kit::WaitUntil([&] {
+            sheet_ = FindWindowW(nullptr, L"Pelorus\u8A2D\u5B9A");
+            if (sheet_ && SendMessageW(sheet_, PSM_SETCURSEL, tab, 0))
+                page = reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0));
+            return page != nullptr;
+        });
+        return page;
     }
     void Check(HWND page, int box, bool on) { SendDlgItemMessageW(page, box, BM_SETCHECK, on ? BST_CHECKED : 0, 0); }
     bool PressOk()
