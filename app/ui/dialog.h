@@ -9,7 +9,6 @@
 class CDialog : public CDialogControls {
 public:
     explicit CDialog(UINT templateId) : m_templateId(templateId) {}
-    virtual ~CDialog() = default;
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
 
@@ -19,7 +18,7 @@ public:
 protected:
     // Returns TRUE for a message handled, as a dialog procedure does; the default ends the dialog
     // on IDOK and IDCANCEL (the close box, Escape and Enter) and handles nothing else.
-    virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     virtual BOOL OnInitDialog() { return TRUE; }
     virtual void OnOK() { EndDialog(m_hWnd, IDOK); }
     virtual void OnCancel() { EndDialog(m_hWnd, IDCANCEL); }

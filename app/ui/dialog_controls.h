@@ -1,4 +1,5 @@
-// What a dialog or a property page does with its own controls. Text is in the system's code
+// What a dialog and a property page share: one procedure body that binds the object and calls
+// its HandleMessage, and what they do with their own controls. Text is in the system's code
 // page, as the settings file and other programs have it.
 #pragma once
 
@@ -8,9 +9,16 @@
 
 class CDialogControls {
 public:
+    virtual ~CDialogControls() = default;
     HWND GetSafeHwnd() const { return m_hWnd; }
 
 protected:
+    // Returns TRUE for a message handled, as a dialog procedure does.
+    virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    // The body of a dialog procedure: binds BOUND_AT_INIT (given with WM_INITDIALOG) to HWND and
+    // hands each message to the bound object.
+    static INT_PTR Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, CDialogControls* boundAtInit);
+
     bool IsChecked(int id) const;
     void SetChecked(int id, bool checked);
     std::string ItemText(int id) const;

@@ -4,6 +4,29 @@
 
 #include <vector>
 
+INT_PTR CDialogControls::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                               CDialogControls* boundAtInit)
+{
+    CDialogControls* self = boundAtInit;
+    if (message == WM_INITDIALOG) {
+        self->m_hWnd = hwnd;
+        SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<CDialogControls*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    }
+    if (!self)
+        return FALSE;
+    // No exception may cross into the system's code.
+    try {
+        const INT_PTR result = self->HandleMessage(message, wParam, lParam);
+        if (message == WM_NCDESTROY)
+            self->m_hWnd = nullptr;
+        return result;
+    } catch (...) {
+        return FALSE;
+    }
+}
+
 bool CDialogControls::IsChecked(int id) const
 {
     return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;

@@ -28,25 +28,8 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM)
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CDialog* self = nullptr;
-    if (message == WM_INITDIALOG) {
-        self = reinterpret_cast<CDialog*>(lParam);
-        self->m_hWnd = hwnd;
-        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-    } else {
-        self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    }
-    if (!self)
-        return FALSE;
-    // No exception may cross into the system's code.
-    try {
-        INT_PTR result = self->HandleMessage(message, wParam, lParam);
-        if (message == WM_NCDESTROY)
-            self->m_hWnd = nullptr;
-        return result;
-    } catch (...) {
-        return FALSE;
-    }
+    return Route(hwnd, message, wParam, lParam,
+                 message == WM_INITDIALOG ? reinterpret_cast<CDialog*>(lParam) : nullptr);
 }
 
 void CDialog::SetUpSystemMenu(UINT aboutId, UINT aboutTextId)

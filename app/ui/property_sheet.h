@@ -1,7 +1,7 @@
 // A modal property sheet of pages made from dialog templates, with OK and Cancel only. Each page
-// is one object: one static procedure binds it and calls its HandleMessage, as for dialogs. A page
-// shows its values when it is first shown (OnInitDialog) and takes them back from its controls
-// at OK (OnOK), only if it was shown: a page never shown keeps the values it was given.
+// is one object, bound and called as a dialog is. A page shows its values when it is first shown
+// (OnInitDialog) and takes them back from its controls at OK (OnOK), only if it was shown: a page
+// never shown keeps the values it was given.
 #pragma once
 
 #include <windows.h>
@@ -14,7 +14,6 @@
 class CPropertyPage : public CDialogControls {
 public:
     explicit CPropertyPage(UINT templateId) : m_templateId(templateId) {}
-    virtual ~CPropertyPage() = default;
     CPropertyPage(const CPropertyPage&) = delete;
     CPropertyPage& operator=(const CPropertyPage&) = delete;
 
@@ -22,7 +21,7 @@ public:
 
 protected:
     // The default shows the page (WM_INITDIALOG) and takes its values back at OK (PSN_APPLY).
-    virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     virtual BOOL OnInitDialog() { return TRUE; }
     virtual void OnOK() {}
 

@@ -31,25 +31,11 @@ INT_PTR CPropertyPage::HandleMessage(UINT message, WPARAM, LPARAM lParam)
 
 INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CPropertyPage* self = nullptr;
-    if (message == WM_INITDIALOG) {
-        self = reinterpret_cast<CPropertyPage*>(reinterpret_cast<const PROPSHEETPAGEW*>(lParam)->lParam);
-        self->m_hWnd = hwnd;
-        SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
-    } else {
-        self = reinterpret_cast<CPropertyPage*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    }
-    if (!self)
-        return FALSE;
-    // No exception may cross into the system's code.
-    try {
-        const INT_PTR result = self->HandleMessage(message, wParam, lParam);
-        if (message == WM_NCDESTROY)
-            self->m_hWnd = nullptr;
-        return result;
-    } catch (...) {
-        return FALSE;
-    }
+    CPropertyPage* const atInit =
+        message == WM_INITDIALOG
+            ? reinterpret_cast<CPropertyPage*>(reinterpret_cast<const PROPSHEETPAGEW*>(lParam)->lParam)
+            : nullptr;
+    return Route(hwnd, message, wParam, lParam, atInit);
 }
 
 INT_PTR CPropertySheet::DoModal()
