@@ -11,6 +11,7 @@
 #include "mainwnd/settings_command.h"
 #include "res/resource.h"
 #include "settings/profile_store_win.h"
+#include "win/code_page_text.h"
 #include "win/program_windows.h"
 
 char g_szExePath[1024];

@@ -32,4 +32,3 @@ private:
 
 // The code page's " …" that ends a cut item text.
 std::string TrayEllipsis();
-bool IsLeadByteOfCodePage(unsigned char byte);

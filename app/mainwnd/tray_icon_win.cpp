@@ -142,8 +142,3 @@ std::string TrayEllipsis()
     WideCharToMultiByte(CP_ACP, 0, L" \u2026", -1, text, sizeof text, nullptr, nullptr);
     return text;
 }
-
-bool IsLeadByteOfCodePage(unsigned char byte)
-{
-    return IsDBCSLeadByte(byte) != FALSE;
-}

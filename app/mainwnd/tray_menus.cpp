@@ -52,16 +52,8 @@ int MenuMarkOf(int type)
 std::string TrayItemText(const std::string& title, LeadBytePredicate isLeadByte, const std::string& ellipsis)
 {
     std::string text = " " + title;
-    if (text.size() > kLongestItemText) {
-        size_t end = 0;
-        while (end < text.size()) {
-            const size_t width = isLeadByte && isLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
-            if (end + width > kCutItemText)
-                break;
-            end += width;
-        }
-        text = text.substr(0, end) + ellipsis;
-    }
+    if (text.size() > kLongestItemText)
+        text = CutAtCharBoundary(text, kCutItemText, isLeadByte) + ellipsis;
     // A menu takes "&" for a shortcut mark: a title's own is doubled, so that it shows as written.
     std::string escaped;
     for (size_t i = 0; i < text.size(); ++i) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "mainwnd/list_controller.h"
-#include "settings/filter_settings.h"
+#include "win/code_page_text.h"
 
 constexpr int ID_TRAY_SETTINGS = 32774;
 constexpr int ID_TRAY_RESTORE = 32775;

@@ -7,15 +7,6 @@
 
 int g_bFilterCloseOld;
 
-namespace {
-
-bool IsLeadByte(unsigned char c)
-{
-    return IsDBCSLeadByte(c) != FALSE;
-}
-
-}  // namespace
-
 CFilterDlg::CFilterDlg(FilterDialogHost& host) : CDialog(IDD_FILTER_DIALOG), m_host(host) {}
 
 INT_PTR CFilterDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -116,7 +107,7 @@ void CFilterDlg::OnOK()
     values.urlText = ItemText(IDC_FILTER_URLS);
     values.titleText = ItemText(IDC_FILTER_TITLES);
     Win32ProfileStore store;
-    if (ApplyFilterDialog(store, values, IsLeadByte))
+    if (ApplyFilterDialog(store, values, IsLeadByteOfCodePage))
         m_host.CloseAllParked();
     CDialog::OnOK();
 }

@@ -7,20 +7,6 @@
 
 namespace {
 
-// The longest prefix the settings file reads back whole, cut where a character begins.
-std::string CutToStoredLength(const std::string& line, LeadBytePredicate isLeadByte)
-{
-    const size_t limit = kPrefixBufferSize - 1;
-    size_t end = 0;
-    while (end < line.size()) {
-        const size_t width = isLeadByte && isLeadByte(static_cast<unsigned char>(line[end])) ? 2 : 1;
-        if (end + width > limit)
-            break;
-        end += width;
-    }
-    return line.substr(0, end);
-}
-
 // Step 6 or 7 of OK: the prefixes, their numbered keys, the old keys beyond them, the count.
 void WritePrefixes(ProfileStore& store, const char* stem, const std::string& text, LeadBytePredicate isLeadByte,
                    std::vector<std::string>& prefixes, int& count)
@@ -61,7 +47,7 @@ std::vector<std::string> PrefixesFromBoxText(const std::string& text, LeadBytePr
         size_t end = text.find("\r\n", start);
         if (end == std::string::npos)
             end = text.size();
-        const std::string line = CutToStoredLength(text.substr(start, end - start), isLeadByte);
+        const std::string line = CutAtCharBoundary(text.substr(start, end - start), kPrefixBufferSize - 1, isLeadByte);
         if (!line.empty())
             prefixes.push_back(line);
         start = end + 2;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "settings/profile_store.h"
+#include "win/code_page_text.h"
 
 // What the filter dialog asks of the rest of the program, which it does not know itself.
 class FilterDialogHost {
@@ -19,9 +20,6 @@ public:
     // Every parked window asked to close, the Close list emptied.
     virtual void CloseAllParked() = 0;
 };
-
-// Marks the first byte of a double-byte character in the system's code page.
-using LeadBytePredicate = bool (*)(unsigned char);
 
 // One prefix a line, each followed by "\r\n": an empty list gives "".
 std::string PrefixBoxText(const std::vector<std::string>& prefixes);
