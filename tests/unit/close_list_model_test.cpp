@@ -6,7 +6,7 @@
 #include "app/capture/popup_table.h"
 #include "app/capture/responsive.h"
 #include "app/closelist/close_list_model.h"
-#include "tests/unit/fakes/fake_window_seam.h"
+#include "tests/unit/fakes/fresh_capture.h"
 
 namespace {
 
@@ -16,11 +16,7 @@ class CloseListDialog : public ::testing::Test, public ListDisplay {
 protected:
     void SetUp() override
     {
-        SetSeam(&desk);
-        ClearParked();
-        ClearPopups();
-        ClearClosing();
-        ClearUnresponsive();
+        StartFreshCapture(desk);
         g_pCloseListDlg = nullptr;
         g_nParkedTotal = 0;
         g_nCloseListCapacity = 4;

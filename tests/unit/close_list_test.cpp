@@ -10,7 +10,7 @@
 #include "app/capture/responsive.h"
 #include "app/settings/settings_model.h"
 #include "hooklib/hook_protocol.h"
-#include "tests/unit/fakes/fake_window_seam.h"
+#include "tests/unit/fakes/fresh_capture.h"
 
 namespace {
 
@@ -29,11 +29,7 @@ class Capture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetSeam(&desktop_);
-        ClearParked();
-        ClearPopups();
-        ClearClosing();
-        ClearUnresponsive();
+        StartFreshCapture(desktop_);
         g_nParkedTotal = 0;
         g_pCloseListDlg = nullptr;
         g_bFilter = 1;

@@ -10,7 +10,7 @@
 #include "app/capture/responsive.h"
 #include "app/mainwnd/list_controller.h"
 #include "hooklib/hook_protocol.h"
-#include "tests/unit/fakes/fake_window_seam.h"
+#include "tests/unit/fakes/fresh_capture.h"
 
 namespace {
 
@@ -20,11 +20,7 @@ class ListStory : public ::testing::Test, public ListDisplay, public Clock {
 protected:
     void SetUp() override
     {
-        SetSeam(&desk);
-        ClearParked();
-        ClearPopups();
-        ClearClosing();
-        ClearUnresponsive();
+        StartFreshCapture(desk);
         g_nTargetBrowser = TargetBit(BROWSER_IE) | TargetBit(BROWSER_NETSCAPE4) | TargetBit(BROWSER_OPERA_OP);
         g_bFilter = g_bFilterUseTitle = 0;
         g_nWinWidth = g_nWinHeight = -1;
