@@ -1,5 +1,6 @@
-// Binding the hook library at run time: loading PelorusLib, taking its two exports, installing
-// its hook procedure system-wide, and entering windows in its watch table.
+// Binding the hook library at run time: loading PelorusLib, taking its two exports, enabling it,
+// and entering windows in its watch table. The keeper installs its hook procedure; the library's
+// shared block is common to every process that maps it.
 #pragma once
 
 #include <windows.h>
@@ -10,16 +11,17 @@
 typedef int(WINAPI* PFN_SET_TARGET_BROWSER)(int nMask, int nEnable);
 typedef int(WINAPI* PFN_ADD_WATCH_WINDOW)(HWND hWnd, int nType, int nState);
 
-// Written by the relay thread while it binds, before the main thread is told it is bound.
+// The main thread's alone.
 extern HMODULE g_hHookLib;
 extern PFN_SET_TARGET_BROWSER g_pfnSetTargetBrowser;  // null unless the library is bound
 extern PFN_ADD_WATCH_WINDOW g_pfnAddWatchWindow;      // null unless the library is bound
-extern HHOOK g_hCallWndHook;
 
 // Loads PelorusLib and takes its two exports (TRUE), or frees it (FALSE). A library that
 // cannot be loaded, or lacks either export, is not bound: 0, and both pointers stay null.
 int BindHookLibrary(BOOL bBind);
-int InstallCallWndHook(BOOL bInstall);
+// The library bound and enabled from an empty table, with SWEPT (of the types in MASK) in it as
+// announced; false if it cannot be bound. Done before the keeper installs the hook.
+bool EnableHookLibrary(const SweepList& swept, int mask);
 
 // Enters the windows of the types in MASK in the watch table as announced: their title changes
 // and their end are reported, and they are never announced again.

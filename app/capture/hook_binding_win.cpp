@@ -9,7 +9,6 @@
 HMODULE g_hHookLib;
 PFN_SET_TARGET_BROWSER g_pfnSetTargetBrowser;
 PFN_ADD_WATCH_WINDOW g_pfnAddWatchWindow;
-HHOOK g_hCallWndHook;
 
 namespace {
 
@@ -66,22 +65,17 @@ int BindHookLibrary(BOOL bBind)
     return 1;
 }
 
-int InstallCallWndHook(BOOL bInstall)
+bool EnableHookLibrary(const SweepList& swept, int mask)
 {
-    if (!bInstall) {
-        if (g_hCallWndHook) {
-            UnhookWindowsHookEx(g_hCallWndHook);
-            g_hCallWndHook = nullptr;
-        }
-        return 1;
-    }
-    if (g_hCallWndHook)
-        return 1;
-    auto procedure = g_hHookLib ? ProcAddress<HOOKPROC>(g_hHookLib, "SpyCallWndProc") : nullptr;
-    if (!procedure)
-        return 0;
-    g_hCallWndHook = SetWindowsHookExA(WH_CALLWNDPROC, procedure, g_hHookLib, 0);
-    return g_hCallWndHook ? 1 : 0;
+    if (!BindHookLibrary(TRUE))
+        return false;
+    // Disabled first, so that enabling starts from an empty table with no handles whatever the
+    // last run left: a run that was killed never disabled the library, and its watch table and
+    // dead relay handle would otherwise live on in every browser that maps it.
+    g_pfnSetTargetBrowser(0, 0);
+    g_pfnSetTargetBrowser(mask, 1);
+    WatchWindows(swept, mask);
+    return true;
 }
 
 void WatchWindows(const SweepList& windows, int mask)
@@ -110,7 +104,7 @@ bool IsWatchedByHook(HWND window)
 
 void DisableHookLibrary()
 {
-    if (g_hRelayWnd && g_pfnSetTargetBrowser)
+    if (g_pfnSetTargetBrowser)
         g_pfnSetTargetBrowser(0, 0);
 }
 

@@ -1,6 +1,5 @@
 // The sweep list: browser windows found open on the desktop, with their types. The start-up
-// sweep hands it by value to the relay thread, which enters the windows in the hook's watch
-// table.
+// sweep enters them in the hook's watch table before the hook goes in.
 #pragma once
 
 #include "win/window_seam.h"

@@ -1,7 +1,9 @@
-// The start of capture, for the main window: the windows already open are swept, handed to the
-// relay thread, and announced once the relay window is ready (or after 400 ms anyway, so that
-// they are listed even without one); windows that opened while the hook went in are caught up
-// once it is bound, and once more a second later. The main thread never waits for the relay.
+// The start of capture, for the main window: the windows already open are swept and entered in
+// the hook's watch table, the keeper is started, and the swept windows are announced once its
+// relay window is ready (or after a deadline anyway, so that they are listed even without one);
+// windows that opened while the hook went in are caught up once it is bound, and once more a
+// second later. A keeper that ends while the program runs is replaced, for the windows still to
+// come. The main thread never waits for the keeper.
 #pragma once
 
 #include <windows.h>
@@ -15,8 +17,10 @@ public:
 
     // The first HN_STARTUP; OWNER's timers pace what follows.
     void Begin(HWND owner);
-    // WM_RELAY_READY; one from elsewhere than the relay thread is ignored.
-    void OnRelayReady();
+    // WM_RELAY_READY; one that does not name the keeper's relay window is ignored.
+    void OnRelayReady(LPARAM lParam);
+    // WM_KEEPER_GONE.
+    void OnKeeperGone(WPARAM wParam);
     // True when ID is one of its timers.
     bool OnTimer(UINT_PTR id);
     void Stop();
@@ -28,5 +32,5 @@ private:
     HWND m_owner = nullptr;
     SweepList m_swept;
     bool m_announced = false;
-    bool m_caughtUp = false;
+    int m_restarts = 0;
 };

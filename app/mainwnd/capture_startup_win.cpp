@@ -1,7 +1,7 @@
 #include "mainwnd/capture_startup.h"
 
 #include "capture/hook_binding.h"
-#include "capture/relay_window.h"
+#include "capture/keeper_client.h"
 #include "settings/settings_model.h"
 
 namespace {
@@ -10,8 +10,11 @@ namespace {
 // just after the hook went in may still slip past it: the catch-up looks once more a little later.
 const UINT_PTR kCatchUpTimer = 3;
 const UINT kCatchUpMs = 1000;
+// The keeper is a process to start (two, so that it is apart from this one's tree).
 const UINT_PTR kRelayDeadlineTimer = 4;
-const UINT kRelayDeadlineMs = 400;
+const UINT kRelayDeadlineMs = 3000;
+// A keeper that keeps ending is not started for ever.
+const int kMaxKeeperRestarts = 10;
 
 }  // namespace
 
@@ -21,20 +24,30 @@ void CCaptureStartup::Begin(HWND owner)
         return;  // once: another HN_STARTUP comes from elsewhere
     m_owner = owner;
     m_swept = m_list.SweepBrowserWindows();
-    StartRelayWindow(m_swept);
+    EnableHookLibrary(m_swept, g_nTargetBrowser);
+    StartKeeper();
     SetTimer(m_owner, kRelayDeadlineTimer, kRelayDeadlineMs, nullptr);
 }
 
-void CCaptureStartup::OnRelayReady()
+void CCaptureStartup::OnRelayReady(LPARAM lParam)
 {
-    if (!IsRelayReady())
+    if (!m_owner || !TakeRelayWindow(lParam))
         return;
+    m_list.OnRelayWindow();
     AnnounceSwept();
-    if (IsHookBound() && !m_caughtUp) {
-        m_caughtUp = true;
+    if (IsHookBound()) {
         CatchUpMissedWindows(m_swept, m_list.SweepBrowserWindows());
         SetTimer(m_owner, kCatchUpTimer, kCatchUpMs, nullptr);
     }
+}
+
+// The windows hidden under its relay window died with it; those still to come need a new one.
+void CCaptureStartup::OnKeeperGone(WPARAM wParam)
+{
+    if (!ForgetEndedKeeper(wParam) || m_restarts >= kMaxKeeperRestarts)
+        return;
+    ++m_restarts;
+    StartKeeper();
 }
 
 bool CCaptureStartup::OnTimer(UINT_PTR id)

@@ -216,6 +216,16 @@ void CListController::OnTick()
     RefreshMarks();
 }
 
+void CListController::OnRelayWindow()
+{
+    for (int i = 0; i < Count(); ++i)
+        if (i != g_nCurrent && Seam().IsAlive(m_entries[i].window) && !Seam().IsUnderRelay(m_entries[i].window))
+            Hide(m_entries[i].window);
+    for (WindowHandle parked : g_ahwndParked)
+        if (parked && Seam().IsAlive(parked) && !Seam().IsUnderRelay(parked))
+            Hide(parked);
+}
+
 void CListController::SwitchTo(int index)
 {
     if (index >= 0 && index < Count()) {

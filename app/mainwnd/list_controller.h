@@ -49,6 +49,9 @@ public:
     void OnWindowAnswered(WindowHandle window, uint32_t cookie);
     // Every half second: windows that died unannounced, probes, refused closes.
     void OnTick();
+    // A relay window has come (the keeper was late, or is new): each window that should be
+    // hidden but had nowhere to go is hidden now.
+    void OnRelayWindow();
     void OnWake();
 
     // The user. INDEX is the entry the list had selected, -1 for none.

@@ -46,7 +46,6 @@ protected:
     void OnBtnCloseList();
     void OnBtnSettings();
     void OnTimer(UINT_PTR id);
-    void OnEndSession(BOOL ending);
     void OnSize(UINT type);
     void OnWindowPosChanging(WINDOWPOS* pos);
     void OnTrayNotify(LPARAM mouseMessage);

@@ -4,8 +4,8 @@
 
 #include "capture/close_list.h"
 #include "capture/hook_binding.h"
+#include "capture/keeper_client.h"
 #include "capture/popup_table.h"
-#include "capture/relay_window.h"
 #include "mainwnd/list_rules.h"
 #include "mainwnd/menu_bitmaps.h"
 #include "mainwnd/settings_command.h"
@@ -66,7 +66,10 @@ INT_PTR CPelorusDlg::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             m_controller.OnWindowAnswered(static_cast<WindowHandle>(lParam), static_cast<uint32_t>(wParam));
         return TRUE;
     case WM_RELAY_READY:
-        m_startup.OnRelayReady();
+        m_startup.OnRelayReady(lParam);
+        return TRUE;
+    case WM_KEEPER_GONE:
+        m_startup.OnKeeperGone(wParam);
         return TRUE;
     case WM_TRAYNOTIFY:
         OnTrayNotify(lParam);
@@ -97,9 +100,6 @@ INT_PTR CPelorusDlg::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return reinterpret_cast<INT_PTR>(m_hIcon);
     case WM_TIMER:
         OnTimer(wParam);
-        return TRUE;
-    case WM_ENDSESSION:
-        OnEndSession(static_cast<BOOL>(wParam));
         return TRUE;
     case WM_DESTROY:
         OnDestroy();
@@ -384,14 +384,9 @@ BOOL CPelorusDlg::OnTrayCommand(UINT id)
     return TRUE;
 }
 
-void CPelorusDlg::OnEndSession(BOOL ending)
-{
-    if (ending)
-        ReleaseHiddenWindows();
-}
-
 // Order matters: the hook falls silent first; the windows go back to the desktop (or are asked
-// to close) before the relay window goes, since its children would go with it.
+// to close) before the keeper is let go. It gives back whatever is still under the relay window
+// after this process has ended; however this process ends, it does that.
 void CPelorusDlg::OnDestroy()
 {
     KillTimer(m_hWnd, kTickTimer);
@@ -404,7 +399,8 @@ void CPelorusDlg::OnDestroy()
     }
     DisableHookLibrary();
     m_controller.Exit(g_bExitBrowser != 0);
-    CloseRelayWindow();
+    LetKeeperGo();
+    BindHookLibrary(FALSE);
 
     const POINT topLeft = NormalTopLeft();
     Win32ProfileStore store;

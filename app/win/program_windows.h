@@ -6,8 +6,8 @@
 
 #include <atomic>
 
-// Set by the main window's set-up, before the relay thread starts; read by the relay window.
+// Set by the main window's set-up, before the keeper starts.
 extern HWND g_hMainWnd;
-// Written by the relay thread when its window is made and when it is gone; read by the main
-// thread whenever it hides a window.
+// The relay window, in the keeper's process: 0 until the keeper has reported, and again once
+// the keeper is gone.
 extern std::atomic<HWND> g_hRelayWnd;

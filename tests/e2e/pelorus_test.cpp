@@ -1,5 +1,5 @@
-// The real Pelorus.exe: its relay window as the hook and the user's screen see it, its clean
-// exit, a run without its hook library.
+// The real Pelorus.exe: its relay window (in its keeper) as the hook and the user's screen see
+// it, its clean exit, a run without its hook library.
 #include <gtest/gtest.h>
 
 #include "hooklib/hook_protocol.h"
@@ -18,7 +18,9 @@ TEST(PelorusRelayWindow, IsInvisibleAndCarriesTheMainWindowAndTheHook)
     HWND relay = RelayWindow();
     HWND main = MainWindowOf(pelorus.Id());
     ASSERT_TRUE(main);
-    EXPECT_EQ(pelorus.Id(), kit::WindowProcessId(relay));
+    const DWORD keeper = kit::WindowProcessId(relay);
+    EXPECT_TRUE(kit::ModuleLoaded(keeper, "PelorusKeeper.exe"));
+    EXPECT_NE(pelorus.Id(), kit::ParentProcessId(keeper)) << "ending Pelorus's tree must not end its keeper";
     EXPECT_EQ(static_cast<LONG>(reinterpret_cast<LONG_PTR>(main)), GetWindowLongA(relay, kRelayIndexMainWnd));
     EXPECT_NE(0, GetWindowLongA(relay, kRelayIndexHook));
 
@@ -42,7 +44,7 @@ TEST(PelorusExit, RemovesTheHookAndTheRelayWindow)
     EXPECT_TRUE(kit::WaitUntil([&] { return kit::ModuleLoaded(during.process().Id(), "PelorusLib.dll"); }));
 
     ASSERT_TRUE(ClosePelorus(pelorus));
-    EXPECT_EQ(nullptr, RelayWindow());
+    EXPECT_TRUE(kit::WaitUntil([] { return !FindWindowA(PELORUS_RELAY_CLASS, nullptr); })) << "the keeper ends too";
 
     TestBrowser after;
     ASSERT_TRUE(after.started() && after.Open("class=IEFrame title=After"));
@@ -56,7 +58,8 @@ TEST(PelorusWithoutHookLibrary, RunsOnWithoutCapture)
     std::string dir = kit::ArtifactDirectory() + "\\nolib";
     CreateDirectoryA(dir.c_str(), nullptr);
     std::string program = dir + "\\Pelorus.exe";
-    ASSERT_TRUE(CopyFileA((kit::ProgramDirectory() + "\\Pelorus.exe").c_str(), program.c_str(), FALSE));
+    for (const char* file : {"\\Pelorus.exe", "\\PelorusKeeper.exe"})
+        ASSERT_TRUE(CopyFileA((kit::ProgramDirectory() + file).c_str(), (dir + file).c_str(), FALSE));
     DeleteFileA((dir + "\\PelorusLib.dll").c_str());
 
     ChildProcess pelorus;

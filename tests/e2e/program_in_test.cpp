@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "capture/hook_binding.h"
-#include "capture/relay_window.h"
+#include "capture/keeper_client.h"
 #include "kit/kit.h"
 #include "settings/settings_model.h"
 #include "win/program_windows.h"
@@ -16,6 +16,10 @@ LRESULT CALLBACK RecordingWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 {
     if (message == WM_HOOK_NOTIFY) {
         g_notes.push_back({static_cast<unsigned>(wParam), reinterpret_cast<HWND>(lParam)});
+        return 0;
+    }
+    if (message == WM_RELAY_READY) {
+        TakeRelayWindow(lParam);
         return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -41,9 +45,9 @@ ProgramInTest::ProgramInTest(int mask, const std::vector<std::pair<HWND, int>>& 
     SweepList list;
     for (const auto& [hwnd, type] : swept)
         list.Add(reinterpret_cast<WindowHandle>(hwnd), type);
-    StartRelayWindow(list);
-    // Bound once the relay window shows: it does so last in binding.
-    m_bound = kit::WaitUntil([] { return g_hRelayWnd && IsWindowVisible(g_hRelayWnd); }) && g_hCallWndHook;
+    EnableHookLibrary(list, mask);
+    StartKeeper();
+    m_bound = kit::WaitUntil([] { return g_hRelayWnd && IsHookBound(); });
     if (!m_bound)
         ADD_FAILURE() << "the hook was not bound";
 }
@@ -59,8 +63,10 @@ ProgramInTest::~ProgramInTest()
 void ProgramInTest::Unbind()
 {
     DisableHookLibrary();
-    CloseRelayWindow();
-    kit::WaitUntil([] { return g_hRelayWnd == nullptr; });
+    HWND relay = g_hRelayWnd;
+    LetKeeperGo();
+    kit::WaitUntil([&] { return !IsWindow(relay); });
+    BindHookLibrary(FALSE);
 }
 
 const std::vector<Note>& ProgramInTest::notes() const

@@ -1,4 +1,4 @@
-// The test process playing the program: its own main window, and the real relay thread, relay
+// The test process playing the program: its own main window, and the real keeper, relay
 // window and hook binding of Pelorus, so that every notification the hook posts is seen here,
 // in order.
 #pragma once

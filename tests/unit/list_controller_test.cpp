@@ -120,6 +120,22 @@ TEST_F(ListStory, NewWindowIsShownBeforeTheCurrentIsHiddenAndRemovalShowsTheNext
     EXPECT_EQ((Strings{"place C", "release C"}), desk.actions);
 }
 
+// Hidden while there was no relay window, windows stayed on the desktop; the relay window's
+// arrival hides them, but never the current one or one that does not answer.
+TEST_F(ListStory, RelayWindowsArrivalHidesWhatHadNowhereToGo)
+{
+    const WindowHandle a = Browser("A"), b = Browser("B"), hung = Browser("Hung"), c = Browser("C");
+    for (WindowHandle w : {a, b, hung, c})
+        list.OnNewWindow(w, BROWSER_IE);
+    ParkWindow(desk.Add("IEFrame", "Parked"), BROWSER_IE);
+    for (auto& [handle, window] : desk.windows)
+        window.parent = 0;
+    desk.windows[hung].answers = false;
+    desk.actions.clear();
+    list.OnRelayWindow();
+    EXPECT_EQ((Strings{"hide A", "hide B", "hide Parked"}), desk.actions);
+}
+
 TEST_F(ListStory, TitlesAreReadOnceTheyStandStill)
 {
     const WindowHandle a = Browser("A"), b = Browser("B");

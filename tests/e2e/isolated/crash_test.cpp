@@ -1,7 +1,9 @@
-// Tests that end Pelorus by killing it. Each runs in a Wine session of its own: under Wine a
-// killed hook owner's hook stays installed, and no other test should meet it.
+// Tests that kill Pelorus or its keeper. Each runs in a Wine session of its own: under Wine a
+// killed hook owner's hook stays installed, and no other test should meet it. However Pelorus
+// ends, its keeper gives every hidden browser window back to the desktop.
 #include <gtest/gtest.h>
 
+#include "keeper/keeper_protocol.h"
 #include "kit/kit.h"
 #include "pelorus_process.h"
 #include "program_in_test.h"
@@ -11,8 +13,8 @@ namespace {
 using kit::ChildProcess;
 using kit::TestBrowser;
 
-// Killed, Pelorus never disables the library; a browser that keeps the library mapped keeps
-// its shared state, stale relay handle and all. The next run must still hear from the hook.
+// A browser that keeps the library mapped keeps its shared state, stale relay handle and all,
+// after a killed run. The next run must still hear from the hook.
 TEST(PelorusAfterACrash, TheNextRunStillGetsNotifications)
 {
     TestBrowser browser;
@@ -28,8 +30,8 @@ TEST(PelorusAfterACrash, TheNextRunStillGetsNotifications)
     ASSERT_TRUE(program.bound());
     HWND fresh = browser.Open("class=IEFrame title=After");
     ASSERT_TRUE(fresh);
-    // Under Wine the killed run's hook stays installed and calls the library a second time for
-    // each message, so each title change may come twice; the announcement comes once.
+    // Should a killed run's hook stay installed, each title change may come twice; the
+    // announcement comes once.
     ASSERT_TRUE(kit::WaitUntil([&] { return program.NotesFor(fresh).size() >= 2; }));
     std::vector<Note> notes = program.NotesFor(fresh);
     EXPECT_EQ((Note{HN_NEWWINDOW | BROWSER_IE, fresh}), notes[0]);
@@ -66,7 +68,101 @@ TEST(PelorusCrash, EveryBrowserWindowSurvivesAndIsBackOnTheDesktop)
     EXPECT_TRUE(pelorus.WaitExit(20000)) << "the crash ends Pelorus";
     EXPECT_NE(0u, pelorus.ExitCode());
     for (HWND hwnd : windows)
-        EXPECT_TRUE(kit::IsTopLevel(hwnd)) << "alive and on the desktop";
+        EXPECT_TRUE(kit::WaitUntil([&] { return kit::IsTopLevel(hwnd); })) << "alive and on the desktop";
+}
+
+bool OnTheDesktop(HWND hwnd)
+{
+    return kit::IsTopLevel(hwnd) && IsWindowVisible(hwnd);
+}
+
+// Killed as "End task" kills a program that does not answer: the listed, the hidden and the
+// parked windows are back on the desktop at once, a hung one as soon as it answers again, the
+// hook is gone, and the next run captures as ever.
+TEST(PelorusKilled, NoWindowIsLostAndTheNextRunCapturesAgain)
+{
+    ASSERT_TRUE(WriteIni("[Pelorus]\r\nFILTER=1\r\nFILTER_CLOSE=0\r\nFILTER_USE_TITLE=1\r\n"
+                         "FILTER_TITLE_NUM=1\r\nFILTER_TITLE1=Ad\r\n"));
+    TestBrowser browser, hung;
+    ASSERT_TRUE(browser.started() && hung.started());
+    ChildProcess pelorus;
+    ASSERT_TRUE(StartPelorus(pelorus, kit::ProgramDirectory() + "\\Pelorus.exe"));
+    HWND stuck = hung.Open("class=IEFrame title=Stuck");
+    std::vector<HWND> windows;
+    for (const char* title : {"A", "B", "C", "Ad"})
+        windows.push_back(browser.Open(std::string("class=IEFrame title=") + title));
+    HWND list = GetDlgItem(MainWindowOf(pelorus.Id()), 1003);
+    ASSERT_TRUE(kit::WaitUntil([&] {
+        HWND relay = RelayWindow();
+        return kit::RemoteListView(list).Count() == 4 && kit::ParentOf(stuck) == relay &&
+               kit::ParentOf(windows[0]) == relay && kit::ParentOf(windows[1]) == relay &&
+               kit::ParentOf(windows[3]) == relay && kit::IsTopLevel(windows[2]);
+    })) << "Stuck, A and B hidden, C shown, Ad parked";
+    const DWORD keeper = kit::WindowProcessId(RelayWindow());
+    ASSERT_EQ("ok", hung.Command("hang"));
+
+    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pelorus.Id());
+    ASSERT_TRUE(process && TerminateProcess(process, 1));
+    CloseHandle(process);
+    ASSERT_TRUE(pelorus.WaitExit());
+    EXPECT_TRUE(kit::WaitUntil([&] {
+        return OnTheDesktop(windows[0]) && OnTheDesktop(windows[1]) && OnTheDesktop(windows[2]) &&
+               OnTheDesktop(windows[3]);
+    }, 3000)) << "within 3 s";
+    HWND lingering = FindWindowA(PELORUS_RELAY_CLASS, PELORUS_CLOSING_RELAY_TITLE);
+    EXPECT_TRUE(lingering && kit::ParentOf(stuck) == lingering) << "the hung one is kept until it answers";
+    EXPECT_EQ(nullptr, RelayWindow()) << "no relay window a new copy's hook could take for its own";
+    TestBrowser after;
+    ASSERT_TRUE(after.started() && after.Open("class=IEFrame title=After"));
+    EXPECT_FALSE(kit::ModuleLoaded(after.process().Id(), "PelorusLib.dll")) << "the hook is gone";
+
+    ASSERT_EQ("ok", hung.Command("unhang"));
+    EXPECT_TRUE(kit::WaitUntil([&] { return OnTheDesktop(stuck); })) << "given back once it answers";
+    HANDLE keeperProcess = OpenProcess(SYNCHRONIZE, FALSE, keeper);
+    EXPECT_TRUE(!keeperProcess || WaitForSingleObject(keeperProcess, kit::kWaitMs) == WAIT_OBJECT_0)
+        << "and then the keeper ends";
+    if (keeperProcess)
+        CloseHandle(keeperProcess);
+    EXPECT_FALSE(FindWindowA(PELORUS_RELAY_CLASS, nullptr));
+
+    ChildProcess next;
+    ASSERT_TRUE(StartPelorus(next, kit::ProgramDirectory() + "\\Pelorus.exe"));
+    HWND nextList = GetDlgItem(MainWindowOf(next.Id()), 1003);
+    ASSERT_TRUE(kit::WaitUntil([&] { return kit::RemoteListView(nextList).Count() == 5; }))
+        << "the windows found open, Ad parked again";
+    HWND fresh = browser.Open("class=IEFrame title=Fresh");
+    EXPECT_TRUE(kit::WaitUntil([&] {
+        return kit::RemoteListView(nextList).Count() == 6 && kit::IsTopLevel(fresh) &&
+               kit::ParentOf(windows[2]) == RelayWindow();
+    })) << "Fresh listed and shown, the others hidden";
+    EXPECT_TRUE(ClosePelorus(next));
+}
+
+// The keeper is the one process not to end: its hidden windows go with it. Pelorus starts a new
+// one, under which the windows still to come are hidden.
+TEST(PelorusKeeperKilled, PelorusStartsANewOneForTheWindowsStillToCome)
+{
+    DeleteFileA(IniPath().c_str());
+    TestBrowser browser;
+    ASSERT_TRUE(browser.started());
+    ChildProcess pelorus;
+    ASSERT_TRUE(StartPelorus(pelorus, kit::ProgramDirectory() + "\\Pelorus.exe"));
+    HWND first = RelayWindow();
+    HWND a = browser.Open("class=IEFrame title=A");
+    ASSERT_TRUE(kit::WaitUntil([&] { return kit::IsTopLevel(a); }));
+
+    HANDLE keeper = OpenProcess(PROCESS_TERMINATE, FALSE, kit::WindowProcessId(first));
+    ASSERT_TRUE(keeper && TerminateProcess(keeper, 1));
+    CloseHandle(keeper);
+    ASSERT_TRUE(kit::WaitUntil([&] { return RelayWindow() && RelayWindow() != first && IsWindowVisible(RelayWindow()); }))
+        << "a new keeper";
+    HWND main = MainWindowOf(pelorus.Id());
+    EXPECT_EQ(static_cast<LONG>(reinterpret_cast<LONG_PTR>(main)), GetWindowLongA(RelayWindow(), kRelayIndexMainWnd));
+    HWND b = browser.Open("class=IEFrame title=B");
+    EXPECT_TRUE(kit::WaitUntil([&] { return kit::IsTopLevel(b) && kit::ParentOf(a) == RelayWindow(); }))
+        << "B shown, A hidden under the new relay window";
+    EXPECT_TRUE(ClosePelorus(pelorus));
+    EXPECT_TRUE(kit::WaitUntil([&] { return OnTheDesktop(a) && OnTheDesktop(b); }));
 }
 
 }  // namespace

@@ -117,6 +117,8 @@ bool IsTopLevel(HWND hwnd);
 
 // Whether the process has a module of this file name (case-insensitive) loaded.
 bool ModuleLoaded(DWORD pid, const std::string& fileName);
+// The process that started PID, as a task list's "end process tree" sees it; 0 if unknown.
+DWORD ParentProcessId(DWORD pid);
 
 // Private-profile reads, as the program under test would see them: a bare file name means the
 // Windows directory.

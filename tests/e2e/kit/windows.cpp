@@ -243,6 +243,21 @@ bool ModuleLoaded(DWORD pid, const std::string& fileName)
     return found;
 }
 
+DWORD ParentProcessId(DWORD pid)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    DWORD parent = 0;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        if (entry.th32ProcessID == pid)
+            parent = entry.th32ParentProcessID;
+    CloseHandle(snapshot);
+    return parent;
+}
+
 std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
                               const std::string& fallback)
 {

@@ -1,0 +1,30 @@
+// What Pelorus.exe and its keeper agree on. The keeper is a process of its own that owns the
+// relay window, and with it every hidden browser window: a child dies with its parent's
+// process, and this one outlives Pelorus.exe however it ends.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// Beside Pelorus.exe.
+#define PELORUS_KEEPER_PROGRAM "PelorusKeeper.exe"
+// A relay window whose program has gone, while it gives back its windows: the hook of a new
+// copy must not take it for that copy's.
+#define PELORUS_CLOSING_RELAY_TITLE "Pelorus2_thread (closing)"
+
+// Posted by the keeper to the main window once its relay window is made and the hook bound (or
+// not: the hook handle in the relay window's extra bytes tells). lParam: the relay window.
+constexpr unsigned WM_RELAY_READY = 0x8002;  // WM_APP + 2
+
+struct KeeperArgs {
+    uint32_t mainWindow = 0;
+    // Start the real keeper apart from the caller's process tree, then end: ending Pelorus
+    // with its tree must not end the keeper.
+    bool detach = false;
+};
+
+// "[/detach ]<main window in hex>"
+std::string FormatKeeperArgs(const KeeperArgs& args);
+// Nothing for anything else, including no window.
+std::optional<KeeperArgs> ParseKeeperArgs(const std::string& text);

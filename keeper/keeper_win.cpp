@@ -1,0 +1,116 @@
+// PelorusKeeper.exe: the keeper of one running Pelorus.exe. It owns the relay window, so that
+// the hidden browser windows, its children, do not die with Pelorus.exe: when Pelorus.exe ends in
+// any way, the keeper gives every one of them back to the desktop, and only then ends.
+//
+//   PelorusKeeper.exe /detach <main window>   starts the keeper apart from the caller's tree
+//   PelorusKeeper.exe <main window>           the keeper itself
+#include <windows.h>
+
+#include <string>
+
+#include "hooklib/hook_protocol.h"
+#include "keeper/keeper_protocol.h"
+#include "keeper/relay_window.h"
+
+namespace {
+
+// How long a relay window of the live title, left by a copy that has just ended, may take to be
+// renamed by its own keeper before this one gives up rather than make a second.
+const DWORD kPredecessorWaitMs = 3000;
+const DWORD kPredecessorPollMs = 50;
+
+enum ExitCode { kDone = 0, kCannotStart = 1, kBadArguments = 2, kNoOwner = 3, kRelayTaken = 4 };
+
+// This program again, without the detach flag. Its parent ends at once, so it belongs to no
+// tree of Pelorus's; it leaves a job that would end it with Pelorus where the job allows.
+bool StartDetached(const KeeperArgs& args)
+{
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return false;
+    KeeperArgs keeper = args;
+    keeper.detach = false;
+    const std::string tail = FormatKeeperArgs(keeper);
+    std::wstring commandLine = L"\"" + std::wstring(path) + L"\" " + std::wstring(tail.begin(), tail.end());
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    for (DWORD flags : {DWORD{CREATE_BREAKAWAY_FROM_JOB}, DWORD{0}}) {
+        if (CreateProcessW(path, &commandLine[0], nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
+                           &process)) {
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+            return true;
+        }
+    }
+    return false;
+}
+
+// A relay window of the live title is either another running copy's (its main window lives:
+// never a second one beside it) or one whose program has just ended and whose keeper renames it
+// in a moment.
+bool WaitForPredecessor()
+{
+    for (DWORD waited = 0;; waited += kPredecessorPollMs) {
+        HWND other = FindWindowA(PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE);
+        if (!other)
+            return true;
+        HWND itsMain = reinterpret_cast<HWND>(static_cast<LONG_PTR>(GetWindowLongA(other, kRelayIndexMainWnd)));
+        if (IsWindow(itsMain) || waited >= kPredecessorWaitMs)
+            return false;
+        Sleep(kPredecessorPollMs);
+    }
+}
+
+// Runs the relay window until it is gone. OWNER ends with Pelorus.exe; after that the keeper
+// waits on messages alone.
+int Keep(HWND main, HANDLE owner)
+{
+    HWND relay = CreateRelayWindow(main);
+    if (!relay)
+        return kCannotStart;
+    bool ownerAlive = true;
+    for (;;) {
+        const DWORD woke =
+            MsgWaitForMultipleObjects(ownerAlive ? 1 : 0, &owner, FALSE, INFINITE, QS_ALLINPUT);
+        if (ownerAlive && woke == WAIT_OBJECT_0) {
+            ownerAlive = false;
+            CloseRelayWindow(relay, true);
+        }
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT)
+                return kDone;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR commandLine, int)
+{
+    std::string text;
+    for (const wchar_t* c = commandLine; *c; ++c)
+        text += *c < 0x80 ? static_cast<char>(*c) : '?';
+    const std::optional<KeeperArgs> args = ParseKeeperArgs(text);
+    if (!args)
+        return kBadArguments;
+    if (args->detach)
+        return StartDetached(*args) ? kDone : kCannotStart;
+
+    HWND main = reinterpret_cast<HWND>(static_cast<UINT_PTR>(args->mainWindow));
+    DWORD pid = 0;
+    GetWindowThreadProcessId(main, &pid);
+    HANDLE owner = pid ? OpenProcess(SYNCHRONIZE, FALSE, pid) : nullptr;
+    // The window checked again once the process is held: its id may have been reused.
+    if (!owner || !IsWindow(main))
+        return kNoOwner;
+    if (!WaitForPredecessor())
+        return kRelayTaken;
+    const int code = Keep(main, owner);
+    CloseHandle(owner);
+    return code;
+}

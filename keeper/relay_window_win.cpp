@@ -1,0 +1,191 @@
+#include "keeper/relay_window.h"
+
+#include <vector>
+
+#include "hooklib/hook_protocol.h"
+#include "keeper/keeper_protocol.h"
+#include "keeper/release_schedule.h"
+
+namespace {
+
+const UINT_PTR kReleaseTimer = 1;
+const UINT kReleaseTickMs = 250;
+// A window asked to close at the program's exit has this long to go before it is given back.
+const DWORD kCloseGraceMs = 1500;
+// At the end of the session each child has this long to answer before it is given back.
+const UINT kEndSessionAnswerMs = 200;
+
+typedef int(WINAPI* PFN_SET_TARGET_BROWSER)(int nMask, int nEnable);
+
+// The keeper's one thread owns all of these.
+HWND s_main;
+HMODULE s_library;
+HHOOK s_hook;
+bool s_closing;
+CReleaseSchedule s_schedule;
+
+template <class Function>
+Function ProcAddress(HMODULE module, const char* name)
+{
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+LONG HandleAsLong(const void* handle)
+{
+    return static_cast<LONG>(reinterpret_cast<LONG_PTR>(handle));
+}
+
+std::vector<uint32_t> ChildrenOf(HWND relay)
+{
+    std::vector<uint32_t> children;
+    for (HWND child = GetWindow(relay, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(child)));
+    return children;
+}
+
+HWND ToHwnd(uint32_t value)
+{
+    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(value));
+}
+
+// The library is loaded here too, so that the hook can be installed from the relay window's
+// thread. Without it the program runs on without capture: 0 at index 4 tells it so.
+void OnRelayStartup(HWND relay)
+{
+    s_library = LoadLibraryA("PelorusLib");
+    auto procedure = s_library ? ProcAddress<HOOKPROC>(s_library, "SpyCallWndProc") : nullptr;
+    if (procedure)
+        s_hook = SetWindowsHookExA(WH_CALLWNDPROC, procedure, s_library, 0);
+    SetWindowLongA(relay, kRelayIndexHook, HandleAsLong(s_hook));
+    // Told before it shows, which marks the end of binding: a window announced once it shows
+    // reaches the program after the relay window does.
+    PostMessageA(s_main, WM_RELAY_READY, 0, reinterpret_cast<LPARAM>(relay));
+    ShowWindow(relay, SW_SHOWNORMAL);  // 0 by 0 off the screen: still invisible
+}
+
+void Unhook(bool silence)
+{
+    if (silence && s_library)
+        if (auto setTarget = ProcAddress<PFN_SET_TARGET_BROWSER>(s_library, "Set_TargetBrowser"))
+            setTarget(0, 0);
+    if (s_hook)
+        UnhookWindowsHookEx(s_hook);
+    s_hook = nullptr;
+    if (s_library)
+        FreeLibrary(s_library);
+    s_library = nullptr;
+}
+
+// A child answered: it goes back to the desktop.
+void CALLBACK OnChildAnswered(HWND child, UINT, ULONG_PTR relay, LRESULT)
+{
+    s_schedule.Answered(static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(child)));
+    if (GetAncestor(child, GA_PARENT) == reinterpret_cast<HWND>(relay))
+        SetParent(child, nullptr);
+}
+
+// Asks without waiting: a hung browser must not stop the keeper from giving back the others.
+void OnReleaseTick(HWND relay)
+{
+    const std::vector<uint32_t> children = ChildrenOf(relay);
+    if (children.empty()) {
+        DestroyWindow(relay);
+        return;
+    }
+    for (uint32_t child : s_schedule.ToAsk(children, GetTickCount()))
+        SendMessageCallbackA(ToHwnd(child), WM_NULL, 0, 0, OnChildAnswered, reinterpret_cast<ULONG_PTR>(relay));
+}
+
+// The session ends and this process with it: every child that answers goes back at once.
+void ReleaseChildrenNow(HWND relay)
+{
+    for (uint32_t value : ChildrenOf(relay)) {
+        DWORD_PTR result = 0;
+        if (SendMessageTimeoutA(ToHwnd(value), WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, kEndSessionAnswerMs,
+                                &result))
+            SetParent(ToHwnd(value), nullptr);
+    }
+}
+
+// An overlapped window is raised to the minimum tracking size at creation; the relay window
+// must stay 0 by 0, or a strip of caption shows at the top-left of the screen.
+void OnRelayGetMinMaxInfo(MINMAXINFO* info)
+{
+    info->ptMinTrackSize.x = 0;
+    info->ptMinTrackSize.y = 0;
+}
+
+LRESULT CALLBACK RelayWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        SetWindowLongA(hwnd, kRelayIndexMainWnd, HandleAsLong(s_main));
+        break;
+    case WM_GETMINMAXINFO:
+        OnRelayGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    case WM_HOOK_NOTIFY:
+        if (wParam == HN_STARTUP) {
+            if (!s_closing && !s_hook)
+                OnRelayStartup(hwnd);
+        } else {
+            PostMessageA(s_main, WM_HOOK_NOTIFY, wParam, lParam);
+        }
+        break;
+    case WM_CLOSE:
+        CloseRelayWindow(hwnd, false);
+        return 0;
+    case WM_TIMER:
+        if (wParam == kReleaseTimer)
+            OnReleaseTick(hwnd);
+        return 0;
+    case WM_ENDSESSION:
+        if (wParam)
+            ReleaseChildrenNow(hwnd);
+        return 0;
+    case WM_DESTROY:
+        Unhook(false);
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+HWND CreateRelayWindow(HWND main)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = RelayWndProc;
+    wc.cbWndExtra = kRelayExtraBytes;
+    wc.hInstance = instance;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = PELORUS_RELAY_CLASS;
+    if (!RegisterClassA(&wc))
+        return nullptr;
+    s_main = main;
+    HWND relay = CreateWindowExA(WS_EX_TOOLWINDOW, PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE, WS_OVERLAPPEDWINDOW,
+                                 -10, -10, 0, 0, nullptr, nullptr, instance, nullptr);
+    if (relay)
+        PostMessageA(relay, WM_HOOK_NOTIFY, HN_STARTUP, 0);
+    return relay;
+}
+
+void CloseRelayWindow(HWND relay, bool ownerGone)
+{
+    if (s_closing)
+        return;
+    s_closing = true;
+    // Silenced before it is renamed: a new copy takes the library over only once no relay
+    // window of the live title is left.
+    Unhook(ownerGone);
+    SetWindowTextA(relay, PELORUS_CLOSING_RELAY_TITLE);
+    if (!GetWindow(relay, GW_CHILD)) {
+        DestroyWindow(relay);
+        return;
+    }
+    s_schedule.Begin(GetTickCount(), ownerGone ? 0 : kCloseGraceMs);
+    OnReleaseTick(relay);
+    SetTimer(relay, kReleaseTimer, kReleaseTickMs, nullptr);
+}
