@@ -19,12 +19,16 @@ constexpr unsigned WM_RELAY_READY = 0x8002;  // WM_APP + 2
 
 struct KeeperArgs {
     uint32_t mainWindow = 0;
+    // The wParam of the one WM_CLOSE the relay window obeys, the program's own at its exit: a
+    // close from anywhere else (a stray Alt+F4, a tool closing windows) would take every hidden
+    // window with it. Not a secret from programs that can read command lines.
+    uint32_t closeCookie = 0;
     // Start the real keeper apart from the caller's process tree, then end: ending Pelorus
     // with its tree must not end the keeper.
     bool detach = false;
 };
 
-// "[/detach ]<main window in hex>"
+// "[/detach ]<main window> <close cookie>", both in hex
 std::string FormatKeeperArgs(const KeeperArgs& args);
 // Nothing for anything else, including no window.
 std::optional<KeeperArgs> ParseKeeperArgs(const std::string& text);

@@ -18,6 +18,9 @@ namespace {
 // renamed by its own keeper before this one gives up rather than make a second.
 const DWORD kPredecessorWaitMs = 3000;
 const DWORD kPredecessorPollMs = 50;
+// Held by the keeper whose relay window has the live title, from before it is made until it is
+// renamed: two keepers starting at once never both make one.
+const wchar_t kRelayNameLock[] = L"Local\\PelorusRelayWindow";
 
 enum ExitCode { kDone = 0, kCannotStart = 1, kBadArguments = 2, kNoOwner = 3, kRelayTaken = 4 };
 
@@ -35,9 +38,14 @@ bool StartDetached(const KeeperArgs& args)
     std::wstring commandLine = L"\"" + std::wstring(path) + L"\" " + std::wstring(tail.begin(), tail.end());
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_FORCEOFFFEEDBACK;
+    // Not the caller's current folder, which an uninstaller may be about to remove.
+    wchar_t system[MAX_PATH];
+    const UINT systemLength = GetSystemDirectoryW(system, MAX_PATH);
+    const wchar_t* folder = systemLength > 0 && systemLength < MAX_PATH ? system : nullptr;
     PROCESS_INFORMATION process = {};
     for (DWORD flags : {DWORD{CREATE_BREAKAWAY_FROM_JOB}, DWORD{0}}) {
-        if (CreateProcessW(path, &commandLine[0], nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
+        if (CreateProcessW(path, &commandLine[0], nullptr, nullptr, FALSE, flags, nullptr, folder, &startup,
                            &process)) {
             CloseHandle(process.hThread);
             CloseHandle(process.hProcess);
@@ -47,27 +55,35 @@ bool StartDetached(const KeeperArgs& args)
     return false;
 }
 
-// A relay window of the live title is either another running copy's (its main window lives:
-// never a second one beside it) or one whose program has just ended and whose keeper renames it
-// in a moment.
-bool WaitForPredecessor()
+// The right to a relay window of the live title, or null. Keepers take turns by the lock; a
+// window of that title without it (left by a keeper that has just ended and not yet renamed it,
+// or not a keeper's at all) is waited out for a moment, never joined by a second.
+HANDLE TakeRelayName()
 {
-    for (DWORD waited = 0;; waited += kPredecessorPollMs) {
-        HWND other = FindWindowA(PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE);
-        if (!other)
-            return true;
-        HWND itsMain = reinterpret_cast<HWND>(static_cast<LONG_PTR>(GetWindowLongA(other, kRelayIndexMainWnd)));
-        if (IsWindow(itsMain) || waited >= kPredecessorWaitMs)
-            return false;
+    HANDLE lock = CreateMutexW(nullptr, FALSE, kRelayNameLock);
+    if (!lock)
+        return nullptr;
+    const DWORD taken = WaitForSingleObject(lock, kPredecessorWaitMs);  // abandoned by a killed keeper: ours
+    if (taken != WAIT_OBJECT_0 && taken != WAIT_ABANDONED) {
+        CloseHandle(lock);
+        return nullptr;
+    }
+    for (DWORD waited = 0; FindWindowA(PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE); waited += kPredecessorPollMs) {
+        if (waited >= kPredecessorWaitMs) {
+            ReleaseMutex(lock);
+            CloseHandle(lock);
+            return nullptr;
+        }
         Sleep(kPredecessorPollMs);
     }
+    return lock;
 }
 
 // Runs the relay window until it is gone. OWNER ends with Pelorus.exe; after that the keeper
 // waits on messages alone.
-int Keep(HWND main, HANDLE owner)
+int Keep(HWND main, HANDLE owner, uint32_t closeCookie, HANDLE nameLock)
 {
-    HWND relay = CreateRelayWindow(main);
+    HWND relay = CreateRelayWindow(main, closeCookie, nameLock);
     if (!relay)
         return kCannotStart;
     bool ownerAlive = true;
@@ -108,9 +124,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR commandLine, int)
     // The window checked again once the process is held: its id may have been reused.
     if (!owner || !IsWindow(main))
         return kNoOwner;
-    if (!WaitForPredecessor())
+    HANDLE nameLock = TakeRelayName();
+    if (!nameLock)
         return kRelayTaken;
-    const int code = Keep(main, owner);
+    if (WaitForSingleObject(owner, 0) == WAIT_OBJECT_0)
+        return kNoOwner;  // it ended while this one waited its turn
+    const int code = Keep(main, owner, args->closeCookie, nameLock);
+    CloseHandle(nameLock);
     CloseHandle(owner);
     return code;
 }

@@ -19,8 +19,11 @@ typedef int(WINAPI* PFN_SET_TARGET_BROWSER)(int nMask, int nEnable);
 
 // The keeper's one thread owns all of these.
 HWND s_main;
+uint32_t s_closeCookie;
+HANDLE s_nameLock;
 HMODULE s_library;
 HHOOK s_hook;
+bool s_started;
 bool s_closing;
 CReleaseSchedule s_schedule;
 
@@ -60,7 +63,9 @@ void OnRelayStartup(HWND relay)
     // Told before it shows, which marks the end of binding: a window announced once it shows
     // reaches the program after the relay window does.
     PostMessageA(s_main, WM_RELAY_READY, 0, reinterpret_cast<LPARAM>(relay));
-    ShowWindow(relay, SW_SHOWNORMAL);  // 0 by 0 off the screen: still invisible
+    // 0 by 0 off the screen: still invisible. Not activated: it would take the activation from
+    // the program's window, and with it the keys meant for that window.
+    ShowWindow(relay, SW_SHOWNA);
 }
 
 void Unhook(bool silence)
@@ -99,6 +104,7 @@ void OnReleaseTick(HWND relay)
 // The session ends and this process with it: every child that answers goes back at once.
 void ReleaseChildrenNow(HWND relay)
 {
+    Unhook(false);
     for (uint32_t value : ChildrenOf(relay)) {
         DWORD_PTR result = 0;
         if (SendMessageTimeoutA(ToHwnd(value), WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, kEndSessionAnswerMs,
@@ -126,21 +132,25 @@ LRESULT CALLBACK RelayWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_HOOK_NOTIFY:
         if (wParam == HN_STARTUP) {
-            if (!s_closing && !s_hook)
+            if (!s_started && !s_closing) {
+                s_started = true;
                 OnRelayStartup(hwnd);
+            }
         } else {
             PostMessageA(s_main, WM_HOOK_NOTIFY, wParam, lParam);
         }
         break;
     case WM_CLOSE:
-        CloseRelayWindow(hwnd, false);
+        // Only the program's own: the default would destroy the window with every child.
+        if (static_cast<uint32_t>(wParam) == s_closeCookie)
+            CloseRelayWindow(hwnd, false);
         return 0;
     case WM_TIMER:
-        if (wParam == kReleaseTimer)
+        if (wParam == kReleaseTimer && s_closing)
             OnReleaseTick(hwnd);
         return 0;
     case WM_ENDSESSION:
-        if (wParam)
+        if (wParam && InSendMessage())  // the system sends it; a posted one is not the session's end
             ReleaseChildrenNow(hwnd);
         return 0;
     case WM_DESTROY:
@@ -153,7 +163,7 @@ LRESULT CALLBACK RelayWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-HWND CreateRelayWindow(HWND main)
+HWND CreateRelayWindow(HWND main, uint32_t closeCookie, HANDLE nameLock)
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA wc = {};
@@ -165,6 +175,8 @@ HWND CreateRelayWindow(HWND main)
     if (!RegisterClassA(&wc))
         return nullptr;
     s_main = main;
+    s_closeCookie = closeCookie;
+    s_nameLock = nameLock;
     HWND relay = CreateWindowExA(WS_EX_TOOLWINDOW, PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE, WS_OVERLAPPEDWINDOW,
                                  -10, -10, 0, 0, nullptr, nullptr, instance, nullptr);
     if (relay)
@@ -177,10 +189,11 @@ void CloseRelayWindow(HWND relay, bool ownerGone)
     if (s_closing)
         return;
     s_closing = true;
-    // Silenced before it is renamed: a new copy takes the library over only once no relay
-    // window of the live title is left.
+    // Silenced before it is renamed: a new copy enables the library only once its own keeper
+    // has reported, and that keeper makes its relay window only once this one is renamed.
     Unhook(ownerGone);
     SetWindowTextA(relay, PELORUS_CLOSING_RELAY_TITLE);
+    ReleaseMutex(s_nameLock);
     if (!GetWindow(relay, GW_CHILD)) {
         DestroyWindow(relay);
         return;

@@ -15,6 +15,8 @@ const UINT kCloseAnswerMs = 5000;
 HANDLE s_keeper;
 DWORD s_keeperId;
 HANDLE s_wait;
+// The wParam of the WM_CLOSE the keeper obeys; made once a run.
+uint32_t s_closeCookie;
 
 std::wstring KeeperPath()
 {
@@ -34,7 +36,7 @@ VOID CALLBACK OnKeeperEnded(PVOID keeperId, BOOLEAN)
 void StopWatching()
 {
     if (s_wait)
-        UnregisterWaitEx(s_wait, nullptr);  // from the main thread: the callback only posts
+        UnregisterWaitEx(s_wait, INVALID_HANDLE_VALUE);  // waits for a callback under way: it only posts
     s_wait = nullptr;
     if (s_keeper)
         CloseHandle(s_keeper);
@@ -49,13 +51,21 @@ bool StartKeeper()
     const std::wstring path = KeeperPath();
     if (path.empty())
         return false;
+    if (s_closeCookie == 0) {
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        s_closeCookie = static_cast<uint32_t>(now.QuadPart * 2654435761u) ^ GetCurrentProcessId();
+        s_closeCookie |= 1;  // never 0, the wParam of anyone else's WM_CLOSE
+    }
     KeeperArgs args;
     args.mainWindow = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(g_hMainWnd));
+    args.closeCookie = s_closeCookie;
     args.detach = true;
     const std::string tail = FormatKeeperArgs(args);
     std::wstring commandLine = L"\"" + path + L"\" " + std::wstring(tail.begin(), tail.end());
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_FORCEOFFFEEDBACK;
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
@@ -115,5 +125,5 @@ void LetKeeperGo()
     g_hRelayWnd = nullptr;
     DWORD_PTR result = 0;
     if (relay)
-        SendMessageTimeoutA(relay, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, kCloseAnswerMs, &result);
+        SendMessageTimeoutA(relay, WM_CLOSE, s_closeCookie, 0, SMTO_ABORTIFHUNG, kCloseAnswerMs, &result);
 }

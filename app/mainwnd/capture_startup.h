@@ -1,9 +1,9 @@
-// The start of capture, for the main window: the windows already open are swept and entered in
-// the hook's watch table, the keeper is started, and the swept windows are announced once its
-// relay window is ready (or after a deadline anyway, so that they are listed even without one);
-// windows that opened while the hook went in are caught up once it is bound, and once more a
-// second later. A keeper that ends while the program runs is replaced, for the windows still to
-// come. The main thread never waits for the keeper.
+// The start of capture, for the main window: the windows already open are swept and the keeper is
+// started; once its relay window is ready, the library is enabled with the swept windows in its
+// watch table and they are announced (after a deadline anyway, so that they are listed even
+// without one; the keeper is then started again). Windows that opened while the hook went in are
+// caught up once it is bound, and once more a second later. A keeper that ends while the program
+// runs is replaced, for the windows still to come. The main thread never waits for the keeper.
 #pragma once
 
 #include <windows.h>
@@ -32,5 +32,7 @@ private:
     HWND m_owner = nullptr;
     SweepList m_swept;
     bool m_announced = false;
+    bool m_enabled = false;
+    bool m_stopped = false;
     int m_restarts = 0;
 };

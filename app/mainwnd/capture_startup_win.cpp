@@ -3,6 +3,7 @@
 #include "capture/hook_binding.h"
 #include "capture/keeper_client.h"
 #include "settings/settings_model.h"
+#include "win/program_windows.h"
 
 namespace {
 
@@ -10,7 +11,9 @@ namespace {
 // just after the hook went in may still slip past it: the catch-up looks once more a little later.
 const UINT_PTR kCatchUpTimer = 3;
 const UINT kCatchUpMs = 1000;
-// The keeper is a process to start (two, so that it is apart from this one's tree).
+// The keeper is a process to start (two, so that it is apart from this one's tree). One that has
+// not reported by then is started again: it may have ended, or given up waiting for a
+// predecessor's relay window to go.
 const UINT_PTR kRelayDeadlineTimer = 4;
 const UINT kRelayDeadlineMs = 3000;
 // A keeper that keeps ending is not started for ever.
@@ -24,15 +27,23 @@ void CCaptureStartup::Begin(HWND owner)
         return;  // once: another HN_STARTUP comes from elsewhere
     m_owner = owner;
     m_swept = m_list.SweepBrowserWindows();
-    EnableHookLibrary(m_swept, g_nTargetBrowser);
+    BindHookLibrary(TRUE);
     StartKeeper();
     SetTimer(m_owner, kRelayDeadlineTimer, kRelayDeadlineMs, nullptr);
 }
 
 void CCaptureStartup::OnRelayReady(LPARAM lParam)
 {
-    if (!m_owner || !TakeRelayWindow(lParam))
+    if (!m_owner || m_stopped || !TakeRelayWindow(lParam))
         return;
+    KillTimer(m_owner, kRelayDeadlineTimer);
+    // Enabled only now, and only once: a killed copy's keeper silences the library before its
+    // relay window goes, and this keeper reports only after that. Enabling again for a new
+    // keeper would empty the watch table of the windows listed meanwhile.
+    if (!m_enabled) {
+        m_enabled = true;
+        EnableHookLibrary(m_swept, g_nTargetBrowser);
+    }
     m_list.OnRelayWindow();
     AnnounceSwept();
     if (IsHookBound()) {
@@ -44,7 +55,7 @@ void CCaptureStartup::OnRelayReady(LPARAM lParam)
 // The windows hidden under its relay window died with it; those still to come need a new one.
 void CCaptureStartup::OnKeeperGone(WPARAM wParam)
 {
-    if (!ForgetEndedKeeper(wParam) || m_restarts >= kMaxKeeperRestarts)
+    if (m_stopped || !ForgetEndedKeeper(wParam) || m_restarts >= kMaxKeeperRestarts)
         return;
     ++m_restarts;
     StartKeeper();
@@ -53,7 +64,13 @@ void CCaptureStartup::OnKeeperGone(WPARAM wParam)
 bool CCaptureStartup::OnTimer(UINT_PTR id)
 {
     if (id == kRelayDeadlineTimer) {
+        KillTimer(m_owner, kRelayDeadlineTimer);
         AnnounceSwept();  // without a relay window they stay on the desktop, but listed
+        if (!g_hRelayWnd && m_restarts < kMaxKeeperRestarts) {
+            ++m_restarts;
+            StartKeeper();
+            SetTimer(m_owner, kRelayDeadlineTimer, kRelayDeadlineMs, nullptr);
+        }
     } else if (id == kCatchUpTimer) {
         KillTimer(m_owner, kCatchUpTimer);
         CatchUpMissedWindows(m_swept, m_list.SweepBrowserWindows());
@@ -65,6 +82,7 @@ bool CCaptureStartup::OnTimer(UINT_PTR id)
 
 void CCaptureStartup::Stop()
 {
+    m_stopped = true;
     if (!m_owner)
         return;
     KillTimer(m_owner, kRelayDeadlineTimer);
@@ -73,7 +91,6 @@ void CCaptureStartup::Stop()
 
 void CCaptureStartup::AnnounceSwept()
 {
-    KillTimer(m_owner, kRelayDeadlineTimer);
     if (!m_announced) {
         m_announced = true;
         AnnounceWindows(m_swept, g_nTargetBrowser);

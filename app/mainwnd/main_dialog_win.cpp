@@ -66,10 +66,12 @@ INT_PTR CPelorusDlg::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             m_controller.OnWindowAnswered(static_cast<WindowHandle>(lParam), static_cast<uint32_t>(wParam));
         return TRUE;
     case WM_RELAY_READY:
-        m_startup.OnRelayReady(lParam);
+        if (!SentFromElsewhere())  // posted by the keeper
+            m_startup.OnRelayReady(lParam);
         return TRUE;
     case WM_KEEPER_GONE:
-        m_startup.OnKeeperGone(wParam);
+        if (!SentFromElsewhere())
+            m_startup.OnKeeperGone(wParam);
         return TRUE;
     case WM_TRAYNOTIFY:
         OnTrayNotify(lParam);

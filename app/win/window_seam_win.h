@@ -13,7 +13,7 @@ constexpr UINT WM_WINDOW_ANSWERED = WM_APP + 1;
 
 class Win32WindowSeam : public WindowSeam {
 public:
-    // RELAY: the relay window, written by the thread that owns it; 0 while there is none.
+    // RELAY: the keeper's relay window, as the main thread takes and forgets it; 0 while there is none.
     explicit Win32WindowSeam(const std::atomic<HWND>& relay) : m_relay(relay) {}
 
     std::string ClassOf(WindowHandle window) override;

@@ -42,12 +42,19 @@ TEST_F(Hardening, ForgedNotificationsNeitherHideNorDuplicateNorLoseAWindow)
     Notify(HN_NEWWINDOW | BROWSER_IE, a);      // listed already
     Notify(HN_NEWWINDOW | 0xF, quiet);         // no such type
     Notify(HN_DESTROYED, a);                   // alive and hidden
+    // The keeper's relay window closes only at Pelorus's word: a stray close would give back,
+    // or take with it, every hidden window.
+    HWND relay = RelayWindow();
+    SendMessageTimeoutA(relay, WM_CLOSE, 0, 0, SMTO_NORMAL, kit::kWaitMs, &result);
+    PostMessageA(relay, WM_TIMER, 1, 0);
+    PostMessageA(relay, WM_ENDSESSION, TRUE, 0);
     Notify(HN_NEWWINDOW | BROWSER_IE, quiet);  // the marker
     ASSERT_TRUE(kit::WaitUntil([&] { return ListedWindows().size() >= 3; }));
     EXPECT_EQ((std::vector<HWND>{a, b, quiet}), ListedWindows());
     EXPECT_TRUE(Shown(plain) && IsWindowVisible(plain));
     EXPECT_TRUE(IsWindowVisible(main_));
     EXPECT_TRUE(Hidden(a)) << "still listed, so it can be shown again";
+    EXPECT_EQ(relay, RelayWindow()) << "the relay window stands, under its own title";
 }
 
 TEST_F(Hardening, TitleStormLeavesTheWindowAnsweringAndEndsWithTheLastTitle)

@@ -20,7 +20,8 @@ TEST(PelorusRelayWindow, IsInvisibleAndCarriesTheMainWindowAndTheHook)
     ASSERT_TRUE(main);
     const DWORD keeper = kit::WindowProcessId(relay);
     EXPECT_TRUE(kit::ModuleLoaded(keeper, "PelorusKeeper.exe"));
-    EXPECT_NE(pelorus.Id(), kit::ParentProcessId(keeper)) << "ending Pelorus's tree must not end its keeper";
+    const DWORD parent = kit::ParentProcessId(keeper);
+    EXPECT_TRUE(parent != 0 && parent != pelorus.Id()) << "ending Pelorus's tree must not end its keeper";
     EXPECT_EQ(static_cast<LONG>(reinterpret_cast<LONG_PTR>(main)), GetWindowLongA(relay, kRelayIndexMainWnd));
     EXPECT_NE(0, GetWindowLongA(relay, kRelayIndexHook));
 
@@ -49,6 +50,29 @@ TEST(PelorusExit, RemovesTheHookAndTheRelayWindow)
     TestBrowser after;
     ASSERT_TRUE(after.started() && after.Open("class=IEFrame title=After"));
     EXPECT_FALSE(kit::ModuleLoaded(after.process().Id(), "PelorusLib.dll")) << "no hook once Pelorus is gone";
+}
+
+// A keeper that cannot make its relay window while another window bears the name gives up rather
+// than make a second; Pelorus starts another once that window has gone.
+TEST(PelorusKeeper, NeverMakesASecondRelayWindowAndIsStartedAgainUntilOneReports)
+{
+    // A window of the relay window's class and title, as the hook would find it.
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = PELORUS_RELAY_CLASS;
+    ASSERT_TRUE(RegisterClassA(&wc));
+    HWND squatter = CreateWindowExA(0, PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE, 0, 0, 0, 0, 0, nullptr, nullptr,
+                               wc.hInstance, nullptr);
+    ASSERT_TRUE(squatter);
+    ChildProcess pelorus;
+    ASSERT_TRUE(pelorus.Start(kit::ProgramDirectory() + "\\Pelorus.exe", "", false));
+    kit::WaitUntil([] { return false; }, 4000);  // past the first keeper's 3 s of waiting for it to go
+    EXPECT_EQ(1u, kit::FindTopWindows(PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE).size()) << "none beside it";
+    DestroyWindow(squatter);
+    UnregisterClassA(PELORUS_RELAY_CLASS, wc.hInstance);
+    EXPECT_TRUE(kit::WaitUntil([] { return RelayWindow() && GetWindowLongA(RelayWindow(), kRelayIndexHook) != 0; }));
+    EXPECT_TRUE(ClosePelorus(pelorus));
 }
 
 // Without its library Pelorus keeps running, without capture: the relay window stands, with 0

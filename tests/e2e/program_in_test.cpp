@@ -45,9 +45,10 @@ ProgramInTest::ProgramInTest(int mask, const std::vector<std::pair<HWND, int>>& 
     SweepList list;
     for (const auto& [hwnd, type] : swept)
         list.Add(reinterpret_cast<WindowHandle>(hwnd), type);
-    EnableHookLibrary(list, mask);
+    // As the program does: the library enabled once the keeper has bound the hook.
+    BindHookLibrary(TRUE);
     StartKeeper();
-    m_bound = kit::WaitUntil([] { return g_hRelayWnd && IsHookBound(); });
+    m_bound = kit::WaitUntil([] { return g_hRelayWnd && IsHookBound(); }) && EnableHookLibrary(list, mask);
     if (!m_bound)
         ADD_FAILURE() << "the hook was not bound";
 }

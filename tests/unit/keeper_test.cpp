@@ -11,13 +11,15 @@ using Children = std::vector<uint32_t>;
 
 TEST(KeeperArgs, ReadBackWhatIsWrittenAndNothingElse)
 {
-    for (KeeperArgs args : {KeeperArgs{0x1a2b, false}, KeeperArgs{0xffffffff, true}}) {
+    for (KeeperArgs args : {KeeperArgs{0x1a2b, 0, false}, KeeperArgs{0xffffffff, 0x80000001, true}}) {
         const auto read = ParseKeeperArgs(FormatKeeperArgs(args));
         ASSERT_TRUE(read) << FormatKeeperArgs(args);
         EXPECT_EQ(args.mainWindow, read->mainWindow);
+        EXPECT_EQ(args.closeCookie, read->closeCookie);
         EXPECT_EQ(args.detach, read->detach);
     }
-    for (const char* bad : {"", "0", "/detach ", "/detach", "123456789", "12 34", "xyz", "-1", "1a2b "})
+    for (const char* bad : {"", "0 1", "12", "/detach ", "/detach 12", "123456789 1", "12 123456789", "12 34 56",
+                            "xyz 1", "-1 1", "1a2b ", " 1a2b 1", "1A2B 1"})
         EXPECT_FALSE(ParseKeeperArgs(bad)) << '"' << bad << '"';
 }
 

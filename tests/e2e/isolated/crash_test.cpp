@@ -40,7 +40,7 @@ TEST(PelorusAfterACrash, TheNextRunStillGetsNotifications)
 }
 
 // A crash of Pelorus must not take the user's browser windows with it: the hidden ones are
-// children of its relay window, which dies with the process.
+// children of the relay window, which lives in the keeper.
 TEST(PelorusCrash, EveryBrowserWindowSurvivesAndIsBackOnTheDesktop)
 {
     DeleteFileA(IniPath().c_str());
@@ -99,6 +99,7 @@ TEST(PelorusKilled, NoWindowIsLostAndTheNextRunCapturesAgain)
                kit::ParentOf(windows[3]) == relay && kit::IsTopLevel(windows[2]);
     })) << "Stuck, A and B hidden, C shown, Ad parked";
     const DWORD keeper = kit::WindowProcessId(RelayWindow());
+    ASSERT_NE(0u, keeper);
     ASSERT_EQ("ok", hung.Command("hang"));
 
     HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pelorus.Id());
