@@ -1,6 +1,9 @@
 #include "settings/profile_store_win.h"
 
 #include <windows.h>
+#include <shlobj.h>
+
+#include "settings/settings_file.h"
 
 namespace {
 
@@ -8,7 +11,47 @@ const char kSection[] = "Pelorus";
 // Enough for any settings file a person writes; a larger section lists the keys that fit.
 const DWORD kMaxKeyListSize = 1 << 22;
 
+std::string SpecialFolder(int csidl)
+{
+    char path[MAX_PATH] = "";
+    return SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)) ? path : "";
+}
+
+// Whether a file can be made in the Windows directory: one is opened for writing, and made if
+// there was none (the program writes it at its exit anyway).
+bool CanWriteIn(const std::string& file)
+{
+    HANDLE probe = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(probe);
+    return true;
+}
+
 }  // namespace
+
+const std::string& SettingsFilePath()
+{
+    static const std::string path = [] {
+        char windowsDir[MAX_PATH] = "";
+        GetWindowsDirectoryA(windowsDir, MAX_PATH);
+        const std::string appData = SpecialFolder(CSIDL_APPDATA);
+        const SettingsFileChoice choice =
+            ChooseSettingsFile(CanWriteIn(std::string(windowsDir) + "\\Pelorus.ini"), windowsDir, appData,
+                               SpecialFolder(CSIDL_LOCAL_APPDATA), [](const std::string& file) {
+                                   return GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES;
+                               });
+        if (choice.path.find('\\') != std::string::npos)
+            CreateDirectoryA((appData + "\\Pelorus").c_str(), nullptr);
+        if (!choice.seedFrom.empty())
+            CopyFileA(choice.seedFrom.c_str(), choice.path.c_str(), TRUE);
+        return choice.path;
+    }();
+    return path;
+}
+
+Win32ProfileStore::Win32ProfileStore() : m_file(SettingsFilePath()) {}
 
 int Win32ProfileStore::GetInt(const char* key, int fallback)
 {

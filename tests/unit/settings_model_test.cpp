@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <set>
 
+#include "app/settings/settings_file.h"
 #include "app/settings/settings_model.h"
 #include "tests/unit/fakes/memory_profile_store.h"
 
@@ -239,6 +241,29 @@ TEST_F(SettingsModel, UnrecordedRectangleSurvivesARoundTrip)
     EXPECT_EQ(-1, g_nWinHeight);
     EXPECT_EQ(10, position_.x);
     EXPECT_EQ(20, position_.y);
+}
+
+// Where the file lives: the Windows directory while it takes a file; else the user's application
+// data, first filled from the newest copy in use so far.
+TEST(SettingsFile, StaysInTheWindowsDirectoryWhileItCanAndIsCarriedOverWhenItCannot)
+{
+    std::set<std::string> files;
+    auto exists = [&](const std::string& f) { return files.count(f) > 0; };
+    const std::string win = "C:\\Windows", app = "C:\\Users\\u\\AppData\\Roaming",
+                      local = "C:\\Users\\u\\AppData\\Local";
+    const std::string mine = app + "\\Pelorus\\Pelorus.ini";
+    const std::string stored = local + "\\VirtualStore\\Windows\\Pelorus.ini";
+    EXPECT_EQ("Pelorus.ini", ChooseSettingsFile(true, win, app, local, exists).path);
+    EXPECT_EQ("Pelorus.ini", ChooseSettingsFile(false, win, "", local, exists).path) << "nowhere better";
+    SettingsFileChoice choice = ChooseSettingsFile(false, win, app, local, exists);
+    EXPECT_EQ(mine, choice.path);
+    EXPECT_EQ("", choice.seedFrom) << "nothing to carry over";
+    files = {win + "\\Pelorus.ini"};
+    EXPECT_EQ(win + "\\Pelorus.ini", ChooseSettingsFile(false, win, app, local, exists).seedFrom);
+    files.insert(stored);
+    EXPECT_EQ(stored, ChooseSettingsFile(false, win, app, local, exists).seedFrom) << "the newer, private copy";
+    files.insert(mine);
+    EXPECT_EQ("", ChooseSettingsFile(false, win, app, local, exists).seedFrom) << "never written over";
 }
 
 }  // namespace
