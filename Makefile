@@ -45,15 +45,9 @@ bench:
 	    wine build/$$arch/bin/capture_latency.exe && wine build/$$arch/bin/title_storm.exe" && \
 	  bench/keeper_cost $$arch
 
-# A zip of the three shipped 32-bit binaries and a short readme, in build/dist.
+# The release in build/dist: a zip and an installer for each architecture (scripts/dist).
 dist: bootstrap
-	@scripts/build win32
-	@rm -rf build/dist/Pelorus && mkdir -p build/dist/Pelorus
-	@cp build/win32/bin/Pelorus.exe build/win32/bin/PelorusKeeper.exe build/win32/bin/PelorusLib.dll build/dist/Pelorus/
-	@i686-w64-mingw32-strip build/dist/Pelorus/*.exe build/dist/Pelorus/PelorusLib.dll
-	@cp dist/readme.txt build/dist/Pelorus/readme.txt
-	@rm -f build/dist/Pelorus.zip && cd build/dist && zip -qr Pelorus.zip Pelorus
-	@echo "dist: build/dist/Pelorus.zip"; unzip -l build/dist/Pelorus.zip | tail -n +4 | head -n -2
+	@scripts/dist
 
 clean:
 	rm -rf build/native build/win32 build/win64 build/dist
