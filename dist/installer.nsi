@@ -2,12 +2,16 @@
 ;   makensis -DARCH=x86|x64 -DVERSION=2.5.0 -DSOURCE=<folder of the files> -DICON=<.ico> -DOUTFILE=<setup.exe>
 ; Installs for every user into the program files folder, with a Start-menu shortcut and an
 ; uninstaller under "Apps & features". Both end a running Pelorus politely first, so that it gives
-; every browser window back. The user's settings (Pelorus.ini) are never touched.
+; every browser window back. A file still in use (the hook library stays loaded in a browser that
+; ran the hook until its next message) is moved aside under a name of its own and removed at the
+; next restart, so that nothing is ever scheduled against a file name a later install writes.
+; The user's settings (Pelorus.ini) are never touched.
 Unicode true
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
-!include "x64.nsh"
 
+; The 64-bit installer is itself a 64-bit program: it sees the 64-bit program files folder and
+; registry, and cannot start on a 32-bit Windows at all.
 !if "${ARCH}" == "x64"
   Target amd64-unicode
   InstallDir "$PROGRAMFILES64\Pelorus"
@@ -17,6 +21,8 @@ Unicode true
 !endif
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pelorus"
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+AllowSkipFiles off
 
 Name "Pelorus ${VERSION} (${ARCH})"
 OutFile "${OUTFILE}"
@@ -35,7 +41,10 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "Pelorus"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
-!define MUI_FINISHPAGE_RUN "$INSTDIR\Pelorus.exe"
+; Started through the shell, so that it runs with the user's rights, not the installer's: the hook
+; in the user's browsers could not post to an elevated Pelorus.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION StartPelorus
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -45,46 +54,64 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "Pelorus"
 
 ; Asks a running Pelorus to close, as its close box does: it gives every browser window back (or
 ; closes them, as its settings say), and its keeper gives back what did not answer, then ends.
-; Waits up to 15 s for both; files still in use after that go at the next restart.
+; Pelorus that does not go (a dialog of its own is open) is asked about; a silent run gives up.
 !macro ClosePelorus
-  FindWindow $0 "#32770" "Pelorus_2"
-  ${If} $0 <> 0
-    SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
-  ${EndIf}
-  StrCpy $1 0
   ${Do}
     FindWindow $0 "#32770" "Pelorus_2"
-    FindWindow $2 "Pelorus2Class" ""
+    ${If} $0 <> 0
+      SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
+    ${EndIf}
+    StrCpy $1 0
+    ${Do}
+      FindWindow $0 "#32770" "Pelorus_2"
+      FindWindow $2 "Pelorus2Class" ""
+      ${If} $0 == 0
+      ${AndIf} $2 == 0
+        ${Break}
+      ${EndIf}
+      ${If} $1 >= 100
+        ${Break}
+      ${EndIf}
+      Sleep 100
+      IntOp $1 $1 + 1
+    ${Loop}
+    FindWindow $0 "#32770" "Pelorus_2"
     ${If} $0 == 0
-    ${AndIf} $2 == 0
       ${Break}
     ${EndIf}
-    ${If} $1 >= 150
-      ${Break}
-    ${EndIf}
-    Sleep 100
-    IntOp $1 $1 + 1
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Pelorus が終了しません。Pelorus の設定などの画面を閉じてから、再試行を押してください。" /SD IDCANCEL IDRETRY +2
+    Abort
   ${Loop}
+  ; A browser that ran the hook lets go of the library at its next message.
+  SendMessage ${HWND_BROADCAST} ${WM_NULL} 0 0 /TIMEOUT=200
 !macroend
 
-!macro UseRegistryView
-  !if "${ARCH}" == "x64"
-    SetRegView 64
-  !endif
+; Removes $INSTDIR\FILE; one still in use is moved aside and removed at the next restart.
+!macro RemoveFile FILE
+  Delete "$INSTDIR\${FILE}"
+  ${If} ${FileExists} "$INSTDIR\${FILE}"
+    GetTempFileName $3 "$INSTDIR"
+    Delete $3
+    Rename "$INSTDIR\${FILE}" $3
+    Delete /REBOOTOK $3
+  ${EndIf}
 !macroend
 
-Function .onInit
-  !if "${ARCH}" == "x64"
-    ${IfNot} ${RunningX64}
-      MessageBox MB_ICONSTOP "この Pelorus は 64 ビット版の Windows 用です。32 ビット版 (x86) をお使いください。" /SD IDOK
-      Abort
-    ${EndIf}
-  !endif
+!macro RemoveFiles
+  !insertmacro RemoveFile "Pelorus.exe"
+  !insertmacro RemoveFile "PelorusKeeper.exe"
+  !insertmacro RemoveFile "PelorusLib.dll"
+  !insertmacro RemoveFile "readme.txt"
+!macroend
+
+Function StartPelorus
+  Exec '"$WINDIR\explorer.exe" "$INSTDIR\Pelorus.exe"'
 FunctionEnd
 
 Section "Pelorus"
   !insertmacro ClosePelorus
   SetOutPath "$INSTDIR"
+  !insertmacro RemoveFiles
   File "${SOURCE}\Pelorus.exe"
   File "${SOURCE}\PelorusKeeper.exe"
   File "${SOURCE}\PelorusLib.dll"
@@ -94,7 +121,6 @@ Section "Pelorus"
   SetShellVarContext all
   CreateShortcut "$SMPROGRAMS\Pelorus.lnk" "$INSTDIR\Pelorus.exe"
 
-  !insertmacro UseRegistryView
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Pelorus (${ARCH})"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Pelorus"
@@ -109,24 +135,8 @@ SectionEnd
 
 Section "Uninstall"
   !insertmacro ClosePelorus
-  ; A program that ran the hook keeps the library loaded until its next message: every window is
-  ; nudged, and the library given a moment to be let go before it is left for the next restart.
-  SendMessage ${HWND_BROADCAST} ${WM_NULL} 0 0 /TIMEOUT=500
-  StrCpy $1 0
-  ${DoWhile} ${FileExists} "$INSTDIR\PelorusLib.dll"
-    ClearErrors
-    Delete "$INSTDIR\PelorusLib.dll"
-    ${If} $1 >= 20
-      ${Break}
-    ${EndIf}
-    Sleep 100
-    IntOp $1 $1 + 1
-  ${Loop}
-  Delete /REBOOTOK "$INSTDIR\Pelorus.exe"
-  Delete /REBOOTOK "$INSTDIR\PelorusKeeper.exe"
-  Delete /REBOOTOK "$INSTDIR\PelorusLib.dll"
-  Delete /REBOOTOK "$INSTDIR\readme.txt"
-  Delete /REBOOTOK "$INSTDIR\uninstall.exe"
+  !insertmacro RemoveFiles
+  !insertmacro RemoveFile "uninstall.exe"
   RMDir /REBOOTOK "$INSTDIR"
 
   SetShellVarContext all
@@ -135,6 +145,5 @@ Section "Uninstall"
   SetShellVarContext current
   Delete "$SMSTARTUP\Pelorus.lnk"
 
-  !insertmacro UseRegistryView
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

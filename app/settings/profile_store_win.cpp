@@ -11,18 +11,45 @@ const char kSection[] = "Pelorus";
 // Enough for any settings file a person writes; a larger section lists the keys that fit.
 const DWORD kMaxKeyListSize = 1 << 22;
 
-std::string SpecialFolder(int csidl)
+// The path in the ANSI code page, as the profile functions take it; its short form where the
+// long one has characters the code page lacks; empty if neither will do.
+std::string AnsiPath(const std::wstring& path)
 {
-    char path[MAX_PATH] = "";
-    return SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)) ? path : "";
+    auto convert = [](const std::wstring& wide) {
+        BOOL lossy = FALSE;
+        const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, &lossy);
+        std::string ansi(size > 0 ? size : 1, '\0');
+        if (size <= 0 || lossy ||
+            !WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &ansi[0], size, nullptr, &lossy) || lossy)
+            return std::string();
+        ansi.resize(size - 1);
+        return ansi;
+    };
+    std::string ansi = convert(path);
+    if (ansi.empty() && !path.empty()) {
+        wchar_t shortPath[MAX_PATH];
+        const DWORD length = GetShortPathNameW(path.c_str(), shortPath, MAX_PATH);
+        if (length > 0 && length < MAX_PATH)
+            ansi = convert(shortPath);
+    }
+    return ansi;
 }
 
-// Whether a file can be made in the Windows directory: one is opened for writing, and made if
-// there was none (the program writes it at its exit anyway).
-bool CanWriteIn(const std::string& file)
+std::string SpecialFolder(int csidl)
+{
+    wchar_t path[MAX_PATH] = L"";
+    return SUCCEEDED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)) ? AnsiPath(path) : "";
+}
+
+// Whether Pelorus.ini in the Windows directory can be written: opened for writing if it is there,
+// else made and at once removed again, so that asking leaves nothing behind.
+bool CanWrite(const std::string& file)
 {
     HANDLE probe = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_NOT_FOUND)
+        probe = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (probe == INVALID_HANDLE_VALUE)
         return false;
     CloseHandle(probe);
@@ -38,7 +65,7 @@ const std::string& SettingsFilePath()
         GetWindowsDirectoryA(windowsDir, MAX_PATH);
         const std::string appData = SpecialFolder(CSIDL_APPDATA);
         const SettingsFileChoice choice =
-            ChooseSettingsFile(CanWriteIn(std::string(windowsDir) + "\\Pelorus.ini"), windowsDir, appData,
+            ChooseSettingsFile(CanWrite(std::string(windowsDir) + "\\Pelorus.ini"), windowsDir, appData,
                                SpecialFolder(CSIDL_LOCAL_APPDATA), [](const std::string& file) {
                                    return GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES;
                                });

@@ -10,11 +10,13 @@ SettingsFileChoice ChooseSettingsFile(bool windowsDirWritable, const std::string
                                       const std::string& appData, const std::string& localAppData,
                                       const std::function<bool(const std::string&)>& exists)
 {
-    if (windowsDirWritable || appData.empty())
+    if (appData.empty())
         return {kFileName, ""};
     SettingsFileChoice choice{appData + "\\Pelorus\\" + kFileName, ""};
     if (exists(choice.path))
         return choice;
+    if (windowsDirWritable)
+        return {kFileName, ""};
     // The copy in use so far: the Windows directory's, or the private one that Windows made for
     // Pelorus while it ran without a manifest.
     const std::string windows = windowsDir + "\\" + kFileName;

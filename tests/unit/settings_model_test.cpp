@@ -244,7 +244,7 @@ TEST_F(SettingsModel, UnrecordedRectangleSurvivesARoundTrip)
 }
 
 // Where the file lives: the Windows directory while it takes a file; else the user's application
-// data, first filled from the newest copy in use so far.
+// data, first filled from the newest copy in use so far, and from then on.
 TEST(SettingsFile, StaysInTheWindowsDirectoryWhileItCanAndIsCarriedOverWhenItCannot)
 {
     std::set<std::string> files;
@@ -264,6 +264,7 @@ TEST(SettingsFile, StaysInTheWindowsDirectoryWhileItCanAndIsCarriedOverWhenItCan
     EXPECT_EQ(stored, ChooseSettingsFile(false, win, app, local, exists).seedFrom) << "the newer, private copy";
     files.insert(mine);
     EXPECT_EQ("", ChooseSettingsFile(false, win, app, local, exists).seedFrom) << "never written over";
+    EXPECT_EQ(mine, ChooseSettingsFile(true, win, app, local, exists).path) << "moved once, it stays";
 }
 
 }  // namespace
