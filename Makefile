@@ -9,9 +9,9 @@ TEST_ARCH = $(shell source scripts/common.sh && pelorus_test_arch)
 bootstrap:
 	@scripts/bootstrap
 
-# native (unit tests), win32 (the shipped build) and, where 32-bit code cannot run, win64.
+# native (unit tests) and both shipped builds, win32 and win64.
 build: bootstrap
-	@arch=$(TEST_ARCH); scripts/build native win32 $$([[ $$arch == win32 ]] || echo $$arch)
+	@scripts/build native win32 win64
 
 # Pelorus under Wine, on $$DISPLAY or a virtual display of its own (the display is printed).
 run: bootstrap
