@@ -11,7 +11,6 @@
 #include "mainwnd/settings_command.h"
 #include "res/resource.h"
 #include "settings/profile_store_win.h"
-#include "win/code_page_text.h"
 #include "win/program_windows.h"
 
 char g_szExePath[1024];
@@ -302,88 +301,6 @@ void CPelorusDlg::CloseCloseListDialog()
         g_pCloseListDlg->CloseDialog();
         g_pCloseListDlg = nullptr;
     }
-}
-
-void CPelorusDlg::OnSize(UINT type)
-{
-    if (type == SIZE_MINIMIZED && !m_bInTray && m_tray.Add(m_controller.Count())) {
-        ShowWindow(m_hWnd, SW_HIDE);
-        m_bInTray = 1;
-    }  // without an icon the window stays minimised on the taskbar
-    if (type == SIZE_RESTORED && m_bIconicStartPending) {
-        // The dialog's loop restores the window when its queue first runs empty, undoing ICONIC.
-        m_bIconicStartPending = 0;
-        PostMessageW(m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    }
-}
-
-// In the tray the main window stays hidden until it is restored from there (the same first show).
-void CPelorusDlg::OnWindowPosChanging(WINDOWPOS* pos)
-{
-    if (m_bInTray && pos)
-        pos->flags &= ~SWP_SHOWWINDOW;
-}
-
-// The shell restarted, or started after Pelorus: the icon again, or at last.
-void CPelorusDlg::OnTaskbarCreated()
-{
-    if (m_bInTray)
-        m_tray.Add(m_controller.Count());
-    else if (IsIconic(m_hWnd))
-        OnSize(SIZE_MINIMIZED);
-}
-
-TrayMenuState CPelorusDlg::MenuState() const
-{
-    return {&m_controller.Entries(),  g_nCurrent,           m_bSettingsOpen != 0,
-            CloseListButtonEnabled(), IsLeadByteOfCodePage, TrayEllipsis()};
-}
-
-void CPelorusDlg::OnTrayNotify(LPARAM mouseMessage)
-{
-    if (mouseMessage == WM_LBUTTONDOWN)
-        m_tray.Track(WindowMenu(MenuState()));
-    else if (mouseMessage == WM_RBUTTONDOWN)
-        m_tray.Track(CommandMenu(MenuState()));
-}
-
-BOOL CPelorusDlg::OnTrayCommand(UINT id)
-{
-    const TrayCommand command = DecodeTrayCommand(static_cast<int>(id));
-    switch (command.kind) {
-    case TrayCommand::Delete:
-        m_listWindows.SetSelectedItem(command.entry);
-        OnBtnDelete();
-        break;
-    case TrayCommand::Show:
-        m_listWindows.SetSelectedItem(command.entry);
-        OnDblclkWindowList();  // the main window stays in the tray
-        break;
-    case TrayCommand::Settings:
-        OnBtnSettings();
-        break;
-    case TrayCommand::Restore:
-        m_bInTray = 0;  // first: while in the tray the window may not be shown
-        ShowWindow(m_hWnd, SW_SHOWNORMAL);
-        m_tray.Remove();
-        break;
-    case TrayCommand::Exit:
-        m_tray.Remove();
-        CloseCloseListDialog();  // hides again what it released
-        PostMessageW(m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-        break;
-    case TrayCommand::UpdateSize:
-        OnBtnUpdateSize();
-        break;
-    case TrayCommand::CloseList:
-        OnBtnCloseList();  // nothing while it is open
-        break;
-    case TrayCommand::CloseMenu:
-        break;
-    case TrayCommand::None:
-        return FALSE;
-    }
-    return TRUE;
 }
 
 // Order matters: the hook falls silent first; the windows go back to the desktop (or are asked
