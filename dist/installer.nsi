@@ -30,6 +30,7 @@ RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
+BrandingText "Pelorus ${VERSION}"
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=1041 "ProductName" "Pelorus"
