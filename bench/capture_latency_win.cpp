@@ -25,19 +25,6 @@ HWND PelorusList(DWORD pid)
     return GetDlgItem(MainWindowOf(pid), 1003);
 }
 
-// Polls tightly: the figure is the point of this program.
-template <class Condition>
-bool Spin(Condition condition, DWORD timeoutMs = 10000)
-{
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Sleep(0);
-    }
-    return true;
-}
-
 struct Figures {
     double median, worst;
 };

@@ -11,11 +11,11 @@
 // Prints the cost per message of each and the ratios. Not a test: it asserts nothing.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 #include "hooklib/hook_protocol.h"
+#include "stopwatch.h"
 
 namespace {
 
@@ -67,12 +67,6 @@ double NanosecondsPerMessage(HWND target)
     QueryPerformanceCounter(&end);
     return 1e9 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart) /
            kMessages;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

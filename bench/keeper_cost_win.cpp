@@ -7,7 +7,6 @@
 #include <windows.h>
 #include <psapi.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -19,26 +18,6 @@
 namespace {
 
 constexpr int kRounds = 7;
-
-template <class Condition>
-bool Spin(Condition condition, DWORD timeoutMs = 10000)
-{
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Sleep(0);
-    }
-    return true;
-}
-
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Committed private memory and working set, in KiB; zeros for a process that cannot be read.
 struct Memory {
