@@ -27,9 +27,12 @@ void CPelorusDlg::OnWindowPosChanging(WINDOWPOS* pos)
 // The shell restarted, or started after Pelorus: the icon again, or at last.
 void CPelorusDlg::OnTaskbarCreated()
 {
-    if (m_bInTray)
-        m_tray.Add(m_controller.Count());
-    else if (IsIconic(m_hWnd))
+    if (m_bInTray) {
+        if (!m_tray.Readd(m_controller.Count())) {  // no icon: never hidden with no way back
+            m_bInTray = 0;
+            ShowWindow(m_hWnd, SW_SHOWMINNOACTIVE);
+        }
+    } else if (IsIconic(m_hWnd))
         OnSize(SIZE_MINIMIZED);
 }
 
@@ -49,28 +52,34 @@ void CPelorusDlg::OnTrayNotify(LPARAM mouseMessage)
 
 BOOL CPelorusDlg::OnTrayCommand(UINT id)
 {
-    const TrayCommand command = DecodeTrayCommand(static_cast<int>(id));
+    const TrayCommand command = ResolveTrayCommand(m_tray.Shown(), static_cast<int>(id), m_controller.Entries());
     switch (command.kind) {
     case TrayCommand::Delete:
-        m_listWindows.SetSelectedItem(command.entry);
-        OnBtnDelete();
+        if (command.entry >= 0) {  // its window may have gone while the menu was open
+            m_listWindows.SetSelectedItem(command.entry);
+            OnBtnDelete();
+        }
         break;
     case TrayCommand::Show:
-        m_listWindows.SetSelectedItem(command.entry);
-        OnDblclkWindowList();  // the main window stays in the tray
+        if (command.entry >= 0) {
+            m_listWindows.SetSelectedItem(command.entry);
+            OnDblclkWindowList();  // the main window stays in the tray
+        }
         break;
     case TrayCommand::Settings:
         OnBtnSettings();
         break;
     case TrayCommand::Restore:
-        m_bInTray = 0;  // first: while in the tray the window may not be shown
+        m_bIconicStartPending = 0;  // restored by the user: no start-up minimise is owed any more
+        m_bInTray = 0;              // first: while in the tray the window may not be shown
         ShowWindow(m_hWnd, SW_SHOWNORMAL);
         m_tray.Remove();
         break;
     case TrayCommand::Exit:
         m_tray.Remove();
-        CloseCloseListDialog();  // hides again what it released
-        PostMessageW(m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        // Ended directly: a close command would be dropped while the settings sheet, open over
+        // this window, keeps it disabled. The program then ends as the sheet is closed.
+        OnCancel();  // the Close-list dialog first, which hides again what it released
         break;
     case TrayCommand::UpdateSize:
         OnBtnUpdateSize();

@@ -22,12 +22,17 @@ public:
     // The tip follows the count (only when it changed).
     void UpdateTip(int count);
     void Remove() { TrayMessage(NIM_DELETE, nullptr, nullptr); }
+    // The icon again after the shell restarted: added, or kept where the shell still has it.
+    bool Readd(int count);
     // Shows MENU (none when empty); the chosen command reaches the main window as WM_COMMAND.
     void Track(const std::vector<TrayMenuItem>& menu);
+    // The menu shown last, by which its command is understood.
+    const std::vector<TrayMenuItem>& Shown() const { return m_shown; }
 
 private:
     HWND m_main = nullptr;
     int m_count = -1;  // the count the tip shows
+    std::vector<TrayMenuItem> m_shown;
 };
 
 // The code page's " …" that ends a cut item text.

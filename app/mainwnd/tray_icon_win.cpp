@@ -45,9 +45,12 @@ HMENU BuildMenu(const std::vector<TrayMenuItem>& items)
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         } else if (item.kind == TrayMenuItem::Popup) {
             HMENU submenu = item.submenu.empty() && item.grayed ? nullptr : BuildMenu(item.submenu);
-            if (submenu)
-                AppendMenuW(menu, MF_POPUP | state, reinterpret_cast<UINT_PTR>(submenu), LabelText(item.label));
-            else
+            if (submenu &&
+                !AppendMenuW(menu, MF_POPUP | state, reinterpret_cast<UINT_PTR>(submenu), LabelText(item.label))) {
+                DestroyMenu(submenu);
+                submenu = nullptr;
+            }
+            if (!submenu)
                 AppendMenuW(menu, MF_STRING | MF_GRAYED, 0, LabelText(item.label));  // without its submenu
         } else if (item.label == TrayLabel::Title) {  // a title's own "&" is escaped in the model
             AppendMenuA(menu, MF_STRING | state, item.command, item.title.c_str());
@@ -114,6 +117,15 @@ bool CTrayIcon::Add(int count)
     return TrayMessage(NIM_ADD, icon, Tip(count).c_str()) != FALSE;
 }
 
+bool CTrayIcon::Readd(int count)
+{
+    if (Add(count))
+        return true;
+    // Some shells announce a restart that kept their icons (a display change): ours is still there.
+    HICON icon = reinterpret_cast<HICON>(SendMessageW(m_main, WM_GETICON, ICON_SMALL, 0));
+    return TrayMessage(NIM_MODIFY, icon, Tip(count).c_str()) != FALSE;
+}
+
 void CTrayIcon::UpdateTip(int count)
 {
     if (count != m_count) {
@@ -129,6 +141,7 @@ void CTrayIcon::Track(const std::vector<TrayMenuItem>& items)
     HMENU menu = BuildMenu(items);
     if (!menu)
         return;
+    m_shown = items;
     const POINT at = MenuPosition(m_main);
     SetForegroundWindow(m_main);  // also while hidden, or the menu would not close when left
     TrackPopupMenu(menu, TPM_CENTERALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_main, nullptr);

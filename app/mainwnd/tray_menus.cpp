@@ -25,6 +25,18 @@ TrayMenuItem Separator()
     return item;
 }
 
+// The window of the item with COMMAND, searched through the submenus; 0 for none.
+WindowHandle WindowOfCommand(const std::vector<TrayMenuItem>& menu, int command)
+{
+    for (const TrayMenuItem& item : menu) {
+        if (item.kind == TrayMenuItem::Command && item.command == command)
+            return item.window;
+        if (const WindowHandle window = WindowOfCommand(item.submenu, command))
+            return window;
+    }
+    return 0;
+}
+
 // One item per listed window, the first kTrayMenuWindows only, commands from BASE.
 std::vector<TrayMenuItem> WindowItems(const TrayMenuState& state, int base)
 {
@@ -37,6 +49,7 @@ std::vector<TrayMenuItem> WindowItems(const TrayMenuState& state, int base)
         item.command = base + i;
         item.checked = i == state.current;
         item.mark = entry.type;
+        item.window = entry.window;
         items.push_back(item);
     }
     return items;
@@ -126,4 +139,16 @@ TrayCommand DecodeTrayCommand(int id)
     default:
         return {};
     }
+}
+
+TrayCommand ResolveTrayCommand(const std::vector<TrayMenuItem>& menu, int id, const std::vector<ListEntry>& entries)
+{
+    TrayCommand command = DecodeTrayCommand(id);
+    if (command.kind == TrayCommand::Show || command.kind == TrayCommand::Delete) {
+        const WindowHandle window = WindowOfCommand(menu, id);
+        const auto found = std::find_if(entries.begin(), entries.end(),
+                                        [window](const ListEntry& entry) { return window && entry.window == window; });
+        command.entry = found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
+    }
+    return command;
 }

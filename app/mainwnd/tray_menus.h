@@ -32,7 +32,8 @@ struct TrayMenuItem {
     int command = 0;
     bool checked = false;
     bool grayed = false;
-    int mark = -1;  // a window item's browser type: its mark when not checked (the tick when checked)
+    int mark = -1;            // a window item's browser type: its mark when not checked (the tick when checked)
+    WindowHandle window = 0;  // a window item's window
     std::vector<TrayMenuItem> submenu;
 };
 
@@ -63,3 +64,6 @@ struct TrayCommand {
     int entry = -1;
 };
 TrayCommand DecodeTrayCommand(int id);
+// The command ID chosen from MENU, its entry found again by its window in ENTRIES: the list may
+// have changed while the menu was open. A window no longer listed leaves the entry -1.
+TrayCommand ResolveTrayCommand(const std::vector<TrayMenuItem>& menu, int id, const std::vector<ListEntry>& entries);

@@ -65,8 +65,8 @@ TEST_F(TrayMenus, LongTitlesAreCutOnACharacterBoundary)
     // The item text's 34th and 35th bytes are one Japanese character: it is not halved.
     const std::string title = std::string(32, 'a') + "\x93\xfa\x96\x7b";
     EXPECT_EQ(" " + std::string(32, 'a') + kEllipsis, TrayItemText(title, ShiftJisLead, kEllipsis));
-    EXPECT_EQ(" Q&&A \x83\x26", TrayItemText("Q&A \x83\x26", ShiftJisLead, kEllipsis))
-        << "a title's & shows as written; a Shift-JIS second byte 0x26 is not an &";
+    EXPECT_EQ(" Q&&A \x95\x5c", TrayItemText("Q&A \x95\x5c", ShiftJisLead, kEllipsis))
+        << "a title's & shows as written, its Japanese characters whole";
 }
 
 TEST_F(TrayMenus, ShowCommandsNeverReachTheDeleteRange)
@@ -86,6 +86,24 @@ TEST_F(TrayMenus, ShowCommandsNeverReachTheDeleteRange)
     EXPECT_EQ(TrayCommand::None, DecodeTrayCommand(ID_TRAY_DELETE_BASE + kTrayMenuWindows).kind);
     EXPECT_EQ(TrayCommand::Exit, DecodeTrayCommand(ID_TRAY_EXIT).kind);
     EXPECT_EQ(TrayCommand::None, DecodeTrayCommand(1005).kind);
+}
+
+// The menu holds while it is open; the list does not: a window opens at the top, another goes.
+TEST_F(TrayMenus, CommandsFindTheirWindowAgainAfterTheListChanged)
+{
+    Add("A", BROWSER_IE);
+    Add("B", BROWSER_IE);
+    Add("C", BROWSER_IE);
+    const std::vector<TrayMenuItem> menu = CommandMenu(State(0));
+    entries.erase(entries.begin() + 1);
+    entries.insert(entries.begin(), {0x999u, BROWSER_IE, "N", false, false});  // now N, A, C
+    EXPECT_EQ(1, ResolveTrayCommand(menu, ID_TRAY_SHOW_BASE + 0, entries).entry) << "A moved down";
+    EXPECT_EQ(2, ResolveTrayCommand(menu, ID_TRAY_DELETE_BASE + 2, entries).entry) << "C stayed";
+    const TrayCommand gone = ResolveTrayCommand(menu, ID_TRAY_DELETE_BASE + 1, entries);
+    EXPECT_EQ(TrayCommand::Delete, gone.kind);
+    EXPECT_EQ(-1, gone.entry) << "B is gone: nothing else is closed in its place";
+    EXPECT_EQ(-1, ResolveTrayCommand({}, ID_TRAY_SHOW_BASE, entries).entry) << "no menu was shown";
+    EXPECT_EQ(TrayCommand::Exit, ResolveTrayCommand(menu, ID_TRAY_EXIT, entries).kind);
 }
 
 }  // namespace
