@@ -14,7 +14,9 @@
 #define PELORUS_CLOSING_RELAY_TITLE "Pelorus2_thread (closing)"
 
 // Posted by the keeper to the main window once its relay window is made and the hook bound (or
-// not: the hook handle in the relay window's extra bytes tells). lParam: the relay window.
+// not: the hook handle in the relay window's extra bytes tells). wParam: the close cookie it was
+// given, so that a window made and announced by another program is not taken for it; lParam:
+// the relay window.
 constexpr unsigned WM_RELAY_READY = 0x8002;  // WM_APP + 2
 
 struct KeeperArgs {

@@ -62,7 +62,7 @@ void OnRelayStartup(HWND relay)
     SetWindowLongA(relay, kRelayIndexHook, HandleAsLong(s_hook));
     // Told before it shows, which marks the end of binding: a window announced once it shows
     // reaches the program after the relay window does.
-    PostMessageA(s_main, WM_RELAY_READY, 0, reinterpret_cast<LPARAM>(relay));
+    PostMessageA(s_main, WM_RELAY_READY, s_closeCookie, reinterpret_cast<LPARAM>(relay));
     // 0 by 0 off the screen: still invisible. Not activated: it would take the activation from
     // the program's window, and with it the keys meant for that window.
     ShowWindow(relay, SW_SHOWNA);
@@ -177,8 +177,8 @@ HWND CreateRelayWindow(HWND main, uint32_t closeCookie, HANDLE nameLock)
     s_main = main;
     s_closeCookie = closeCookie;
     s_nameLock = nameLock;
-    HWND relay = CreateWindowExA(WS_EX_TOOLWINDOW, PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE, WS_OVERLAPPEDWINDOW,
-                                 -10, -10, 0, 0, nullptr, nullptr, instance, nullptr);
+    HWND relay = CreateWindowExA(WS_EX_TOOLWINDOW, PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE, WS_OVERLAPPEDWINDOW, -10,
+                                 -10, 0, 0, nullptr, nullptr, instance, nullptr);
     if (relay)
         PostMessageA(relay, WM_HOOK_NOTIFY, HN_STARTUP, 0);
     return relay;

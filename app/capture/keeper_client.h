@@ -14,9 +14,10 @@ constexpr UINT WM_KEEPER_GONE = WM_APP + 3;
 // Starts a keeper for g_hMainWnd, which reports with WM_RELAY_READY. False if it cannot start.
 bool StartKeeper();
 // WM_RELAY_READY: the relay window in LPARAM becomes g_hRelayWnd if it is the one the hook finds,
-// made for this main window by another process; its keeper's end is watched from then on.
-// False for anything else, a message from elsewhere included.
-bool TakeRelayWindow(LPARAM lParam);
+// made for this main window by another process that knows the cookie (WPARAM), while no keeper
+// taken before still runs; its keeper's end is watched from then on. False for anything else, a
+// message from elsewhere included.
+bool TakeRelayWindow(WPARAM wParam, LPARAM lParam);
 // The keeper's relay window carries a hook handle: the hook is installed.
 bool IsHookBound();
 // WM_KEEPER_GONE: true if it was the keeper of g_hRelayWnd, which is then 0. Its children died

@@ -75,9 +75,12 @@ bool StartKeeper()
     return true;
 }
 
-bool TakeRelayWindow(LPARAM lParam)
+bool TakeRelayWindow(WPARAM wParam, LPARAM lParam)
 {
     HWND relay = reinterpret_cast<HWND>(lParam);
+    if (static_cast<uint32_t>(wParam) != s_closeCookie ||
+        (s_keeper && WaitForSingleObject(s_keeper, 0) == WAIT_TIMEOUT))
+        return false;  // not from our keeper; or the one whose relay window holds our windows still runs
     if (!relay || relay == g_hRelayWnd || relay != FindWindowA(PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE))
         return false;
     if (GetWindowLongA(relay, kRelayIndexMainWnd) != static_cast<LONG>(reinterpret_cast<LONG_PTR>(g_hMainWnd)))

@@ -18,7 +18,7 @@ public:
     // The first HN_STARTUP; OWNER's timers pace what follows.
     void Begin(HWND owner);
     // WM_RELAY_READY; one that does not name the keeper's relay window is ignored.
-    void OnRelayReady(LPARAM lParam);
+    void OnRelayReady(WPARAM wParam, LPARAM lParam);
     // WM_KEEPER_GONE.
     void OnKeeperGone(WPARAM wParam);
     // True when ID is one of its timers.

@@ -32,9 +32,9 @@ void CCaptureStartup::Begin(HWND owner)
     SetTimer(m_owner, kRelayDeadlineTimer, kRelayDeadlineMs, nullptr);
 }
 
-void CCaptureStartup::OnRelayReady(LPARAM lParam)
+void CCaptureStartup::OnRelayReady(WPARAM wParam, LPARAM lParam)
 {
-    if (!m_owner || m_stopped || !TakeRelayWindow(lParam))
+    if (!m_owner || m_stopped || !TakeRelayWindow(wParam, lParam))
         return;
     KillTimer(m_owner, kRelayDeadlineTimer);
     // Enabled only now, and only once: a killed copy's keeper silences the library before its

@@ -66,7 +66,7 @@ INT_PTR CPelorusDlg::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_RELAY_READY:
         if (!SentFromElsewhere())  // posted by the keeper
-            m_startup.OnRelayReady(lParam);
+            m_startup.OnRelayReady(wParam, lParam);
         return TRUE;
     case WM_KEEPER_GONE:
         if (!SentFromElsewhere())

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "keeper/keeper_protocol.h"
 #include "kit/kit.h"
 #include "pelorus_fixture.h"
 
@@ -48,8 +49,21 @@ TEST_F(Hardening, ForgedNotificationsNeitherHideNorDuplicateNorLoseAWindow)
     SendMessageTimeoutA(relay, WM_CLOSE, 0, 0, SMTO_NORMAL, kit::kWaitMs, &result);
     PostMessageA(relay, WM_TIMER, 1, 0);
     PostMessageA(relay, WM_ENDSESSION, TRUE, 0);
+    // A window made to look like the relay window, announced as ready: Pelorus's hidden windows
+    // must not move under it, or they would die with it.
+    WNDCLASSA fakeClass = {};
+    fakeClass.lpfnWndProc = DefWindowProcA;
+    fakeClass.cbWndExtra = 8;
+    fakeClass.lpszClassName = PELORUS_RELAY_CLASS;
+    RegisterClassA(&fakeClass);
+    HWND fake = CreateWindowExA(0, PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                nullptr, nullptr);
+    SetWindowLongA(fake, 0, static_cast<LONG>(reinterpret_cast<LONG_PTR>(main_)));
+    PostMessageA(main_, WM_RELAY_READY, 0, reinterpret_cast<LPARAM>(fake));
     Notify(HN_NEWWINDOW | BROWSER_IE, quiet);  // the marker
     ASSERT_TRUE(kit::WaitUntil([&] { return ListedWindows().size() >= 3; }));
+    EXPECT_EQ(relay, kit::ParentOf(a)) << "still under the keeper's relay window";
+    DestroyWindow(fake);
     EXPECT_EQ((std::vector<HWND>{a, b, quiet}), ListedWindows());
     EXPECT_TRUE(Shown(plain) && IsWindowVisible(plain));
     EXPECT_TRUE(IsWindowVisible(main_));

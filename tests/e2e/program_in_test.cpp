@@ -19,7 +19,7 @@ LRESULT CALLBACK RecordingWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         return 0;
     }
     if (message == WM_RELAY_READY) {
-        TakeRelayWindow(lParam);
+        TakeRelayWindow(wParam, lParam);
         return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
