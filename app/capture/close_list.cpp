@@ -82,6 +82,8 @@ bool RemoveParked(WindowHandle window)
             g_anParkedType[j] = g_anParkedType[j + 1];
         }
         g_ahwndParked[kCloseListSlots - 1] = 0;
+        if (g_pCloseListDlg)
+            g_pCloseListDlg->RemoveParkedWindow(window);
         return true;
     }
     return false;
@@ -95,9 +97,13 @@ bool IsParked(WindowHandle window)
 void CloseAllParked()
 {
     for (WindowHandle& slot : g_ahwndParked) {
-        if (slot)
-            AskToClose(slot);
+        const WindowHandle window = slot;
         slot = 0;
+        if (window) {
+            AskToClose(window);
+            if (g_pCloseListDlg)
+                g_pCloseListDlg->RemoveParkedWindow(window);
+        }
     }
 }
 

@@ -11,7 +11,8 @@ extern WindowHandle g_ahwndParked[kCloseListSlots];
 extern int g_anParkedType[kCloseListSlots];
 extern int g_nParkedTotal;  // every window that ever entered the Close list
 
-// The close-list dialog, while it is open, is told of each window parked.
+// The close-list dialog, while it is open, is told of each window parked, and of each that leaves
+// the Close list however it leaves: its rows are the Close list.
 class CloseListObserver {
 public:
     virtual ~CloseListObserver() = default;

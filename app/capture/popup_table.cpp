@@ -35,6 +35,13 @@ void RemovePopup(WindowHandle window)
     }
 }
 
+void ForgetDeadPopups()
+{
+    for (WindowHandle& slot : g_ahwndPopup)
+        if (slot && !Seam().IsAlive(slot))
+            slot = 0;
+}
+
 bool IsPopup(WindowHandle window)
 {
     if (!window)

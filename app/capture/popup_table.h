@@ -12,5 +12,9 @@ void ClearPopups();
 void AddPopup(WindowHandle window);
 void RemovePopup(WindowHandle window);
 bool IsPopup(WindowHandle window);
+// Frees the slots of windows that have gone. A window asked to close outside every list leaves
+// its slot behind; a full table would stop judging, and a new window given an old handle would be
+// taken for a pop-up.
+void ForgetDeadPopups();
 // A window that cannot be maximised or resized, or an Opera window without its inner window.
 bool LooksLikePopup(WindowHandle window, int type);

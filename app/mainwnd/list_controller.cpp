@@ -44,12 +44,13 @@ int CListController::FindListIndex(WindowHandle window) const
 }
 
 // Any process can post a notification: the window must be a live, top-level, unowned window of
-// another program, of a targeted type its class agrees with, and not one we hold already.
+// another program, of a targeted type its class agrees with, and not one we hold already or have
+// asked to close (its grace period would give it back to the desktop while listed).
 bool CListController::IsAcceptable(WindowHandle window, int type)
 {
     if (type < 0 || type >= kBrowserTypeCount || !(g_nTargetBrowser & TargetBit(type)))
         return false;
-    if (FindListIndex(window) >= 0 || IsParked(window))
+    if (FindListIndex(window) >= 0 || IsParked(window) || IsClosing(window))
         return false;
     const WindowFacts facts = Seam().FactsOf(window);
     return facts.alive && facts.topLevel && !facts.owned && !facts.ours &&
@@ -140,9 +141,7 @@ void CListController::Forget(WindowHandle window)
 {
     const int index = FindListIndex(window);
     if (index < 0) {
-        OnParkedDestroyed(window);
-        if (g_pCloseListDlg)
-            g_pCloseListDlg->RemoveParkedWindow(window);
+        OnParkedDestroyed(window);  // its row in the Close-list dialog goes with it
         return;
     }
     RemovePopup(window);
@@ -211,6 +210,7 @@ void CListController::OnTick()
     for (int i = kCloseListSlots - 1; i >= 0; --i)
         if (g_ahwndParked[i] && !Seam().IsAlive(g_ahwndParked[i]))
             Forget(g_ahwndParked[i]);
+    ForgetDeadPopups();
     ProbeUnresponsive();
     ReleaseRefusedCloses();
     RefreshMarks();

@@ -88,4 +88,29 @@ TEST_F(CloseListDialog, ListsShowsDeletesAndHidesAgainOnClose)
     EXPECT_TRUE(rows.empty());
 }
 
+// However a window leaves the Close list, its row goes: evicted by a newer one, or every one at
+// once by the filter dialog while this dialog is open.
+TEST_F(CloseListDialog, RowsFollowTheCloseListWhileOpen)
+{
+    struct Forward : CloseListObserver {
+        explicit Forward(CCloseListModel& m) : model(m) {}
+        void AddParkedWindow(WindowHandle w, int type) override { model.AddParkedWindow(w, type); }
+        void UpdateParkedWindowTitle(WindowHandle w) override { model.UpdateParkedWindowTitle(w); }
+        void RemoveParkedWindow(WindowHandle w) override { model.RemoveParkedWindow(w); }
+        void CloseDialog() override {}
+        CCloseListModel& model;
+    } forward{dialog};
+    g_pCloseListDlg = &forward;
+    g_nCloseListCapacity = 2;
+    dialog.Open();
+    const WindowHandle a = Park("A");
+    Park("B");
+    Park("C");
+    EXPECT_EQ((Strings{"B", "C"}), rows) << "A was evicted";
+    EXPECT_EQ(std::vector<WindowHandle>{a}, desk.closed);
+    CloseAllParked();
+    EXPECT_TRUE(rows.empty());
+    g_pCloseListDlg = nullptr;
+}
+
 }  // namespace

@@ -70,21 +70,22 @@ TEST_F(ListStory, NotificationsAreHintsToLookNotFacts)
     const WindowHandle listed = Browser("Listed");
     list.OnNewWindow(listed, BROWSER_IE);
     const WindowHandle owned = Browser("Owned"), ours = Browser("Ours"), hidden = Browser("Hidden"),
-                       dead = Browser("Dead"), opera = desk.Add("OpWindow", "Opera");
+                       dead = Browser("Dead"), opera = desk.Add("OpWindow", "Opera"), closing = Browser("Closing");
+    AskToClose(closing);  // it stays on the desktop while it thinks about it
     desk.windows[owned].owned = true;
     desk.windows[ours].ours = true;
     desk.windows[hidden].parent = FakeWindowSeam::kRelay;
     desk.Kill(dead);
     list.OnNewWindow(desk.Add("Notepad", "Plain"), BROWSER_IE);
     list.OnNewWindow(desk.Add("Notepad", "Plain"), BROWSER_NETSCAPE4);  // known by a title it lacks
-    for (WindowHandle w : {owned, ours, hidden, dead, listed})
+    for (WindowHandle w : {owned, ours, hidden, dead, listed, closing})
         list.OnNewWindow(w, BROWSER_IE);
     list.OnNewWindow(opera, 0xF);
     list.OnNewWindow(opera, BROWSER_OPERA_OUI);  // its class says otherwise
     g_nTargetBrowser = TargetBit(BROWSER_IE);
     list.OnNewWindow(opera, BROWSER_OPERA_OP);  // a type no longer targeted
     EXPECT_EQ(Strings{"Listed"}, rows);
-    EXPECT_EQ(Strings{"show Listed"}, desk.actions) << "nothing hidden, nothing shown";
+    EXPECT_EQ((Strings{"show Listed", "close Closing"}), desk.actions) << "nothing hidden, nothing shown";
 
     list.OnDestroyed(listed);  // still alive: not believed
     Advance(2000);
