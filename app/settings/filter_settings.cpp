@@ -7,6 +7,13 @@
 
 namespace {
 
+bool NeedsQuotes(const std::string& prefix)
+{
+    // Bytes above 0x7F may be blanks of the code page (a full-width space), or part of one.
+    auto unsafe = [](unsigned char c) { return c <= ' ' || c >= 0x80 || c == '"' || c == '\''; };
+    return !prefix.empty() && (unsafe(prefix.front()) || unsafe(prefix.back()));
+}
+
 // Step 6 or 7 of OK: the prefixes, their numbered keys, the old keys beyond them, the count.
 void WritePrefixes(ProfileStore& store, const char* stem, const std::string& text, LeadBytePredicate isLeadByte,
                    std::vector<std::string>& prefixes, int& count)
@@ -16,7 +23,7 @@ void WritePrefixes(ProfileStore& store, const char* stem, const std::string& tex
     char key[64];
     for (int k = 1; k <= accepted; ++k) {
         std::snprintf(key, sizeof key, "%s%d", stem, k);
-        store.WriteString(key, prefixes[static_cast<size_t>(k - 1)].c_str());
+        store.WriteString(key, PrefixProfileValue(prefixes[static_cast<size_t>(k - 1)]).c_str());
     }
     for (int n : NumberedKeysPresent(store, stem, count)) {
         if (n > accepted) {
@@ -47,12 +54,20 @@ std::vector<std::string> PrefixesFromBoxText(const std::string& text, LeadBytePr
         size_t end = text.find("\r\n", start);
         if (end == std::string::npos)
             end = text.size();
-        const std::string line = CutAtCharBoundary(text.substr(start, end - start), kPrefixBufferSize - 1, isLeadByte);
+        const std::string whole = text.substr(start, end - start);
+        std::string line = CutAtCharBoundary(whole, kPrefixBufferSize - 1, isLeadByte);
+        if (NeedsQuotes(line))
+            line = CutAtCharBoundary(whole, kPrefixBufferSize - 3, isLeadByte);
         if (!line.empty())
             prefixes.push_back(line);
         start = end + 2;
     }
     return prefixes;
+}
+
+std::string PrefixProfileValue(const std::string& prefix)
+{
+    return NeedsQuotes(prefix) ? '"' + prefix + '"' : prefix;
 }
 
 int ParseCloseListSize(const std::string& text)

@@ -25,8 +25,11 @@ public:
 std::string PrefixBoxText(const std::vector<std::string>& prefixes);
 // The prefixes a box's text holds, line by line: empty lines skipped, spaces and repeats kept;
 // a line is cut to the longest prefix the settings file gives back whole (kPrefixBufferSize - 1
-// bytes), on a character boundary.
+// bytes, two fewer for one written in quotes), on a character boundary.
 std::vector<std::string> PrefixesFromBoxText(const std::string& text, LeadBytePredicate isLeadByte);
+// A prefix as written to the settings file: in double quotes where the file's reader would not
+// give it back whole (it drops blanks at either end, and a pair of enclosing quotes).
+std::string PrefixProfileValue(const std::string& prefix);
 // The Close list's size as typed: blanks, a sign, digits up to anything else (none: 0), brought
 // into 1 to 8.
 int ParseCloseListSize(const std::string& text);

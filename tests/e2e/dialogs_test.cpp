@@ -96,6 +96,7 @@ class TestHost : public FilterDialogHost {
 
 TEST(FilterDialog, OkWritesItsSettingsAndLeavingParkModeClosesTheParkedWindows)
 {
+    static const char kTitles[] = " b \r\n'q'\r\n\x83\x6a\x81\x40";  // the last ends in a full-width space
     ASSERT_TRUE(
         WriteIni("[Pelorus]\r\nFILTER=1\r\nFILTER_CLOSE=0\r\nFILTER_URL_NUM=5\r\nFILTER_URL1=o1\r\n"
                  "FILTER_URL2=o2\r\nFILTER_URL3=o3\r\nFILTER_URL4=o4\r\nFILTER_URL5=o5\r\n"));
@@ -123,6 +124,7 @@ TEST(FilterDialog, OkWritesItsSettingsAndLeavingParkModeClosesTheParkedWindows)
             return window && GetWindowTextLengthA(GetDlgItem(window, 1015)) > 0;
         });
         SetDlgItemTextA(window, 1015, "a\r\n\r\nb");
+        SetDlgItemTextA(window, 1016, kTitles);
         SendDlgItemMessageW(window, 1013, BM_SETCHECK, BST_CHECKED, 0);
         PostMessageW(window, WM_COMMAND, MAKEWPARAM(1013, BN_CLICKED), 0);  // 閉じる: close mode
         PostMessageW(window, WM_COMMAND, IDOK, 0);
@@ -137,6 +139,10 @@ TEST(FilterDialog, OkWritesItsSettingsAndLeavingParkModeClosesTheParkedWindows)
     EXPECT_EQ("(none)", key("FILTER_URL5"));
     EXPECT_EQ("2", key("FILTER_URL_NUM"));
     EXPECT_EQ("1", key("FILTER_CLOSE"));
+    g_arrFilterTitle.clear();
+    LoadSettings(store, settings, position);
+    EXPECT_EQ((std::vector<std::string>{" b ", "'q'", "\x83\x6a\x81\x40"}), g_arrFilterTitle)
+        << "read back at the next start as typed";
     EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(parked); })) << "parking ended: asked to close";
     EXPECT_EQ(0u, g_ahwndParked[0]);
     SetSeam(nullptr);

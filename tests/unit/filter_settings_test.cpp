@@ -33,6 +33,18 @@ TEST(PrefixBox, LongLineKeepsWhatTheSettingsFileGivesBack)
     // A double-byte character across the 510th byte is not cut in half.
     const std::string line = std::string(509, 'u') + "\x83\x6a" + "tail";
     EXPECT_EQ(std::string(509, 'u'), PrefixesFromBoxText(line, ShiftJisLead).at(0));
+    // One the file keeps in quotes has two bytes fewer.
+    EXPECT_EQ(" " + std::string(507, 'u'), PrefixesFromBoxText(" " + std::string(600, 'u'), ShiftJisLead).at(0));
+}
+
+// The settings file's reader drops blanks at either end and enclosing quotes: such a prefix is
+// written in quotes, to come back as it was typed.
+TEST(PrefixBox, PrefixesTheFileWouldChangeAreWrittenInQuotes)
+{
+    EXPECT_EQ("http://a/b", PrefixProfileValue("http://a/b"));
+    EXPECT_EQ("\" b \"", PrefixProfileValue(" b "));
+    EXPECT_EQ("\"'q'\"", PrefixProfileValue("'q'"));
+    EXPECT_EQ("\"\x83\x6a\x81\x40\"", PrefixProfileValue("\x83\x6a\x81\x40")) << "a full-width space at its end";
 }
 
 TEST(CloseListSize, IsReadAsTypedAndBroughtIntoOneToEight)
