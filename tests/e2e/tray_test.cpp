@@ -11,7 +11,7 @@ namespace {
 using kit::TestBrowser;
 
 constexpr UINT kTrayNotify = WM_APP + 5;
-constexpr int kRestore = 32775, kExit = 32776;
+constexpr int kSettings = 32774, kRestore = 32775, kExit = 32776;
 
 class Tray : public PelorusTest {
 protected:
@@ -66,8 +66,14 @@ TEST_F(Tray, MinimisedPelorusLivesInTheTrayAndItsMenusReachEveryWindow)
     EXPECT_TRUE(kit::WaitUntil([&] { return IsWindowVisible(main_); }));
     PostMessageW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(InTray());
+    Choose(kSettings);  // the sheet disables the main window while it is open
+    HWND sheet = nullptr;
+    ASSERT_TRUE(kit::WaitUntil([&] { return (sheet = FindWindowW(nullptr, L"Pelorus\u8A2D\u5B9A")) != nullptr; }));
     Choose(kExit);
-    EXPECT_TRUE(pelorus_.WaitExit());
+    EXPECT_TRUE(kit::WaitUntil([&] { return !Visible("__winex11_standalone_tray"); })) << "the icon goes at once";
+    Sleep(300);  // time for a close command to reach the disabled window, and be dropped
+    PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    EXPECT_TRUE(pelorus_.WaitExit()) << "the exit chosen while the sheet was open holds once it closes";
     EXPECT_TRUE(Shown(a) && Shown(b)) << "every window released, the hidden B too";
 }
 
