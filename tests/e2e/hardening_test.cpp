@@ -168,8 +168,8 @@ TEST_F(Hardening, FilteredWindowThatRefusesToCloseComesBackToTheDesktop)
     ASSERT_EQ("ok", browser.Command("refuse 1 on"));
     ASSERT_EQ("ok", browser.Command("title 1 Popup"));
     EXPECT_TRUE(kit::WaitUntil([&] { return browser.Command("closes 1") == "ok 1"; }));
-    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(popup) && IsWindowVisible(popup); }))
-        << "on the desktop, not hidden in no list";
+    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(popup) && IsWindowVisible(popup); }, 3000))
+        << "on the desktop within 3 s, not hidden in no list";
     EXPECT_EQ(0, kit::RemoteListView(list_).Count());
 }
 

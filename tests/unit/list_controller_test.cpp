@@ -3,6 +3,7 @@
 // to a window that does not answer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "app/capture/close_list.h"
@@ -258,14 +259,21 @@ TEST_F(ListStory, TargetChangeGivesUpWindowsOfDroppedTypesAndFindsThoseOfNewOnes
     list.OnWindowAnswered(d, desk.cookies[d]);
     EXPECT_TRUE(desk.Shown(d)) << "given back once it answers";
 
-    // The current window given up with none before it: the first remaining one is shown.
+    // The current window given up with none before it: the first remaining one is shown. More
+    // than 32 given up at once: every one back on the desktop.
     const WindowHandle e = desk.Add("OpWindow", "E");
     list.OnNewWindow(e, BROWSER_OPERA_OP);
+    std::vector<WindowHandle> many;
+    for (int i = 0; i < 40; ++i) {
+        many.push_back(Browser("M"));
+        list.OnNewWindow(many.back(), BROWSER_IE);
+    }
     list.SwitchTo(0);
     list.ApplyTargetBrowserChange(TargetBit(BROWSER_IE) | TargetBit(BROWSER_OPERA_OP), TargetBit(BROWSER_OPERA_OP));
     EXPECT_EQ(Strings{"E"}, rows);
     EXPECT_EQ(0, g_nCurrent);
     EXPECT_TRUE(desk.Shown(e) && desk.Shown(a));
+    EXPECT_TRUE(std::all_of(many.begin(), many.end(), [&](WindowHandle w) { return desk.Shown(w); }));
 }
 
 TEST_F(ListStory, PopupsMoveToTheCloseListAndTheNearestWindowBeforeIsShown)
