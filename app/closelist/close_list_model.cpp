@@ -75,11 +75,12 @@ void CCloseListModel::AddParkedWindow(WindowHandle window, int type)
     m_showCount(g_nParkedTotal);
 }
 
+// The Close list has let the window go already: only its row goes.
 void CCloseListModel::RemoveParkedWindow(WindowHandle window)
 {
     const int row = FindRow(window);
     if (row >= 0)
-        RemoveRow(row, window);
+        DropRow(row, window);
 }
 
 void CCloseListModel::UpdateParkedWindowTitle(WindowHandle window)
@@ -91,10 +92,15 @@ void CCloseListModel::UpdateParkedWindowTitle(WindowHandle window)
 
 void CCloseListModel::RemoveRow(int row, WindowHandle window)
 {
-    m_rows.erase(m_rows.begin() + row);
-    m_display.DeleteItem(row);
+    DropRow(row, window);
     RemovePopup(window);
     RemoveParked(window);
+}
+
+void CCloseListModel::DropRow(int row, WindowHandle window)
+{
+    m_rows.erase(m_rows.begin() + row);
+    m_display.DeleteItem(row);
     if (m_shown == window)
         m_shown = 0;
 }

@@ -34,6 +34,7 @@ public:
 
 private:
     void RemoveRow(int row, WindowHandle window);
+    void DropRow(int row, WindowHandle window);
     int FindRow(WindowHandle window) const;
     void HideAgain(WindowHandle window);
 

@@ -337,6 +337,9 @@ SweepList CListController::ApplyTargetBrowserChange(int oldMask, int newMask)
 
 void CListController::MovePopupsToCloseList()
 {
+    // Filtering's own capacity, not the one left from when it was last on, decides how many of
+    // them stay parked.
+    g_nCloseListCapacity = FilteringCapacity();
     const bool currentTaken = TakeEntries([&](const ListEntry& entry) {
         if (!IsPopup(entry.window))
             return false;

@@ -65,7 +65,8 @@ public:
     // is shown. Returns the open windows of newly targeted types, for the caller to hand to the
     // hook and announce, as the start-up does.
     SweepList ApplyTargetBrowserChange(int oldMask, int newMask);
-    // Filtering switched on: the listed windows recorded as pop-ups go to the Close list.
+    // Filtering switched on: the listed windows recorded as pop-ups go to the Close list, whose
+    // capacity becomes filtering's.
     void MovePopupsToCloseList();
 
     // Start and exit.

@@ -74,6 +74,7 @@ private:
     MainDialogOpeners m_openers;
     CTrayIcon m_tray;
     int m_bIconicStartPending = 0;  // ICONIC: the start-up minimise is yet to hold
+    bool m_ending = false;          // exit chosen from the tray: no icon or menu any more
     UINT m_taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     Win32WindowSeam m_seam{g_hRelayWnd};
     CListController m_controller{m_listWindows, *this, *this};

@@ -27,6 +27,8 @@ void CPelorusDlg::OnWindowPosChanging(WINDOWPOS* pos)
 // The shell restarted, or started after Pelorus: the icon again, or at last.
 void CPelorusDlg::OnTaskbarCreated()
 {
+    if (m_ending)
+        return;
     if (m_bInTray) {
         if (!m_tray.Readd(m_controller.Count())) {  // no icon: never hidden with no way back
             m_bInTray = 0;
@@ -44,6 +46,8 @@ TrayMenuState CPelorusDlg::MenuState() const
 
 void CPelorusDlg::OnTrayNotify(LPARAM mouseMessage)
 {
+    if (m_ending)
+        return;
     if (mouseMessage == WM_LBUTTONDOWN)
         m_tray.Track(WindowMenu(MenuState()));
     else if (mouseMessage == WM_RBUTTONDOWN)
@@ -76,6 +80,7 @@ BOOL CPelorusDlg::OnTrayCommand(UINT id)
         m_tray.Remove();
         break;
     case TrayCommand::Exit:
+        m_ending = true;
         m_tray.Remove();
         // Ended directly: a close command would be dropped while the settings sheet, open over
         // this window, keeps it disabled. The program then ends as the sheet is closed.

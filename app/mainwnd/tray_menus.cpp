@@ -68,13 +68,11 @@ std::string TrayItemText(const std::string& title, LeadBytePredicate isLeadByte,
     if (text.size() > kLongestItemText)
         text = CutAtCharBoundary(text, kCutItemText, isLeadByte) + ellipsis;
     // A menu takes "&" for a shortcut mark: a title's own is doubled, so that it shows as written.
+    // No double-byte code page has "&" as a second byte, so every one is the character.
     std::string escaped;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const bool lead = isLeadByte && isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size();
-        escaped += text[i];
-        if (lead)
-            escaped += text[++i];
-        else if (text[i] == '&')
+    for (char c : text) {
+        escaped += c;
+        if (c == '&')
             escaped += '&';
     }
     return escaped;

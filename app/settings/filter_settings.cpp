@@ -9,9 +9,12 @@ namespace {
 
 bool NeedsQuotes(const std::string& prefix)
 {
-    // Bytes above 0x7F may be blanks of the code page (a full-width space), or part of one.
+    // Bytes above 0x7F may be blanks of the code page (a full-width space), or part of one: a
+    // double-byte character at the end shows in its first byte.
     auto unsafe = [](unsigned char c) { return c <= ' ' || c >= 0x80 || c == '"' || c == '\''; };
-    return !prefix.empty() && (unsafe(prefix.front()) || unsafe(prefix.back()));
+    const size_t n = prefix.size();
+    return n > 0 &&
+           (unsafe(prefix[0]) || unsafe(prefix[n - 1]) || (n > 1 && static_cast<unsigned char>(prefix[n - 2]) >= 0x80));
 }
 
 // Step 6 or 7 of OK: the prefixes, their numbered keys, the old keys beyond them, the count.

@@ -103,7 +103,12 @@ void SaveGeometry(ProfileStore& store, int normalLeft, int normalTop)
 void UpdateCloseListCapacity()
 {
     if (g_bFilter)
-        g_nCloseListCapacity = g_bFilterClose ? 2 : g_nMaxPendingNum;
+        g_nCloseListCapacity = FilteringCapacity();
+}
+
+int FilteringCapacity()
+{
+    return g_bFilterClose ? 2 : g_nMaxPendingNum;
 }
 
 int ClampCloseListCapacity(int capacity)

@@ -56,6 +56,8 @@ void SaveGeometry(ProfileStore& store, int normalLeft, int normalTop);
 
 // The capacity follows the filter settings only while filtering is on.
 void UpdateCloseListCapacity();
+// The capacity filtering has: 2 in close mode, the park mode's size otherwise.
+int FilteringCapacity();
 // A capacity, or a hand-edited MAX_PENDING_NUM, outside 1 to 8 is brought to the nearest end.
 int ClampCloseListCapacity(int capacity);
 // The Close-list button (and tray item) is enabled while filtering parks windows.

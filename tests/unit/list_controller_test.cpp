@@ -116,7 +116,11 @@ TEST_F(ListStory, NewWindowIsShownBeforeTheCurrentIsHiddenAndRemovalShowsTheNext
 
     desk.actions.clear();
     desk.Kill(b);
+    const WindowHandle popup = Browser("Popup, asked to close outside the list");
+    AddPopup(popup);
+    desk.Kill(popup);
     list.OnTick();  // killed: never reported
+    EXPECT_FALSE(IsPopup(popup)) << "its slot is free again";
     EXPECT_EQ((Strings{"A", "C"}), rows);
     EXPECT_EQ(1, g_nCurrent) << "the entry that moved up";
     EXPECT_EQ((Strings{"place C", "release C"}), desk.actions);
@@ -287,6 +291,8 @@ TEST_F(ListStory, PopupsMoveToTheCloseListAndTheNearestWindowBeforeIsShown)
     AddPopup(b);
     AddPopup(c);
     desk.windows[a].normal = {};
+    g_nCloseListCapacity = 1;                  // left from close mode, the last time filtering was on
+    g_bFilterClose = 0, g_nMaxPendingNum = 4;  // filtering now parks up to four
     list.MovePopupsToCloseList();
     EXPECT_EQ(Strings{"A"}, rows);
     EXPECT_EQ(0, g_nCurrent);
