@@ -55,7 +55,6 @@ void CPelorusDlg::OnBtnSettings()
     RunSettingsCommand({m_hWnd, m_btnUpdateSize, m_controller, *this, m_filterHost});
     UpdateCloseListButton();
     UpdateCloseListCapacity();
-    EvictParkedBeyondCapacity();  // the pop-ups moved by the sheet were parked under the old one
     m_bSettingsOpen = 0;
 }
 

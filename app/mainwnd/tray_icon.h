@@ -30,6 +30,9 @@ public:
     const std::vector<TrayMenuItem>& Shown() const { return m_shown; }
 
 private:
+    // The icon and the tip "Pelorus (COUNT)" with MESSAGE (NIM_ADD or NIM_MODIFY).
+    bool Put(DWORD message, int count);
+
     HWND m_main = nullptr;
     int m_count = -1;  // the count the tip shows
     std::vector<TrayMenuItem> m_shown;

@@ -110,20 +110,22 @@ std::string Tip(int count)
 
 }  // namespace
 
-bool CTrayIcon::Add(int count)
+bool CTrayIcon::Put(DWORD message, int count)
 {
     HICON icon = reinterpret_cast<HICON>(SendMessageW(m_main, WM_GETICON, ICON_SMALL, 0));
     m_count = count;
-    return TrayMessage(NIM_ADD, icon, Tip(count).c_str()) != FALSE;
+    return TrayMessage(message, icon, Tip(count).c_str()) != FALSE;
 }
 
+bool CTrayIcon::Add(int count)
+{
+    return Put(NIM_ADD, count);
+}
+
+// Some shells announce a restart that kept their icons (a display change): ours is still there.
 bool CTrayIcon::Readd(int count)
 {
-    if (Add(count))
-        return true;
-    // Some shells announce a restart that kept their icons (a display change): ours is still there.
-    HICON icon = reinterpret_cast<HICON>(SendMessageW(m_main, WM_GETICON, ICON_SMALL, 0));
-    return TrayMessage(NIM_MODIFY, icon, Tip(count).c_str()) != FALSE;
+    return Put(NIM_ADD, count) || Put(NIM_MODIFY, count);
 }
 
 void CTrayIcon::UpdateTip(int count)
