@@ -3,6 +3,7 @@
 //   Floor     a call that does nothing, with the same arguments: the cost of the call itself
 //   Nowhere   a message that leads nowhere (WM_MOUSEMOVE to some window)
 //   Announce  the WM_SETTEXT that announces a shown browser window (two posts)
+//   Create    the WM_CREATE of a top-level window of no browser's class (the title is read)
 // bench/hook_hot_path runs it under callgrind and prints the three side by side.
 #include <cstdint>
 #include <cstring>
@@ -19,7 +20,10 @@ struct Platform {
     uint32_t ReadRelayLong(uint32_t, int index) { return index == kRelayIndexHook ? kHook : kMain; }
     bool IsWindow(uint32_t) { return true; }
     bool IsChild(uint32_t, uint32_t) { return false; }
-    int ClassName(uint32_t, char* buffer, int size) { return Copy("IEFrame", buffer, size); }
+    int ClassName(uint32_t hwnd, char* buffer, int size)
+    {
+        return Copy(hwnd == kBrowser ? "IEFrame" : "Notepad", buffer, size);
+    }
     int WindowText(uint32_t, char* buffer, int size) { return Copy("Page", buffer, size); }
     bool ReadCreate(uintptr_t, uint32_t& parent, uint32_t& style)
     {
@@ -57,6 +61,11 @@ __attribute__((noipa)) void Nowhere(uint32_t hwnd, uint32_t message, uintptr_t w
     watch::HandleHookedMessage(g_block, g_platform, hwnd, message, wParam, lParam);
 }
 
+__attribute__((noipa)) void Create(uint32_t hwnd, uint32_t message, uintptr_t wParam, uintptr_t lParam)
+{
+    watch::HandleHookedMessage(g_block, g_platform, hwnd, message, wParam, lParam);
+}
+
 __attribute__((noipa)) void Announce(uint32_t hwnd, uint32_t message, uintptr_t wParam, uintptr_t lParam)
 {
     watch::HandleHookedMessage(g_block, g_platform, hwnd, message, wParam, lParam);
@@ -76,6 +85,8 @@ int main(int argc, char** argv)
             Floor(kBrowser + 4, 0x0200, 0, 0);
         } else if (std::strcmp(which, "Nowhere") == 0) {
             Nowhere(kBrowser + 4, 0x0200, 0, 0);
+        } else if (std::strcmp(which, "Create") == 0) {
+            Create(kBrowser + 8, 0x0001, 0, 0);
         } else if (std::strcmp(which, "Announce") == 0) {
             g_block.nWatchState[0] = WATCH_SHOWN;  // announced afresh each time
             Announce(kBrowser, 0x000C, 0, 0);

@@ -2,7 +2,8 @@
 // notification message and its codes, the relay window's class, title and extra bytes.
 #pragma once
 
-// Browser types; also the list control's icon slot and the menu bitmaps' index.
+// Browser types: each kind's row in the browser-kind table (browser_kinds.h), its icon slot and
+// its mask bit's place.
 enum BrowserType {
     BROWSER_IE = 0,
     BROWSER_NETSCAPE6 = 1,
@@ -11,7 +12,6 @@ enum BrowserType {
     BROWSER_MOZILLA = 4,
     BROWSER_OPERA_OP = 5,
 };
-constexpr int kBrowserTypeCount = 6;
 
 // Target-browser mask: bit 1 << type for each watched type.
 constexpr int TargetBit(int type)

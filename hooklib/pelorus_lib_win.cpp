@@ -3,7 +3,7 @@
 // is a quick query or a post.
 #include <windows.h>
 
-#include "watch_rules.h"
+#include "hooklib/watch_rules.h"
 
 #if defined(_MSC_VER)
 #pragma data_seg(".shared")

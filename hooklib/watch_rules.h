@@ -21,8 +21,9 @@
 #include <intrin.h>
 #endif
 
-#include "hook_protocol.h"
-#include "shared_block.h"
+#include "hooklib/browser_kinds.h"
+#include "hooklib/hook_protocol.h"
+#include "hooklib/shared_block.h"
 
 namespace watch {
 
@@ -31,7 +32,6 @@ constexpr uint32_t kMsgDestroy = 0x0002;
 constexpr uint32_t kMsgSetText = 0x000C;
 constexpr uint32_t kMsgShowWindow = 0x0018;
 constexpr uint32_t kMsgWindowPosChanging = 0x0046;
-constexpr uint32_t kOverlappedWindowBits = 0x00CF0000;
 
 // A slot being filled holds this in its window field: in use, yet matching no window, until
 // its type and state are written and the window is stored.
@@ -54,30 +54,6 @@ inline void StoreRelease(uint32_t* target, uint32_t value)
 #else
     __atomic_store_n(target, value, __ATOMIC_RELEASE);
 #endif
-}
-
-inline bool Equal(const char* a, const char* b)
-{
-    while (*a && *a == *b) {
-        ++a;
-        ++b;
-    }
-    return *a == *b;
-}
-
-inline bool Contains(const char* text, const char* part)
-{
-    for (; *text; ++text) {
-        const char* t = text;
-        const char* p = part;
-        while (*p && *t == *p) {
-            ++t;
-            ++p;
-        }
-        if (!*p)
-            return true;
-    }
-    return false;
 }
 
 inline int FindSlot(const SharedBlock& b, uint32_t hwnd)
@@ -133,6 +109,8 @@ void FindRelayWindow(SharedBlock& b, P& p)
         b.hNotifyWnd = p.ReadRelayLong(b.hRelayWnd, kRelayIndexMainWnd);
 }
 
+// A window is watched from its creation: by its class, or, where no kind has its class, by its
+// title; a kind whose bit is clear is not watched, and no kind known by title is tried for it.
 template <class P>
 void Recognize(SharedBlock& b, P& p, uint32_t hwnd, uintptr_t lParam)
 {
@@ -142,26 +120,15 @@ void Recognize(SharedBlock& b, P& p, uint32_t hwnd, uintptr_t lParam)
     char buffer[512];
     if (p.ClassName(hwnd, buffer, 255) <= 0)
         buffer[0] = '\0';
-    const int mask = b.nTargetMask;
-    if (Equal(buffer, "IEFrame")) {
-        if (mask & TargetBit(BROWSER_IE))
-            AddWatchWindow(b, hwnd, BROWSER_IE, WATCH_CREATED);
-    } else if (Equal(buffer, "MozillaWindowClass") && (style & kOverlappedWindowBits)) {
-        // Netscape 6/7 or Mozilla: which one is settled by the title when it is announced.
-        if (mask & (TargetBit(BROWSER_NETSCAPE6) | TargetBit(BROWSER_MOZILLA)))
-            AddWatchWindow(b, hwnd, BROWSER_NETSCAPE6, WATCH_CREATED);
-    } else if (Equal(buffer, "OUIWINDOW")) {
-        if (mask & TargetBit(BROWSER_OPERA_OUI))
-            AddWatchWindow(b, hwnd, BROWSER_OPERA_OUI, WATCH_CREATED);
-    } else if (Equal(buffer, "OpWindow")) {
-        if (mask & TargetBit(BROWSER_OPERA_OP))
-            AddWatchWindow(b, hwnd, BROWSER_OPERA_OP, WATCH_CREATED);
-    } else {
+    const BrowserKind* kind = kinds::KindByClass(buffer, style);
+    if (!kind) {
         if (p.WindowText(hwnd, buffer, 255) <= 0)
             buffer[0] = '\0';
-        if (Equal(buffer, "Netscape") && (mask & TargetBit(BROWSER_NETSCAPE4)))
-            AddWatchWindow(b, hwnd, BROWSER_NETSCAPE4, WATCH_CREATED);
+        kind = kinds::KindByCreationTitle(buffer);
     }
+    // Kinds that share a class are settled when announced: any of their bits will do for now.
+    if (kind && (b.nTargetMask & kinds::FamilyMask(*kind)))
+        AddWatchWindow(b, hwnd, kind->type, WATCH_CREATED);
 }
 
 inline void Shown(SharedBlock& b, uint32_t hwnd)
@@ -182,18 +149,18 @@ void TitleChanged(SharedBlock& b, P& p, uint32_t hwnd)
         return;
     if (b.nWatchState[i] == WATCH_SHOWN) {
         b.nWatchState[i] = WATCH_ANNOUNCED;
-        if (b.nWatchType[i] == BROWSER_NETSCAPE6) {
+        const BrowserKind* watched = KindOf(b.nWatchType[i]);  // the block is anyone's to write
+        if (watched && kinds::IsProvisional(*watched)) {
             // The hook runs before the window takes the new text: this is the title it had.
             char title[512];
             if (p.WindowText(hwnd, title, 511) <= 0)
                 title[0] = '\0';
-            const bool mozilla = Contains(title, "Mozilla");
-            const int kind = mozilla ? BROWSER_MOZILLA : BROWSER_NETSCAPE6;
-            if (!(b.nTargetMask & TargetBit(kind))) {
+            const BrowserKind* kind = kinds::KindAtAnnouncement(*watched, title);
+            if (!kind || !(b.nTargetMask & TargetBit(kind->type))) {
                 b.hWatchWnd[i] = 0;
                 return;
             }
-            b.nWatchType[i] = kind;
+            b.nWatchType[i] = kind->type;
         }
         p.Post(b.hNotifyWnd, HN_NEWWINDOW | static_cast<uint32_t>(b.nWatchType[i]), hwnd);
     }

@@ -1,173 +1,116 @@
 #include "capture/close_list.h"
 
 #include <algorithm>
-#include <vector>
 
-#include "capture/popup_table.h"
-#include "capture/responsive.h"
-
-WindowHandle g_ahwndParked[kCloseListSlots];
-int g_anParkedType[kCloseListSlots];
-int g_nParkedTotal;
-CloseListObserver* g_pCloseListDlg;
-
-namespace {
-
-// Ticks of half a second: a window that takes a close has gone well before, and one that
-// refuses is back on the desktop within one and a half seconds.
-constexpr int kCloseGraceTicks = 3;
-
-struct Closing {
-    WindowHandle window;
-    int ticksLeft;
-};
-std::vector<Closing> g_closing;
-
-int ParkedCount()
+int CCloseList::Capacity() const
 {
-    int n = 0;
-    while (n < kCloseListSlots && g_ahwndParked[n])
-        ++n;
-    return n;
+    return ClampCloseListCapacity(m_settings.CloseListCapacity());
 }
 
-int Capacity()
+void CCloseList::CloseAndForget(WindowHandle window)
 {
-    return ClampCloseListCapacity(g_nCloseListCapacity);
+    m_mover.AskToClose(window);
+    m_popups.Remove(window);
+    Remove(window);
 }
 
-void CloseAndForget(WindowHandle window)
+void CCloseList::Park(WindowHandle window, int type, const FilterMatch& reason)
 {
-    AskToClose(window);
-    RemovePopup(window);
-    RemoveParked(window);
+    ++m_nParkedTotal;
+    const ParkedWindow parked{window, type, reason};
+    if (m_dialog)
+        m_dialog->AddParkedWindow(parked);
+    while (static_cast<int>(m_parked.size()) >= Capacity())
+        CloseAndForget(m_parked.front().window);
+    m_parked.push_back(parked);
+    m_mover.Hide(window);
 }
 
-void Hide(WindowHandle window)
+bool CCloseList::Remove(WindowHandle window)
 {
-    if (IsResponsive(window))
-        Seam().HideUnderRelay(window);
+    auto it = std::find_if(m_parked.begin(), m_parked.end(), [&](const ParkedWindow& p) { return p.window == window; });
+    if (it == m_parked.end())
+        return false;
+    m_parked.erase(it);
+    if (m_dialog)
+        m_dialog->RemoveParkedWindow(window);
+    return true;
 }
 
-}  // namespace
-
-void EvictParkedBeyondCapacity()
+bool CCloseList::Contains(WindowHandle window) const
 {
-    while (ParkedCount() > Capacity())
-        CloseAndForget(g_ahwndParked[0]);
+    return window &&
+           std::any_of(m_parked.begin(), m_parked.end(), [&](const ParkedWindow& p) { return p.window == window; });
 }
 
-void ParkWindow(WindowHandle window, int type)
+void CCloseList::CloseAll()
 {
-    ++g_nParkedTotal;
-    if (g_pCloseListDlg)
-        g_pCloseListDlg->AddParkedWindow(window, type);
-    // Full (or fuller than a lowered capacity allows): the oldest go first, so that no window
-    // is ever written over and forgotten, hidden under the relay window.
-    while (ParkedCount() >= Capacity())
-        CloseAndForget(g_ahwndParked[0]);
-    const int slot = ParkedCount();
-    g_ahwndParked[slot] = window;
-    g_anParkedType[slot] = type;
-    Hide(window);
-}
-
-bool RemoveParked(WindowHandle window)
-{
-    for (int i = 0; i < kCloseListSlots; ++i) {
-        if (g_ahwndParked[i] != window)
-            continue;
-        for (int j = i; j + 1 < kCloseListSlots; ++j) {
-            g_ahwndParked[j] = g_ahwndParked[j + 1];
-            g_anParkedType[j] = g_anParkedType[j + 1];
-        }
-        g_ahwndParked[kCloseListSlots - 1] = 0;
-        if (g_pCloseListDlg)
-            g_pCloseListDlg->RemoveParkedWindow(window);
-        return true;
-    }
-    return false;
-}
-
-bool IsParked(WindowHandle window)
-{
-    return window && std::count(g_ahwndParked, g_ahwndParked + kCloseListSlots, window) > 0;
-}
-
-void CloseAllParked()
-{
-    for (WindowHandle& slot : g_ahwndParked) {
-        const WindowHandle window = slot;
-        slot = 0;
-        if (window) {
-            AskToClose(window);
-            if (g_pCloseListDlg)
-                g_pCloseListDlg->RemoveParkedWindow(window);
-        }
+    const std::vector<ParkedWindow> parked = std::move(m_parked);
+    m_parked.clear();
+    for (const ParkedWindow& p : parked) {
+        m_mover.AskToClose(p.window);
+        if (m_dialog)
+            m_dialog->RemoveParkedWindow(p.window);
     }
 }
 
-void OnParkedTitleChanged(WindowHandle window)
+void CCloseList::OnTitleChanged(WindowHandle window)
 {
-    if (!g_bFilterClose)
-        return;
-    for (int i = 0; i < Capacity(); ++i) {
-        if (g_ahwndParked[i] == window) {
+    if (!m_settings.Values().bFilterClose)
+        return;  // park mode: it stays parked
+    const int inUse = std::min(Capacity(), static_cast<int>(m_parked.size()));
+    for (int i = 0; i < inUse; ++i) {
+        if (m_parked[static_cast<size_t>(i)].window == window) {
             CloseAndForget(window);
             return;
         }
     }
 }
 
-void OnParkedDestroyed(WindowHandle window)
+void CCloseList::OnDestroyed(WindowHandle window)
 {
-    if (IsParked(window)) {
-        RemovePopup(window);
-        RemoveParked(window);
+    if (Contains(window)) {
+        m_popups.Remove(window);
+        Remove(window);
     }
 }
 
-void OnParkedResponded(WindowHandle window)
+void CCloseList::OnResponded(WindowHandle window)
 {
-    if (IsParked(window) && !Seam().IsUnderRelay(window))
-        Hide(window);
+    if (Contains(window) && !m_seam.IsUnderRelay(window))
+        m_mover.Hide(window);
 }
 
-void ClearParked()
+void CCloseList::HideStrays()
 {
-    for (WindowHandle& slot : g_ahwndParked)
-        slot = 0;
+    for (const ParkedWindow& p : m_parked)
+        if (m_seam.IsAlive(p.window) && !m_seam.IsUnderRelay(p.window))
+            m_mover.Hide(p.window);
 }
 
-void AskToClose(WindowHandle window)
+void CCloseList::ForgetDead()
 {
-    Seam().PostClose(window);
-    g_closing.push_back({window, kCloseGraceTicks});
+    for (size_t i = m_parked.size(); i-- > 0;)
+        if (i < m_parked.size() && !m_seam.IsAlive(m_parked[i].window))
+            OnDestroyed(m_parked[i].window);
 }
 
-void ReleaseRefusedCloses()
+void CCloseList::DetachDialog(CloseListObserver* dialog)
 {
-    // Gone, or no longer hidden: settled. Still hidden when its grace is over: released, as soon
-    // as it answers.
-    auto settled = [](Closing& c) {
-        if (--c.ticksLeft > 0)
-            return false;
-        if (!Seam().IsAlive(c.window) || !Seam().IsUnderRelay(c.window))
-            return true;
-        if (!IsResponsive(c.window))
-            return false;
-        Seam().Release(c.window);
-        return true;
-    };
-    g_closing.erase(std::remove_if(g_closing.begin(), g_closing.end(), settled), g_closing.end());
+    if (m_dialog == dialog)
+        m_dialog = nullptr;
 }
 
-bool IsClosing(WindowHandle window)
+void CCloseList::CloseDialog()
 {
-    return std::any_of(g_closing.begin(), g_closing.end(), [&](const Closing& c) { return c.window == window; });
+    CloseListObserver* dialog = m_dialog;
+    m_dialog = nullptr;  // a dialog that is ending hears nothing more
+    if (dialog)
+        dialog->CloseDialog();
 }
 
-void ClearClosing()
+void CCloseList::TellTitleChanged(WindowHandle window)
 {
-    g_closing.clear();
+    if (m_dialog)
+        m_dialog->UpdateParkedWindowTitle(window);
 }

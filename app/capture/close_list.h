@@ -1,46 +1,82 @@
 // The Close list: filtered windows hidden under the relay window, oldest first, within a capacity
-// of 1 to 8; the oldest is asked to close when a new one finds it full. And the windows outside
-// every list that were asked to close: one that refuses is given back to the desktop.
+// of 1 to 8 slots; the oldest is asked to close when a new one finds it full, and in close mode
+// each is asked to close at the title change that follows its parking. Each keeps the reason it
+// was filtered. The close-list dialog, while it is open, is told of every window that enters or
+// leaves it: its rows are the Close list.
 #pragma once
 
+#include <vector>
+
+#include "capture/filters.h"
+#include "capture/popup_table.h"
+#include "capture/window_mover.h"
 #include "settings/settings_model.h"
-#include "win/window_seam.h"
 
-// Filled slots packed at the front, oldest first; 0 marks an empty slot.
-extern WindowHandle g_ahwndParked[kCloseListSlots];
-extern int g_anParkedType[kCloseListSlots];
-extern int g_nParkedTotal;  // every window that ever entered the Close list
+struct ParkedWindow {
+    WindowHandle window = 0;
+    int type = 0;
+    FilterMatch reason;  // the rule that filtered it, and for a prefix rule which prefix
+};
 
-// The close-list dialog, while it is open, is told of each window parked, and of each that leaves
-// the Close list however it leaves: its rows are the Close list.
 class CloseListObserver {
 public:
     virtual ~CloseListObserver() = default;
-    virtual void AddParkedWindow(WindowHandle window, int type) = 0;
+    virtual void AddParkedWindow(const ParkedWindow& parked) = 0;
     virtual void UpdateParkedWindowTitle(WindowHandle window) = 0;
     virtual void RemoveParkedWindow(WindowHandle window) = 0;
     // The program is going: the dialog ends as its close box ends it.
     virtual void CloseDialog() = 0;
 };
-extern CloseListObserver* g_pCloseListDlg;  // null while the dialog is closed
 
-// Enters WINDOW and hides it (once it answers, if it does not now).
-void ParkWindow(WindowHandle window, int type);
-bool RemoveParked(WindowHandle window);
-bool IsParked(WindowHandle window);
-void CloseAllParked();
-// Evicts the oldest parked windows until no more than the capacity remain.
-void EvictParkedBeyondCapacity();
-void OnParkedTitleChanged(WindowHandle window);
-void OnParkedDestroyed(WindowHandle window);
-// A parked window that did not answer when it was parked is hidden now that it does.
-void OnParkedResponded(WindowHandle window);
-void ClearParked();  // the main window's set-up empties all eight slots
+class CCloseList {
+public:
+    CCloseList(WindowSeam& seam, CPopupTable& popups, CWindowMover& mover, const CSettingsModel& settings)
+        : m_seam(seam), m_popups(popups), m_mover(mover), m_settings(settings)
+    {
+    }
 
-// Asks a window outside every list to close. One still alive and hidden a grace period later
-// (it refused, or it does not answer) goes back to the desktop: never hidden in no list.
-void AskToClose(WindowHandle window);
-// Once a tick (half a second): the release of the windows whose grace period is over.
-void ReleaseRefusedCloses();
-bool IsClosing(WindowHandle window);
-void ClearClosing();
+    // Enters WINDOW and hides it (once it answers, if it does not now). Full, or fuller than a
+    // lowered capacity allows, the oldest go first: no window is ever written over and forgotten.
+    void Park(WindowHandle window, int type, const FilterMatch& reason);
+    // Takes the window out; the rest keep their order. False if it was not there.
+    bool Remove(WindowHandle window);
+    bool Contains(WindowHandle window) const;
+    // Every parked window asked to close, the list emptied; the pop-up table and the count stay.
+    void CloseAll();
+
+    // A parked window's title changed: in close mode it is asked to close.
+    void OnTitleChanged(WindowHandle window);
+    // A parked window has gone: it leaves the list and the pop-up table.
+    void OnDestroyed(WindowHandle window);
+    // A parked window that did not answer when it was parked is hidden now that it does.
+    void OnResponded(WindowHandle window);
+    // The relay window came: parked windows that had nowhere to go are hidden now.
+    void HideStrays();
+    // Those that died unannounced are forgotten.
+    void ForgetDead();
+
+    // Oldest first.
+    const std::vector<ParkedWindow>& Parked() const { return m_parked; }
+    // Every window that ever entered the list, those closed since included.
+    int Total() const { return m_nParkedTotal; }
+
+    // The open close-list dialog: it attaches itself while it runs. The list tells it, and ends
+    // it at the program's exit; either way the dialog is detached then.
+    void AttachDialog(CloseListObserver* dialog) { m_dialog = dialog; }
+    void DetachDialog(CloseListObserver* dialog);
+    bool DialogOpen() const { return m_dialog != nullptr; }
+    void CloseDialog();
+    void TellTitleChanged(WindowHandle window);
+
+private:
+    int Capacity() const;
+    void CloseAndForget(WindowHandle window);
+
+    WindowSeam& m_seam;
+    CPopupTable& m_popups;
+    CWindowMover& m_mover;
+    const CSettingsModel& m_settings;
+    std::vector<ParkedWindow> m_parked;
+    int m_nParkedTotal = 0;
+    CloseListObserver* m_dialog = nullptr;
+};

@@ -1,26 +1,26 @@
 // The filters a new browser window passes before it is listed: the pop-up rule, the URL prefixes
-// and the title prefixes, tried in that order. The title is compared with the browser's own name
-// cut off it.
+// and the title prefixes, tried in that order, the first that matches deciding. The title is
+// compared with the browser's own name cut off it; prefixes match byte by byte, case-sensitively.
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "win/window_seam.h"
+#include "capture/window_facts.h"
+#include "settings/settings_model.h"
 
-constexpr int kUrlBufferSize = 1024;
-constexpr int kTitleBufferSize = 2048;
-
-// Which rule filtered a window; the Close-list dialog shows it.
+// Which rule filtered a window, kept with it in the Close list.
 enum class FilterRule { None, Popup, Url, Title };
 
-// The address shown in a browser window: the text of its first "Edit" descendant, cut to
-// kUrlBufferSize - 1 bytes. False, with URL empty, when it has none.
-bool ReadBrowserUrl(WindowHandle window, std::string& url);
-// Cuts the browser's own name off TITLE (in place); false when its marker is not there.
-bool NormalizeTitle(std::string& title, int type);
-// Whether the normalised title (TITLE, or the window's own when null) begins with a title prefix.
-bool MatchTitleFilter(WindowHandle window, int type, const char* title);
-// The first rule that matches the window, as the filter settings stand.
-FilterRule MatchNewWindowFilter(WindowHandle window, int type);
-// Parks WINDOW when a rule matches.
-bool FilterNewWindow(WindowHandle window, int type);
+struct FilterMatch {
+    FilterRule rule = FilterRule::None;
+    std::string prefix;  // for a prefix rule, the prefix that matched
+    explicit operator bool() const { return rule != FilterRule::None; }
+    bool operator==(const FilterMatch& o) const { return rule == o.rule && prefix == o.prefix; }
+};
+
+// The title rule alone: the first prefix the normalised TITLE (cut to kTitleBufferSize - 1
+// bytes) begins with.
+FilterMatch MatchTitleFilter(const std::string& title, int type, const std::vector<std::string>& prefixes);
+// The first rule, switched on in SETTINGS, that matches a new window; POPUP: it is recorded as one.
+FilterMatch MatchNewWindowFilters(const NewWindowFacts& facts, int type, bool popup, const SettingsValues& settings);

@@ -35,6 +35,6 @@ void DisableHookLibrary();
 // Posts HN_NEWWINDOW to the main window for each window of a type in MASK, as the hook announces a
 // new one: windows found open are captured like new ones.
 void AnnounceWindows(const SweepList& windows, int mask);
-// The windows of NOW that neither SWEPT nor the hook holds, opened while the hook went in: they
-// are watched and announced.
-void CatchUpMissedWindows(const SweepList& swept, const SweepList& now);
+// The windows of NOW that neither SWEPT nor the hook holds, opened while the hook went in: those
+// of the types in MASK are watched and announced.
+void CatchUpMissedWindows(const SweepList& swept, const SweepList& now, int mask);

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "hooklib/browser_kinds.h"
 #include "hooklib/shared_block.h"
-#include "settings/settings_model.h"
 #include "win/program_windows.h"
 
 HMODULE g_hHookLib;
@@ -84,7 +84,7 @@ void WatchWindows(const SweepList& windows, int mask)
         return;
     for (int i = 0; i < windows.count; ++i) {
         const int type = windows.types[i];
-        if (type >= 0 && type < kBrowserTypeCount && (mask & TargetBit(type)))
+        if (KindOf(type) && (mask & TargetBit(type)))
             g_pfnAddWatchWindow(reinterpret_cast<HWND>(windows.windows[i]), type, WATCH_ANNOUNCED);
     }
 }
@@ -116,10 +116,10 @@ void AnnounceWindows(const SweepList& windows, int mask)
                          static_cast<LPARAM>(windows.windows[k]));
 }
 
-void CatchUpMissedWindows(const SweepList& swept, const SweepList& now)
+void CatchUpMissedWindows(const SweepList& swept, const SweepList& now, int mask)
 {
     const SweepList missed =
         WindowsMissedBy(swept, now, [](WindowHandle w) { return IsWatchedByHook(reinterpret_cast<HWND>(w)); });
-    WatchWindows(missed, g_nTargetBrowser);
-    AnnounceWindows(missed, g_nTargetBrowser);
+    WatchWindows(missed, mask);
+    AnnounceWindows(missed, mask);
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "capture/relay_acceptance.h"
 #include "hooklib/hook_protocol.h"
 #include "win/program_windows.h"
 
@@ -78,29 +79,38 @@ bool StartKeeper()
 bool TakeRelayWindow(WPARAM wParam, LPARAM lParam)
 {
     HWND relay = reinterpret_cast<HWND>(lParam);
-    if (static_cast<uint32_t>(wParam) != s_closeCookie ||
-        (s_keeper && WaitForSingleObject(s_keeper, 0) == WAIT_TIMEOUT))
-        return false;  // not from our keeper; or the one whose relay window holds our windows still runs
-    if (!relay || relay == g_hRelayWnd || relay != FindWindowA(PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE))
+    RelayReport report;
+    report.cookieMatches = static_cast<uint32_t>(wParam) == s_closeCookie;
+    report.heldKeeperRuns = s_keeper && WaitForSingleObject(s_keeper, 0) == WAIT_TIMEOUT;
+    report.relay = reinterpret_cast<WindowHandle>(relay);
+    report.held = reinterpret_cast<WindowHandle>(g_hRelayWnd.load());
+    report.mainWindow = reinterpret_cast<WindowHandle>(g_hMainWnd);
+    report.ownProcess = GetCurrentProcessId();
+    if (report.cookieMatches && !report.heldKeeperRuns && relay) {
+        report.found = reinterpret_cast<WindowHandle>(FindWindowA(PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE));
+        // The extra bytes hold the main window's handle as 32 bits, as the hook reads them.
+        report.mainInRelay =
+            static_cast<WindowHandle>(static_cast<uint32_t>(GetWindowLongA(relay, kRelayIndexMainWnd)));
+        report.mainWindow = static_cast<WindowHandle>(static_cast<uint32_t>(report.mainWindow));
+        DWORD process = 0;
+        GetWindowThreadProcessId(relay, &process);
+        report.relayProcess = process;
+    }
+    if (RefuseRelay(report) != RelayRefusal::None)
         return false;
-    if (GetWindowLongA(relay, kRelayIndexMainWnd) != static_cast<LONG>(reinterpret_cast<LONG_PTR>(g_hMainWnd)))
-        return false;
-    DWORD keeperId = 0;
-    GetWindowThreadProcessId(relay, &keeperId);
-    if (keeperId == 0 || keeperId == GetCurrentProcessId())
-        return false;
-    HANDLE keeper = OpenProcess(SYNCHRONIZE, FALSE, keeperId);
+    HANDLE keeper = OpenProcess(SYNCHRONIZE, FALSE, report.relayProcess);
     if (!keeper)
         return false;
     StopWatching();
     HANDLE wait = nullptr;
-    if (!RegisterWaitForSingleObject(&wait, keeper, OnKeeperEnded, reinterpret_cast<PVOID>(UINT_PTR{keeperId}),
-                                     INFINITE, WT_EXECUTEONLYONCE)) {
+    if (!RegisterWaitForSingleObject(&wait, keeper, OnKeeperEnded,
+                                     reinterpret_cast<PVOID>(UINT_PTR{report.relayProcess}), INFINITE,
+                                     WT_EXECUTEONLYONCE)) {
         CloseHandle(keeper);
         return false;
     }
     s_keeper = keeper;
-    s_keeperId = keeperId;
+    s_keeperId = report.relayProcess;
     s_wait = wait;
     g_hRelayWnd = relay;
     return true;

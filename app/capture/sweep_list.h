@@ -1,5 +1,6 @@
 // The sweep list: browser windows found open on the desktop, with their types. The start-up
-// sweep enters them in the hook's watch table before the hook goes in.
+// sweep enters them in the hook's watch table before the hook goes in; a change of the target
+// browsers sweeps again for the kinds newly targeted.
 #pragma once
 
 #include "win/window_seam.h"
@@ -28,6 +29,9 @@ struct SweepList {
         return false;
     }
 };
+
+// The top-level windows of the browser kinds, in the platform's order, the first 32.
+SweepList SweepBrowserWindows(WindowSeam& seam);
 
 // The windows of NOW that SWEPT missed and the hook does not watch either (IS_WATCHED): those
 // that opened after the sweep, before the hook was installed.

@@ -1,20 +1,20 @@
 // CCloseListDlg: the Close-list dialog, template 140. It shows the parked windows and how many
-// have been caught; the capture engine keeps it in step while it runs (g_pCloseListDlg).
+// have been caught; the Close list keeps it in step while it runs.
 #pragma once
 
 #include <windows.h>
 
 #include "capture/close_list.h"
 #include "closelist/close_list_model.h"
-#include "mainwnd/window_list_ctrl.h"
 #include "ui/dialog.h"
+#include "ui/window_list_ctrl.h"
 
 class CCloseListDlg : public CDialog, public CloseListObserver {
 public:
-    CCloseListDlg();
+    explicit CCloseListDlg(const CloseListParts& parts);
 
     // CloseListObserver
-    void AddParkedWindow(WindowHandle window, int type) override;
+    void AddParkedWindow(const ParkedWindow& parked) override;
     void UpdateParkedWindowTitle(WindowHandle window) override;
     void RemoveParkedWindow(WindowHandle window) override;
     void CloseDialog() override;
@@ -43,5 +43,5 @@ private:
     CCloseListModel m_model;
 };
 
-// OnBtnCloseList's run of the dialog over OWNER, with g_pCloseListDlg set while it runs.
-void RunCloseListDialog(HWND owner, HICON icon);
+// OnBtnCloseList's run of the dialog over OWNER, attached to the Close list while it runs.
+void RunCloseListDialog(HWND owner, HICON icon, const CloseListParts& parts);

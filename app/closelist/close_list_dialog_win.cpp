@@ -4,9 +4,10 @@
 
 #include "res/resource.h"
 
-CCloseListDlg::CCloseListDlg()
+CCloseListDlg::CCloseListDlg(const CloseListParts& parts)
     : CDialog(IDD_CLOSE_LIST),
-      m_model(m_listParked, [this](int count) { SetItemText(IDC_CLOSELIST_COUNT, std::to_string(count)); })
+      m_model(
+          m_listParked, [this](int count) { SetItemText(IDC_CLOSELIST_COUNT, std::to_string(count)); }, parts)
 {
 }
 
@@ -97,9 +98,9 @@ void CCloseListDlg::OnHide()
     m_model.Hide();
 }
 
-void CCloseListDlg::AddParkedWindow(WindowHandle window, int type)
+void CCloseListDlg::AddParkedWindow(const ParkedWindow& parked)
 {
-    m_model.AddParkedWindow(window, type);
+    m_model.AddParkedWindow(parked);
 }
 
 void CCloseListDlg::UpdateParkedWindowTitle(WindowHandle window)
@@ -118,11 +119,12 @@ void CCloseListDlg::CloseDialog()
         SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
-void RunCloseListDialog(HWND owner, HICON icon)
+void RunCloseListDialog(HWND owner, HICON icon, const CloseListParts& parts)
 {
-    CCloseListDlg dialog;
-    g_pCloseListDlg = &dialog;
+    CCloseListDlg dialog(parts);
+    CCloseList& closeList = parts.capture.CloseList();
+    closeList.AttachDialog(&dialog);
     dialog.m_hIcon = icon;
     dialog.DoModal(owner);
-    g_pCloseListDlg = nullptr;
+    closeList.DetachDialog(&dialog);
 }

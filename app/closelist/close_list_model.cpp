@@ -1,23 +1,23 @@
 #include "closelist/close_list_model.h"
 
-#include "capture/close_list.h"
-#include "capture/popup_table.h"
-#include "capture/responsive.h"
+#include <algorithm>
 
-CCloseListModel::CCloseListModel(ListDisplay& rows, std::function<void(int)> showCount)
-    : m_display(rows), m_showCount(std::move(showCount))
+#include "capture/window_facts.h"
+
+CCloseListModel::CCloseListModel(ListDisplay& rows, std::function<void(int)> showCount, const CloseListParts& parts)
+    : m_display(rows), m_showCount(std::move(showCount)), m_parts(parts)
 {
 }
 
 void CCloseListModel::Open()
 {
-    const int capacity = ClampCloseListCapacity(g_nCloseListCapacity);
-    for (int i = 0; i < capacity && g_ahwndParked[i]; ++i) {
-        m_rows.push_back(g_ahwndParked[i]);
-        m_display.InsertItem(i, Seam().TitleOf(g_ahwndParked[i], kListTitleSize), g_ahwndParked[i], g_anParkedType[i]);
-    }
+    const std::vector<ParkedWindow>& parked = List().Parked();
+    const size_t shown =
+        std::min(parked.size(), static_cast<size_t>(ClampCloseListCapacity(m_parts.settings.CloseListCapacity())));
+    for (size_t i = 0; i < shown; ++i)
+        AddRow(parked[i]);
     m_shown = 0;
-    m_showCount(g_nParkedTotal);
+    m_showCount(List().Total());
 }
 
 void CCloseListModel::Show(int row)
@@ -25,19 +25,17 @@ void CCloseListModel::Show(int row)
     if (row < 0 || row >= RowCount())
         return;
     Hide();
-    const WindowHandle window = m_rows[static_cast<size_t>(row)];
-    if (!IsResponsive(window))
-        return;  // it cannot be shown now; it stays hidden, in the list
-    Seam().Release(window);
-    m_shown = window;
+    const WindowHandle window = m_rows[static_cast<size_t>(row)].window;
+    if (m_parts.mover.Release(window))  // one that does not answer stays hidden, in the list
+        m_shown = window;
 }
 
 void CCloseListModel::Hide()
 {
     // Only while it is still parked: one that has left the Close list meanwhile (deleted or
     // evicted, and refusing to close) would be hidden in no list.
-    if (m_shown && IsParked(m_shown))
-        HideAgain(m_shown);
+    if (m_shown && List().Contains(m_shown))
+        m_parts.mover.Hide(m_shown);
     m_shown = 0;
 }
 
@@ -45,9 +43,11 @@ void CCloseListModel::Delete(int row)
 {
     if (row < 0 || row >= RowCount())
         return;
-    const WindowHandle window = m_rows[static_cast<size_t>(row)];
-    RemoveRow(row, window);
-    AskToClose(window);
+    const WindowHandle window = m_rows[static_cast<size_t>(row)].window;
+    DropRow(row, window);
+    m_parts.capture.Popups().Remove(window);
+    List().Remove(window);
+    m_parts.mover.AskToClose(window);
 }
 
 void CCloseListModel::DeleteAll()
@@ -56,23 +56,21 @@ void CCloseListModel::DeleteAll()
         m_rows.pop_back();
         m_display.DeleteItem(RowCount());
     }
-    CloseAllParked();
+    List().CloseAll();
 }
 
 void CCloseListModel::Close()
 {
-    const int capacity = ClampCloseListCapacity(g_nCloseListCapacity);
-    for (int i = 0; i < capacity; ++i)
-        if (g_ahwndParked[i] && !Seam().IsUnderRelay(g_ahwndParked[i]))
-            HideAgain(g_ahwndParked[i]);
+    for (const ParkedWindow& parked : List().Parked())
+        if (!m_parts.seam.IsUnderRelay(parked.window))
+            m_parts.mover.Hide(parked.window);
     m_shown = 0;
 }
 
-void CCloseListModel::AddParkedWindow(WindowHandle window, int type)
+void CCloseListModel::AddParkedWindow(const ParkedWindow& parked)
 {
-    m_rows.push_back(window);
-    m_display.InsertItem(RowCount() - 1, Seam().TitleOf(window, kListTitleSize), window, type);
-    m_showCount(g_nParkedTotal);
+    AddRow(parked);
+    m_showCount(List().Total());
 }
 
 // The Close list has let the window go already: only its row goes.
@@ -87,14 +85,14 @@ void CCloseListModel::UpdateParkedWindowTitle(WindowHandle window)
 {
     const int row = FindRow(window);
     if (row >= 0)
-        m_display.SetItemText(row, Seam().TitleOf(window, kListTitleSize), false);
+        m_display.SetItemText(row, m_parts.seam.TitleOf(window, kListTitleSize), false);
 }
 
-void CCloseListModel::RemoveRow(int row, WindowHandle window)
+void CCloseListModel::AddRow(const ParkedWindow& parked)
 {
-    DropRow(row, window);
-    RemovePopup(window);
-    RemoveParked(window);
+    m_rows.push_back(parked);
+    m_display.InsertItem(RowCount() - 1, m_parts.seam.TitleOf(parked.window, kListTitleSize), parked.window,
+                         parked.type);
 }
 
 void CCloseListModel::DropRow(int row, WindowHandle window)
@@ -108,15 +106,7 @@ void CCloseListModel::DropRow(int row, WindowHandle window)
 int CCloseListModel::FindRow(WindowHandle window) const
 {
     for (int i = 0; i < RowCount(); ++i)
-        if (m_rows[static_cast<size_t>(i)] == window)
+        if (m_rows[static_cast<size_t>(i)].window == window)
             return i;
     return -1;
-}
-
-// Needs the window's thread: one that does not answer stays as it is (and parked, it is hidden
-// once it answers).
-void CCloseListModel::HideAgain(WindowHandle window)
-{
-    if (IsResponsive(window))
-        Seam().HideUnderRelay(window);
 }

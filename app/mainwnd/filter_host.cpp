@@ -1,18 +1,18 @@
 #include "mainwnd/filter_host.h"
 
-#include "capture/close_list.h"
-#include "capture/filters.h"
+#include "capture/kind_rules.h"
+#include "capture/window_facts.h"
 
 const ListEntry* CMainWindowFilterHost::TakeSelected()
 {
     const int index = m_takeSelected();
-    return index >= 0 && index < m_list.Count() ? &m_list.Entry(index) : nullptr;
+    return index >= 0 && index < m_list.Count() ? &m_list.Entries()[static_cast<size_t>(index)] : nullptr;
 }
 
 bool CMainWindowFilterHost::SelectedBrowserUrl(std::string& url)
 {
     const ListEntry* entry = TakeSelected();
-    return entry && ReadBrowserUrl(entry->window, url);
+    return entry && ReadBrowserUrl(m_seam, entry->window, url);
 }
 
 bool CMainWindowFilterHost::SelectedBrowserTitle(std::string& title)
@@ -20,14 +20,9 @@ bool CMainWindowFilterHost::SelectedBrowserTitle(std::string& title)
     const ListEntry* entry = TakeSelected();
     if (!entry)
         return false;
-    title = Seam().TitleOf(entry->window, kTitleBufferSize);
+    title = m_seam.TitleOf(entry->window, kTitleBufferSize);
     if (title.empty())
         return false;
     NormalizeTitle(title, entry->type);
     return true;
-}
-
-void CMainWindowFilterHost::CloseAllParked()
-{
-    ::CloseAllParked();
 }

@@ -4,24 +4,28 @@
 
 #include <functional>
 
+#include "capture/close_list.h"
 #include "mainwnd/list_controller.h"
 #include "settings/filter_settings.h"
 
 class CMainWindowFilterHost : public FilterDialogHost {
 public:
     // TAKE_SELECTED: the index the list has selected, its selection cleared; -1 for none.
-    CMainWindowFilterHost(CListController& list, std::function<int()> takeSelected)
-        : m_list(list), m_takeSelected(std::move(takeSelected))
+    CMainWindowFilterHost(WindowSeam& seam, CListController& list, CCloseList& closeList,
+                          std::function<int()> takeSelected)
+        : m_seam(seam), m_list(list), m_closeList(closeList), m_takeSelected(std::move(takeSelected))
     {
     }
 
     bool SelectedBrowserUrl(std::string& url) override;
     bool SelectedBrowserTitle(std::string& title) override;
-    void CloseAllParked() override;
+    void CloseAllParked() override { m_closeList.CloseAll(); }
 
 private:
     const ListEntry* TakeSelected();
 
+    WindowSeam& m_seam;
     CListController& m_list;
+    CCloseList& m_closeList;
     std::function<int()> m_takeSelected;
 };

@@ -1,16 +1,10 @@
 #include "mainwnd/list_controller.h"
 
-#include <algorithm>
-
-#include "capture/close_list.h"
+#include "capture/admission.h"
 #include "capture/filters.h"
-#include "capture/popup_table.h"
-#include "capture/responsive.h"
 #include "hooklib/hook_protocol.h"
 #include "mainwnd/list_rules.h"
-
-int g_nCurrent = -1;
-int g_nShowCmd = kShowNormal;
+#include "win/assert.h"
 
 namespace {
 
@@ -22,118 +16,120 @@ constexpr uint32_t kTitleMaxWaitMs = 500;
 constexpr uint32_t kDestroyRecheckMs = 50;
 constexpr uint32_t kDestroyMaxWaitMs = 1000;
 
-bool IsDue(uint32_t due, uint32_t now)
-{
-    return static_cast<int32_t>(due - now) <= 0;  // the tick count wraps
-}
-
 }  // namespace
 
-CListController::CListController(ListDisplay& display, Clock& clock, const MainDialogSettings& settings)
-    : m_display(display), m_clock(clock), m_settings(settings)
+CListController::CListController(const ListControllerParts& parts)
+    : m_display(parts.display),
+      m_timers(parts.clock),
+      m_seam(parts.seam),
+      m_settings(parts.settings),
+      m_mover(parts.mover),
+      m_capture(parts.capture)
 {
-    g_nCurrent = -1;
 }
 
 int CListController::FindListIndex(WindowHandle window) const
 {
     for (int i = 0; i < Count(); ++i)
-        if (m_entries[i].window == window)
+        if (m_entries[static_cast<size_t>(i)].window == window)
             return i;
     return -1;
 }
 
-// Any process can post a notification: the window must be a live, top-level, unowned window of
-// another program, of a targeted type its class agrees with, and not one we hold already or have
-// asked to close (its grace period would give it back to the desktop while listed).
-bool CListController::IsAcceptable(WindowHandle window, int type)
-{
-    if (type < 0 || type >= kBrowserTypeCount || !(g_nTargetBrowser & TargetBit(type)))
-        return false;
-    if (FindListIndex(window) >= 0 || IsParked(window) || IsClosing(window))
-        return false;
-    const WindowFacts facts = Seam().FactsOf(window);
-    return facts.alive && facts.topLevel && !facts.owned && !facts.ours &&
-           IsBrowserOfType(facts.className, Seam().TitleOf(window, 512), type);
-}
-
+// The facts are read once, the decision made once, and only then is anything done.
 void CListController::OnNewWindow(WindowHandle window, int type)
 {
-    if (!IsAcceptable(window, type))
+    const SettingsValues& s = m_settings.Values();
+    const bool held = FindListIndex(window) >= 0 || m_capture.Holds(window);
+    if (RefuseNotice(type, s.nTargetBrowser, held) != Refusal::None)
         return;
-    if (LooksLikePopup(window, type))
-        AddPopup(window);
-    if (g_bFilter && FilterNewWindow(window, type))
+    const NewWindowFacts facts = GatherFacts(m_seam, window, type, s.bFilter && s.bFilterUseUrl);
+    const Admission admission = AdmitNewWindow(facts, type, s, m_capture.Popups().HasRoom());
+    if (admission.refusal != Refusal::None)
         return;
-    const NewEntryPlan plan = PlanNewEntry(Count(), g_nCurrent, m_settings.m_nListMode, m_settings.m_nNewWindowMode);
+    if (admission.popup)
+        m_capture.Popups().Add(window);
+    if (admission.filter) {
+        m_capture.CloseList().Park(window, type, admission.filter);
+        return;
+    }
+    const NewEntryPlan plan = PlanNewEntry(Count(), m_nCurrent, s.nListMode, s.nNewWindowMode);
     bool placementOwed = false;
     if (plan.keepCurrentShown) {
-        Hide(window);
+        m_mover.Hide(window);
     } else {
-        placementOwed = !IsResponsive(window);
-        if (!placementOwed)
-            PlaceBrowserWindow(window, g_nShowCmd);
-        if (g_nCurrent >= 0)
-            Hide(m_entries[g_nCurrent].window);
+        placementOwed = !m_mover.Place(window, admission.popup);
+        if (m_nCurrent >= 0)
+            m_mover.Hide(m_entries[static_cast<size_t>(m_nCurrent)].window);
     }
-    InsertEntry(plan.position, window, type);
-    m_entries[plan.position].placementOwed = placementOwed;
+    InsertEntry(plan.position, window, type, facts.listTitle);
+    m_entries[static_cast<size_t>(plan.position)].placementOwed = placementOwed;
     if (plan.select)
         m_display.SelectItem(plan.position);
-    g_nCurrent = plan.current;
+    m_nCurrent = plan.current;
     RefreshMarks();
 }
 
-void CListController::InsertEntry(int position, WindowHandle window, int type)
+void CListController::InsertEntry(int position, WindowHandle window, int type, const std::string& title)
 {
-    const std::string title = Seam().TitleOf(window, kListTitleSize);
     m_entries.insert(m_entries.begin() + position, ListEntry{window, type, title, false, false});
     m_display.InsertItem(position, title, window, type);
 }
 
 void CListController::OnTitleChanged(WindowHandle window)
 {
-    if (FindListIndex(window) >= 0 || IsParked(window))
-        Schedule(window, Wait::Title, kTitleSettleMs, kTitleMaxWaitMs);
+    if (FindListIndex(window) >= 0 || m_capture.CloseList().Contains(window))
+        m_timers.Schedule(window, SettleTitle, kTitleSettleMs, kTitleMaxWaitMs);
 }
 
-void CListController::SettleTitle(WindowHandle window)
+void CListController::OnTitleSettled(WindowHandle window)
 {
     const int index = FindListIndex(window);
     if (index < 0) {
-        OnParkedTitleChanged(window);
-        if (g_pCloseListDlg)
-            g_pCloseListDlg->UpdateParkedWindowTitle(window);
+        m_capture.CloseList().OnTitleChanged(window);
+        m_capture.CloseList().TellTitleChanged(window);
         return;
     }
-    ListEntry& entry = m_entries[index];
-    entry.title = Seam().TitleOf(window, kListTitleSize);
+    ListEntry& entry = m_entries[static_cast<size_t>(index)];
+    entry.title = m_seam.TitleOf(window, kListTitleSize);
     m_display.SetItemText(index, entry.title, entry.unresponsive);
     // The title filter alone decides here, whatever the master switch says.
-    if (g_bFilterUseTitle && MatchTitleFilter(window, entry.type, entry.title.c_str())) {
-        ParkWindow(window, entry.type);
+    const SettingsValues& s = m_settings.Values();
+    if (!s.bFilterUseTitle)
+        return;
+    if (const FilterMatch match = MatchTitleFilter(entry.title, entry.type, s.arrFilterTitle)) {
+        m_capture.CloseList().Park(window, entry.type, match);
         RemoveListEntry(index);
     }
 }
 
 void CListController::OnDestroyed(WindowHandle window)
 {
-    if (FindListIndex(window) < 0 && !IsParked(window))
+    if (FindListIndex(window) < 0 && !m_capture.CloseList().Contains(window))
         return;
-    if (Seam().IsAlive(window))
-        Schedule(window, Wait::Destruction, kDestroyRecheckMs, kDestroyRecheckMs);
+    if (m_seam.IsAlive(window))
+        m_timers.Schedule(window, ConfirmDestruction, kDestroyRecheckMs, kDestroyRecheckMs);
     else
         Forget(window);
 }
 
-void CListController::CheckDestroyed(const Pending& pending)
+void CListController::OnDestructionDue(const CTimerQueue::Job& job)
 {
-    const uint32_t now = m_clock.Now();
-    if (!Seam().IsAlive(pending.window))
-        Forget(pending.window);
-    else if (!IsDue(pending.since + kDestroyMaxWaitMs, now))
-        m_pending.push_back({pending.window, Wait::Destruction, now + kDestroyRecheckMs, pending.since});
+    if (!m_seam.IsAlive(job.window))
+        Forget(job.window);
+    else if (m_timers.AgeOf(job) < kDestroyMaxWaitMs)
+        m_timers.Repeat(job, kDestroyRecheckMs);
     // Still alive after that: a false report. The tick drops the entry if it dies later.
+}
+
+void CListController::OnWake()
+{
+    for (const CTimerQueue::Job& job : m_timers.TakeDue()) {
+        if (job.kind == SettleTitle)
+            OnTitleSettled(job.window);
+        else
+            OnDestructionDue(job);
+    }
 }
 
 // A window that is gone: its entry, or its Close-list slot, goes with it.
@@ -141,10 +137,10 @@ void CListController::Forget(WindowHandle window)
 {
     const int index = FindListIndex(window);
     if (index < 0) {
-        OnParkedDestroyed(window);  // its row in the Close-list dialog goes with it
+        m_capture.CloseList().OnDestroyed(window);  // its row in the Close-list dialog goes with it
         return;
     }
-    RemovePopup(window);
+    m_capture.Popups().Remove(window);
     RemoveListEntry(index);
 }
 
@@ -152,13 +148,12 @@ void CListController::RemoveListEntry(int index)
 {
     m_entries.erase(m_entries.begin() + index);
     m_display.DeleteItem(index);
-    const int current = g_nCurrent;
-    if (current < index) {
-        m_display.SelectItem(current);
+    if (m_nCurrent < index) {
+        m_display.SelectItem(m_nCurrent);
         return;
     }
-    const RemovalPlan plan = PlanRemoval(current, index, Count());
-    g_nCurrent = plan.current;
+    const RemovalPlan plan = PlanRemoval(m_nCurrent, index, Count());
+    m_nCurrent = plan.current;
     if (plan.placeAndRelease)
         ShowCurrent();
 }
@@ -167,36 +162,35 @@ void CListController::RemoveListEntry(int index)
 // turn, so that a live window is shown if any is left.
 void CListController::ShowCurrent()
 {
-    const WindowHandle window = m_entries[g_nCurrent].window;
-    if (!Seam().IsAlive(window)) {
-        RemovePopup(window);
-        RemoveListEntry(g_nCurrent);
+    if (!PELORUS_ASSERT(m_nCurrent >= 0 && m_nCurrent < Count()))
+        return;
+    const WindowHandle window = m_entries[static_cast<size_t>(m_nCurrent)].window;
+    if (!m_seam.IsAlive(window)) {
+        m_capture.Popups().Remove(window);
+        RemoveListEntry(m_nCurrent);
         return;
     }
-    m_display.SelectItem(g_nCurrent);
-    ShowPlaced(window);
+    m_display.SelectItem(m_nCurrent);
+    m_mover.ShowPlaced(window, IsPopup(window));
     RefreshMarks();
 }
 
 void CListController::OnWindowAnswered(WindowHandle window, uint32_t cookie)
 {
-    if (!OnResponded(window, cookie))
+    if (!m_mover.OnResponded(window, cookie))
         return;
     const int index = FindListIndex(window);
     if (index < 0) {
-        OnParkedResponded(window);
-        // Hidden in no list (given up while it did not answer): back to the desktop.
-        if (!IsParked(window) && !IsClosing(window) && Seam().IsUnderRelay(window))
-            Seam().Release(window);
+        m_capture.OnWindowAnswered(window);
         return;
     }
-    ListEntry& entry = m_entries[index];
-    const bool hidden = Seam().IsUnderRelay(window);
-    if (index == g_nCurrent && (hidden || entry.placementOwed)) {
-        if (ShowPlaced(window))
+    ListEntry& entry = m_entries[static_cast<size_t>(index)];
+    const bool hidden = m_seam.IsUnderRelay(window);
+    if (index == m_nCurrent && (hidden || entry.placementOwed)) {
+        if (m_mover.ShowPlaced(window, IsPopup(window)))
             entry.placementOwed = false;
-    } else if (index != g_nCurrent && !hidden) {
-        if (Hide(window))
+    } else if (index != m_nCurrent && !hidden) {
+        if (m_mover.Hide(window))
             entry.placementOwed = false;  // placed when it is next shown
     }
     RefreshMarks();
@@ -205,46 +199,40 @@ void CListController::OnWindowAnswered(WindowHandle window, uint32_t cookie)
 void CListController::OnTick()
 {
     for (int i = Count() - 1; i >= 0; --i)
-        if (i < Count() && !Seam().IsAlive(m_entries[i].window))
-            Forget(m_entries[i].window);
-    for (int i = kCloseListSlots - 1; i >= 0; --i)
-        if (g_ahwndParked[i] && !Seam().IsAlive(g_ahwndParked[i]))
-            Forget(g_ahwndParked[i]);
-    ForgetDeadPopups();
-    ProbeUnresponsive();
-    ReleaseRefusedCloses();
+        if (i < Count() && !m_seam.IsAlive(m_entries[static_cast<size_t>(i)].window))
+            Forget(m_entries[static_cast<size_t>(i)].window);
+    m_capture.OnTick();
     RefreshMarks();
 }
 
 void CListController::OnRelayWindow()
 {
-    for (int i = 0; i < Count(); ++i)
-        if (i != g_nCurrent && Seam().IsAlive(m_entries[i].window) && !Seam().IsUnderRelay(m_entries[i].window))
-            Hide(m_entries[i].window);
-    for (WindowHandle parked : g_ahwndParked)
-        if (parked && Seam().IsAlive(parked) && !Seam().IsUnderRelay(parked))
-            Hide(parked);
+    for (int i = 0; i < Count(); ++i) {
+        const WindowHandle window = m_entries[static_cast<size_t>(i)].window;
+        if (i != m_nCurrent && m_seam.IsAlive(window) && !m_seam.IsUnderRelay(window))
+            m_mover.Hide(window);
+    }
+    m_capture.CloseList().HideStrays();
 }
 
 void CListController::SwitchTo(int index)
 {
     if (index >= 0 && index < Count()) {
-        const WindowHandle window = m_entries[index].window;
-        if (!Seam().IsAlive(window)) {
+        const WindowHandle window = m_entries[static_cast<size_t>(index)].window;
+        if (!m_seam.IsAlive(window)) {
             Forget(window);
-        } else if (index == g_nCurrent) {
-            if (IsResponsive(window))
-                Seam().BringToTop(window);
-        } else if (ShowPlaced(window)) {
+        } else if (index == m_nCurrent) {
+            m_mover.BringToTop(window);
+        } else if (m_mover.ShowPlaced(window, IsPopup(window))) {
             // The new window is shown before the old one is hidden. One that does not answer
             // cannot be shown: the current entry stays.
-            if (g_nCurrent >= 0)
-                Hide(m_entries[g_nCurrent].window);
-            g_nCurrent = index;
+            if (m_nCurrent >= 0)
+                m_mover.Hide(m_entries[static_cast<size_t>(m_nCurrent)].window);
+            m_nCurrent = index;
         }
     }
-    if (g_nCurrent >= 0)
-        m_display.SelectItem(g_nCurrent);
+    if (m_nCurrent >= 0)
+        m_display.SelectItem(m_nCurrent);
     RefreshMarks();
 }
 
@@ -252,39 +240,31 @@ void CListController::KeepSelection(int index)
 {
     if (index >= 0)
         m_display.SelectItem(index);
-    else if (g_nCurrent >= 0)
-        m_display.SelectItem(g_nCurrent);
+    else if (m_nCurrent >= 0)
+        m_display.SelectItem(m_nCurrent);
 }
 
 void CListController::CloseEntry(int index)
 {
     // The entry goes when its window is destroyed; one that refuses stays listed.
     if (index >= 0 && index < Count())
-        Seam().PostClose(m_entries[index].window);
+        m_seam.PostClose(m_entries[static_cast<size_t>(index)].window);
 }
 
 bool CListController::TakeFixedRectangle()
 {
-    if (!m_settings.m_bSizePos || g_nCurrent < 0)
+    if (!m_settings.Values().bSizePos || m_nCurrent < 0)
         return false;
     NormalRect normal;
     int showCmd = 0;
-    if (!Seam().PlacementOf(m_entries[g_nCurrent].window, normal, showCmd))
-        return false;
-    FixedRect fixed;
-    if (!::TakeFixedRectangle(true, g_nCurrent, normal, showCmd, fixed, g_nShowCmd))
-        return false;
-    g_nWinLeft = fixed.left;
-    g_nWinTop = fixed.top;
-    g_nWinWidth = fixed.width;
-    g_nWinHeight = fixed.height;
-    return true;
+    return m_seam.PlacementOf(m_entries[static_cast<size_t>(m_nCurrent)].window, normal, showCmd) &&
+           m_settings.TakeFixedRectangle(normal, showCmd);
 }
 
 template <class Take>
 bool CListController::TakeEntries(Take take)
 {
-    const int current = g_nCurrent;
+    const int current = m_nCurrent;
     int before = 0;  // taken entries that stood before the current one
     bool currentTaken = false;
     for (int i = Count() - 1; i >= 0; --i) {
@@ -300,13 +280,13 @@ bool CListController::TakeEntries(Take take)
     }
     if (current >= 0) {
         // The nearest remaining entry before a taken current one: those before it, less the taken.
-        g_nCurrent = currentTaken ? current - 1 - before : current - before;
+        m_nCurrent = currentTaken ? current - 1 - before : current - before;
         // None before it, but some after: the first of them, rather than no window shown at all.
-        if (g_nCurrent < 0 && Count() > 0)
-            g_nCurrent = 0;
+        if (m_nCurrent < 0 && Count() > 0)
+            m_nCurrent = 0;
     }
-    if (g_nCurrent >= 0)
-        m_display.SelectItem(g_nCurrent);
+    if (m_nCurrent >= 0)
+        m_display.SelectItem(m_nCurrent);
     return currentTaken;
 }
 
@@ -315,17 +295,15 @@ SweepList CListController::ApplyTargetBrowserChange(int oldMask, int newMask)
     const bool currentTaken = TakeEntries([&](const ListEntry& entry) {
         if (newMask & TargetBit(entry.type))
             return false;
-        if (IsResponsive(entry.window)) {
-            PlaceBrowserWindow(entry.window, g_nShowCmd);
-            Seam().Release(entry.window);
-        }  // one that does not answer is released by the relay window when it does, at the latest
-        RemovePopup(entry.window);
+        // One that does not answer is released by the relay window when it does, at the latest.
+        m_mover.ShowPlaced(entry.window, IsPopup(entry.window));
+        m_capture.Popups().Remove(entry.window);
         return true;
     });
-    if (currentTaken && g_nCurrent >= 0)
+    if (currentTaken && m_nCurrent >= 0)
         ShowCurrent();
     SweepList fresh;
-    const SweepList open = SweepBrowserWindows();
+    const SweepList open = SweepBrowserWindows(m_seam);
     for (int k = 0; k < open.count; ++k) {
         const int bit = TargetBit(open.types[k]);
         if ((newMask & bit) && !(oldMask & bit))
@@ -337,134 +315,32 @@ SweepList CListController::ApplyTargetBrowserChange(int oldMask, int newMask)
 
 void CListController::MovePopupsToCloseList()
 {
-    // Filtering's own capacity, not the one left from when it was last on, decides how many of
-    // them stay parked.
-    g_nCloseListCapacity = FilteringCapacity();
     const bool currentTaken = TakeEntries([&](const ListEntry& entry) {
         if (!IsPopup(entry.window))
             return false;
-        ParkWindow(entry.window, entry.type);
+        m_capture.CloseList().Park(entry.window, entry.type, {FilterRule::Popup, {}});
         return true;
     });
-    if (currentTaken && g_nCurrent >= 0)
+    if (currentTaken && m_nCurrent >= 0)
         ShowCurrent();
-}
-
-SweepList CListController::SweepBrowserWindows()
-{
-    SweepList found;
-    for (WindowHandle window : Seam().TopLevelWindows()) {
-        if (found.count >= kMaxSweptWindows)
-            break;
-        const std::string className = Seam().ClassOf(window);
-        if (className.empty())
-            continue;
-        const int type = ClassifyOpenWindow(className, Seam().TitleOf(window, 512), Seam().IsVisible(window));
-        if (type >= 0)
-            found.Add(window, type);
-    }
-    return found;
 }
 
 void CListController::Exit(bool closeWindows)
 {
     for (const ListEntry& entry : m_entries) {
         if (closeWindows)
-            AskToClose(entry.window);
-        else if (IsResponsive(entry.window))
-            Seam().Release(entry.window);
-    }
-    CloseAllParked();
-    for (WindowHandle window : Seam().HiddenWindows())
-        if (!IsClosing(window) && IsResponsive(window))
-            Seam().Release(window);
-}
-
-void CListController::Schedule(WindowHandle window, Wait wait, uint32_t delayMs, uint32_t maxWaitMs)
-{
-    const uint32_t now = m_clock.Now();
-    auto it = std::find_if(m_pending.begin(), m_pending.end(),
-                           [&](const Pending& p) { return p.window == window && p.wait == wait; });
-    if (it == m_pending.end()) {
-        m_pending.push_back({window, wait, now + delayMs, now});
-    } else {
-        const uint32_t latest = it->since + maxWaitMs;
-        it->due = IsDue(latest, now + delayMs) ? latest : now + delayMs;
-    }
-    Arm();
-}
-
-void CListController::Arm()
-{
-    if (m_pending.empty())
-        return;
-    const uint32_t now = m_clock.Now();
-    uint32_t soonest = m_pending.front().due;
-    for (const Pending& p : m_pending)
-        if (IsDue(p.due, soonest))
-            soonest = p.due;
-    m_clock.WakeAfter(IsDue(soonest, now) ? 0 : soonest - now);
-}
-
-void CListController::OnWake()
-{
-    const uint32_t now = m_clock.Now();
-    std::vector<Pending> due;
-    for (auto it = m_pending.begin(); it != m_pending.end();) {
-        if (IsDue(it->due, now)) {
-            due.push_back(*it);
-            it = m_pending.erase(it);
-        } else {
-            ++it;
-        }
-    }
-    for (const Pending& p : due) {
-        if (p.wait == Wait::Title)
-            SettleTitle(p.window);
+            m_mover.AskToClose(entry.window);
         else
-            CheckDestroyed(p);
+            m_mover.Release(entry.window);
     }
-    Arm();
-}
-
-void CListController::PlaceBrowserWindow(WindowHandle window, int showCmd)
-{
-    const FixedRect fixed{g_nWinLeft, g_nWinTop, g_nWinWidth, g_nWinHeight};
-    NormalRect normal;
-    int shownAs = 0;
-    const bool readable = Seam().PlacementOf(window, normal, shownAs);
-    if (!PlanPlacement(m_settings.m_bSizePos != 0, fixed, IsPopup(window), normal)) {
-        Seam().Show(window, g_nShowCmd);  // no fixed rectangle: the window keeps its own
-        return;
-    }
-    if (readable)
-        Seam().SetPlacement(window, normal, showCmd);
-}
-
-// What needs the window's thread is done only when that thread answers; otherwise the window is
-// left as it is, and dealt with when it answers (OnWindowAnswered).
-bool CListController::Hide(WindowHandle window)
-{
-    if (!IsResponsive(window))
-        return false;
-    Seam().HideUnderRelay(window);
-    return true;
-}
-
-bool CListController::ShowPlaced(WindowHandle window)
-{
-    if (!IsResponsive(window))
-        return false;
-    PlaceBrowserWindow(window, g_nShowCmd);
-    Seam().Release(window);
-    return true;
+    m_capture.Exit();
 }
 
 void CListController::RefreshMarks()
 {
     for (int i = 0; i < Count(); ++i) {
-        ListEntry& entry = m_entries[i];
-        const bool unresponsive = IsUnresponsive(entry.window);
+        ListEntry& entry = m_entries[static_cast<size_t>(i)];
+        const bool unresponsive = m_mover.IsUnresponsive(entry.window);
         if (unresponsive != entry.unresponsive) {
             entry.unresponsive = unresponsive;
             m_display.SetItemText(i, entry.title, unresponsive);

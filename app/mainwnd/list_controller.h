@@ -1,24 +1,22 @@
-// The browser-window list and every rule it follows, free of the platform: which notifications
-// are acted on, where a new window goes and which window is shown, what a title change, a
-// destruction, a switch or a window that stops answering does, and what the exit does with each
-// window. It acts on windows through the window seam and shows the list through ListDisplay; the
-// main dialog routes messages to it and owns the Win32 resources.
+// The browser-window list and the rules of its current entry, free of the platform: which
+// notified windows enter it and where, which entry's window is shown, what a title change, a
+// destruction, a switch or a window that stops answering does to the list, and what the exit does
+// with each listed window. It shows the list through ListDisplay, acts on windows through the
+// mover, keeps the Close list and the pop-up table in the capture state, and waits through the
+// timer queue; the main dialog routes messages to it.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "capture/capture_state.h"
 #include "capture/sweep_list.h"
-#include "mainwnd/list_display.h"
+#include "capture/window_mover.h"
 #include "settings/settings_model.h"
+#include "ui/list_display.h"
+#include "win/timer_queue.h"
 #include "win/window_seam.h"
-
-// The index of the entry whose window is shown; -1 for none.
-extern int g_nCurrent;
-// The show command a placed window gets: 1 (normal), or 3 (maximised) once the fixed rectangle
-// was taken from a maximised window. Every run starts normal.
-extern int g_nShowCmd;
 
 struct ListEntry {
     WindowHandle window;
@@ -28,18 +26,19 @@ struct ListEntry {
     bool placementOwed;  // shown, but not yet placed: it did not answer when it came
 };
 
-// Milliseconds, and one timer: OnWake is called once DELAY_MS have passed; a later call of
-// WakeAfter replaces an earlier one.
-class Clock {
-public:
-    virtual ~Clock() = default;
-    virtual uint32_t Now() = 0;
-    virtual void WakeAfter(uint32_t delayMs) = 0;
+// What the list is handed: where it shows itself, its clock, and the rooms it works with.
+struct ListControllerParts {
+    ListDisplay& display;
+    Clock& clock;
+    WindowSeam& seam;
+    CSettingsModel& settings;
+    CWindowMover& mover;
+    CCaptureState& capture;
 };
 
 class CListController {
 public:
-    CListController(ListDisplay& display, Clock& clock, const MainDialogSettings& settings);
+    explicit CListController(const ListControllerParts& parts);
 
     // Notifications: hints to look, not facts.
     void OnNewWindow(WindowHandle window, int type);
@@ -52,6 +51,7 @@ public:
     // A relay window has come (the keeper was late, or is new): each window that should be
     // hidden but had nowhere to go is hidden now.
     void OnRelayWindow();
+    // The timer queue's wake: titles that stood still, destructions to confirm.
     void OnWake();
 
     // The user. INDEX is the entry the list had selected, -1 for none.
@@ -65,54 +65,44 @@ public:
     // is shown. Returns the open windows of newly targeted types, for the caller to hand to the
     // hook and announce, as the start-up does.
     SweepList ApplyTargetBrowserChange(int oldMask, int newMask);
-    // Filtering switched on: the listed windows recorded as pop-ups go to the Close list, whose
-    // capacity becomes filtering's.
+    // Filtering switched on: the listed windows recorded as pop-ups go to the Close list.
     void MovePopupsToCloseList();
 
-    // Start and exit.
-    SweepList SweepBrowserWindows();
     // Every listed window back on the desktop, or, with CLOSE_WINDOWS, asked to close where it is;
-    // the parked ones asked to close; every other hidden window back on the desktop. A window
-    // asked to close, or one that does not answer, stays under the relay window, which gives it
-    // back if it is still there a moment later, as soon as it answers.
+    // then the capture state's own (the parked asked to close, any other hidden window back). A
+    // window asked to close, or one that does not answer, stays under the relay window, which
+    // gives it back if it is still there a moment later, as soon as it answers.
     void Exit(bool closeWindows);
 
     int Count() const { return static_cast<int>(m_entries.size()); }
     const std::vector<ListEntry>& Entries() const { return m_entries; }
-    const ListEntry& Entry(int index) const { return m_entries[index]; }
     int FindListIndex(WindowHandle window) const;
+    // g_nCurrent: the index of the entry whose window is shown; -1 for none.
+    int Current() const { return m_nCurrent; }
 
 private:
-    enum class Wait { Title, Destruction };
-    struct Pending {
-        WindowHandle window;
-        Wait wait;
-        uint32_t due;
-        uint32_t since;
-    };
+    enum Job { SettleTitle = 1, ConfirmDestruction = 2 };
 
-    bool IsAcceptable(WindowHandle window, int type);
-    void InsertEntry(int position, WindowHandle window, int type);
+    void InsertEntry(int position, WindowHandle window, int type, const std::string& title);
     void RemoveListEntry(int index);
     // Deletes the entries for which TAKE is true, from the last to the first (TAKE does what the
-    // window needs), keeping g_nCurrent on the same entry or the nearest remaining one before it.
-    // True when the current entry was among them.
+    // window needs), keeping the current entry on the same entry or the nearest remaining one
+    // before it. True when the current entry was among them.
     template <class Take>
     bool TakeEntries(Take take);
     void ShowCurrent();
     void Forget(WindowHandle window);
-    void SettleTitle(WindowHandle window);
-    void CheckDestroyed(const Pending& pending);
-    void Schedule(WindowHandle window, Wait wait, uint32_t delayMs, uint32_t maxWaitMs);
-    void Arm();
-    void PlaceBrowserWindow(WindowHandle window, int showCmd);
-    bool Hide(WindowHandle window);
-    bool ShowPlaced(WindowHandle window);
+    void OnTitleSettled(WindowHandle window);
+    void OnDestructionDue(const CTimerQueue::Job& job);
+    bool IsPopup(WindowHandle window) const { return m_capture.Popups().Contains(window); }
     void RefreshMarks();
 
     ListDisplay& m_display;
-    Clock& m_clock;
-    const MainDialogSettings& m_settings;
+    CTimerQueue m_timers;
+    WindowSeam& m_seam;
+    CSettingsModel& m_settings;
+    CWindowMover& m_mover;
+    CCaptureState& m_capture;
     std::vector<ListEntry> m_entries;
-    std::vector<Pending> m_pending;
+    int m_nCurrent = -1;
 };

@@ -1,29 +1,30 @@
-// CPelorusDlg: the main window, dialog 102. It routes every notification of the hook and every
-// click to the browser-window list (CListController) and owns the Win32 resources.
+// CPelorusDlg: the main window, dialog 102. It owns the program's state, each piece in one
+// object (the settings, the capture state, the list), routes every notification of the hook and
+// every click to them, and owns the Win32 resources.
 #pragma once
 
 #include <windows.h>
 
-#include "mainwnd/capture_startup.h"
+#include "capture/capture_startup.h"
+#include "capture/capture_startup_win.h"
+#include "capture/capture_state.h"
+#include "capture/window_mover.h"
 #include "mainwnd/filter_host.h"
 #include "mainwnd/list_controller.h"
 #include "mainwnd/tray_icon.h"
-#include "mainwnd/window_list_ctrl.h"
 #include "settings/settings_model.h"
 #include "ui/dialog.h"
+#include "ui/window_list_ctrl.h"
 #include "win/program_windows.h"
+#include "win/timer_queue.h"
 #include "win/window_seam_win.h"
-
-// The program's own path, from its command line.
-extern char g_szExePath[1024];
 
 // The dialogs of other rooms that the main window opens over itself; the application supplies them.
 struct MainDialogOpeners {
     void (*aboutBox)(HWND owner);
-    void (*closeList)(HWND owner, HICON icon);
 };
 
-class CPelorusDlg : public CDialog, private MainDialogSettings, private Clock {
+class CPelorusDlg : public CDialog, private Clock {
 public:
     explicit CPelorusDlg(const MainDialogOpeners& openers);
 
@@ -76,8 +77,14 @@ private:
     int m_bIconicStartPending = 0;  // ICONIC: the start-up minimise is yet to hold
     bool m_ending = false;          // exit chosen from the tray: no icon or menu any more
     UINT m_taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    // The program's state, each piece with one owner; in the order they depend on each other.
     Win32WindowSeam m_seam{g_hRelayWnd};
-    CListController m_controller{m_listWindows, *this, *this};
-    CCaptureStartup m_startup{m_controller};
-    CMainWindowFilterHost m_filterHost{m_controller, [this] { return m_listWindows.TakeSelectedIndex(); }};
+    CSettingsModel m_settings;
+    CWindowMover m_mover{m_seam, m_settings};
+    CCaptureState m_capture{m_seam, m_mover, m_settings};
+    CListController m_controller{{m_listWindows, *this, m_seam, m_settings, m_mover, m_capture}};
+    CCaptureStartupWin m_startupPlatform{m_seam, [this] { m_controller.OnRelayWindow(); }};
+    CCaptureStartup m_startup{m_startupPlatform, m_capture.Swept(), m_settings};
+    CMainWindowFilterHost m_filterHost{m_seam, m_controller, m_capture.CloseList(),
+                                       [this] { return m_listWindows.TakeSelectedIndex(); }};
 };

@@ -2,13 +2,13 @@
 // the close box, Escape and Enter.
 #include "mainwnd/main_dialog.h"
 
-#include "capture/close_list.h"
+#include "closelist/close_list_dialog.h"
 #include "mainwnd/settings_command.h"
 #include "res/resource.h"
 
 void CPelorusDlg::UpdateCloseListButton()
 {
-    EnableWindow(m_btnCloseList, CloseListButtonEnabled());
+    EnableWindow(m_btnCloseList, m_settings.CloseListButtonEnabled());
 }
 
 void CPelorusDlg::OnCommand(UINT id)
@@ -43,8 +43,8 @@ BOOL CPelorusDlg::OnBtnUpdateSize()
 
 void CPelorusDlg::OnBtnCloseList()
 {
-    if (!g_pCloseListDlg)
-        m_openers.closeList(m_hWnd, m_hIcon);
+    if (!m_capture.CloseList().DialogOpen())
+        RunCloseListDialog(m_hWnd, m_hIcon, {m_seam, m_capture, m_mover, m_settings});
 }
 
 void CPelorusDlg::OnBtnSettings()
@@ -52,9 +52,9 @@ void CPelorusDlg::OnBtnSettings()
     if (m_bSettingsOpen)
         return;
     m_bSettingsOpen = 1;
-    RunSettingsCommand({m_hWnd, m_btnUpdateSize, m_controller, *this, m_filterHost});
+    RunSettingsCommand({m_hWnd, m_btnUpdateSize, m_controller, m_capture, m_settings, m_filterHost});
     UpdateCloseListButton();
-    UpdateCloseListCapacity();
+    m_settings.UpdateCloseListCapacity();
     m_bSettingsOpen = 0;
 }
 
@@ -110,8 +110,5 @@ void CPelorusDlg::OnCancel()
 
 void CPelorusDlg::CloseCloseListDialog()
 {
-    if (g_pCloseListDlg) {
-        g_pCloseListDlg->CloseDialog();
-        g_pCloseListDlg = nullptr;
-    }
+    m_capture.CloseList().CloseDialog();
 }

@@ -40,8 +40,8 @@ void CPelorusDlg::OnTaskbarCreated()
 
 TrayMenuState CPelorusDlg::MenuState() const
 {
-    return {&m_controller.Entries(),  g_nCurrent,           m_bSettingsOpen != 0,
-            CloseListButtonEnabled(), IsLeadByteOfCodePage, TrayEllipsis()};
+    return {&m_controller.Entries(), m_controller.Current(), m_bSettingsOpen != 0, m_settings.CloseListButtonEnabled(),
+            IsLeadByteOfCodePage,    TrayEllipsis()};
 }
 
 void CPelorusDlg::OnTrayNotify(LPARAM mouseMessage)

@@ -1,19 +1,12 @@
 // The main dialog's routing of every message, and its life from the first show to the end.
 #include "mainwnd/main_dialog.h"
 
-#include <cstring>
-
-#include "capture/close_list.h"
 #include "capture/hook_binding.h"
 #include "capture/keeper_client.h"
-#include "capture/popup_table.h"
-#include "mainwnd/list_rules.h"
 #include "mainwnd/menu_bitmaps.h"
 #include "res/resource.h"
 #include "settings/profile_store_win.h"
 #include "win/program_windows.h"
-
-char g_szExePath[1024];
 
 namespace {
 
@@ -21,7 +14,10 @@ namespace {
 // again now and then: the list looks at its windows twice a second.
 const UINT_PTR kTickTimer = 1;
 const UINT kTickMs = 500;
-const UINT_PTR kWakeTimer = 2;  // 3 and 4 are the start-up's
+const UINT_PTR kWakeTimer = 2;  // the timer queue's; the start-up has its own
+static_assert(kWakeTimer != CCaptureStartup::kCatchUpTimer && kWakeTimer != CCaptureStartup::kRelayDeadlineTimer &&
+                  kTickTimer != CCaptureStartup::kCatchUpTimer && kTickTimer != CCaptureStartup::kRelayDeadlineTimer,
+              "one number a timer");
 
 // Notifications and answers are only ever posted: one sent from elsewhere would be handled in
 // the middle of another, while this thread waits on a browser to be re-parented or placed.
@@ -38,7 +34,6 @@ CPelorusDlg::CPelorusDlg(const MainDialogOpeners& openers) : CDialog(IDD_PELORUS
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
     m_hSmallIcon = static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 16, 16, 0));
-    SetSeam(&m_seam);
 }
 
 INT_PTR CPelorusDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -66,11 +61,11 @@ INT_PTR CPelorusDlg::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_RELAY_READY:
         if (!SentFromElsewhere())  // posted by the keeper
-            m_startup.OnRelayReady(wParam, lParam);
+            m_startup.OnRelayReady(static_cast<uint32_t>(wParam), static_cast<uintptr_t>(lParam));
         return TRUE;
     case WM_KEEPER_GONE:
         if (!SentFromElsewhere())
-            m_startup.OnKeeperGone(wParam);
+            m_startup.OnKeeperGone(static_cast<uint32_t>(wParam));
         return TRUE;
     case WM_TRAYNOTIFY:
         OnTrayNotify(lParam);
@@ -119,22 +114,20 @@ BOOL CPelorusDlg::OnInitDialog()
     SetUpSystemMenu(IDM_ABOUTBOX, IDS_ABOUTBOX);
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
-    ClearPopups();
     g_hMainWnd = m_hWnd;
+    m_startupPlatform.SetOwner(m_hWnd);
 
     Win32ProfileStore store;
     StoredPosition position;
-    LoadSettings(store, *this, position);
+    m_settings.Load(store, position);
     UpdateCloseListButton();
-    EnableWindow(m_btnUpdateSize, m_bSizePos != 0);
+    EnableWindow(m_btnUpdateSize, m_settings.Values().bSizePos != 0);
     if (position.x >= 0 && position.y >= 0)
         MoveTo(position.x, position.y);
     m_bInTray = 0;
     m_bSettingsOpen = 0;
-    const std::string path = GetOwnPathFromCommandLine(GetCommandLineA(), sizeof g_szExePath);
-    std::memcpy(g_szExePath, path.c_str(), path.size() + 1);
 
-    if (m_bIconic) {
+    if (m_settings.Values().bIconic) {
         PostMessageW(g_hMainWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         m_bIconicStartPending = 1;
     }
@@ -142,7 +135,6 @@ BOOL CPelorusDlg::OnInitDialog()
     m_listWindows.InitList(m_hIcon);
     LoadMenuBitmaps(m_hWnd);
     m_tray.Attach(m_hWnd);
-    ClearParked();
 
     SetTimer(m_hWnd, kTickTimer, kTickMs, nullptr);
     return TRUE;
@@ -164,7 +156,7 @@ void CPelorusDlg::OnHookNotify(WPARAM wParam, LPARAM lParam)
         m_controller.OnTitleChanged(window);
         break;
     case HN_STARTUP:
-        m_startup.Begin(m_hWnd);
+        m_startup.Begin();
         break;
     default:
         break;
@@ -207,12 +199,12 @@ void CPelorusDlg::OnDestroy()
         m_bInTray = 0;
     }
     DisableHookLibrary();
-    m_controller.Exit(g_bExitBrowser != 0);
+    m_controller.Exit(m_settings.Values().bExitBrowser != 0);
     LetKeeperGo();
     BindHookLibrary(FALSE);
 
     const POINT topLeft = NormalTopLeft();
     Win32ProfileStore store;
-    SaveGeometry(store, topLeft.x, topLeft.y);
+    m_settings.SaveGeometry(store, topLeft.x, topLeft.y);
     FreeMenuBitmaps();
 }

@@ -1,6 +1,5 @@
 #include "mainwnd/menu_bitmaps.h"
 
-#include "mainwnd/tray_menus.h"
 #include "res/resource.h"
 
 HBITMAP g_hbmMenuCheck;
@@ -42,8 +41,8 @@ HBITMAP ScaleMenuBitmap(HWND window, HBITMAP source)
 void LoadMenuBitmaps(HWND window)
 {
     g_hbmMenuCheck = LoadScaled(window, IDB_MENU_CHECK);
-    for (int t = 0; t < kBrowserTypeCount; ++t)
-        g_ahbmBrowserType[t] = LoadScaled(window, IDB_BROWSER_IE + MenuMarkOf(t));
+    for (const BrowserKind& kind : kBrowserKinds)
+        g_ahbmBrowserType[kind.type] = LoadScaled(window, kind.menuMark);
 }
 
 void FreeMenuBitmaps()

@@ -1,9 +1,11 @@
-// The main window's "設定" command: the values in force copied into the settings sheet, and after
-// OK every change carried out and saved in the sheet's order.
+// The main window's "設定" command: the values in force copied into the settings sheet; after OK
+// the settings model carries out every change in the sheet's order, and this side does what the
+// changes ask of the other rooms.
 #pragma once
 
 #include <windows.h>
 
+#include "capture/capture_state.h"
 #include "mainwnd/list_controller.h"
 #include "settings/filter_settings.h"
 #include "settings/settings_model.h"
@@ -12,7 +14,8 @@ struct SettingsCommand {
     HWND mainWindow;
     HWND updateSizeButton;
     CListController& list;
-    MainDialogSettings& dialog;
+    CCaptureState& capture;
+    CSettingsModel& settings;
     FilterDialogHost& filterHost;
 };
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "mainwnd/menu_bitmaps.h"
+#include "win/assert.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ HMENU BuildMenu(const std::vector<TrayMenuItem>& items)
         } else if (item.label == TrayLabel::Title) {  // a title's own "&" is escaped in the model
             AppendMenuA(menu, MF_STRING | state, item.command, item.title.c_str());
             const int position = GetMenuItemCount(menu) - 1;
-            if (item.mark >= 0 && item.mark < kBrowserTypeCount)
+            if (PELORUS_ASSERT(KindOf(item.mark)))  // a listed window's type was checked when it came
                 SetMenuItemBitmaps(menu, position, MF_BYPOSITION, g_ahbmBrowserType[item.mark], g_hbmMenuCheck);
         } else {
             AppendMenuW(menu, MF_STRING | state, item.command, LabelText(item.label));

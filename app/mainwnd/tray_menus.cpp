@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "hooklib/hook_protocol.h"
-
 namespace {
 
 constexpr size_t kLongestItemText = 35;  // bytes; a longer text is cut
@@ -56,11 +54,6 @@ std::vector<TrayMenuItem> WindowItems(const TrayMenuState& state, int base)
 }
 
 }  // namespace
-
-int MenuMarkOf(int type)
-{
-    return type == BROWSER_OPERA_OP ? BROWSER_OPERA_OUI : type;
-}
 
 std::string TrayItemText(const std::string& title, LeadBytePredicate isLeadByte, const std::string& ellipsis)
 {

@@ -37,9 +37,6 @@ struct TrayMenuItem {
     std::vector<TrayMenuItem> submenu;
 };
 
-// The menu-mark bitmap a browser type shows: one per type, both Opera types sharing Opera's.
-int MenuMarkOf(int type);
-
 // " " and the entry's title; longer than 35 bytes, cut to at most 34 on a character boundary
 // and ELLIPSIS (" …" in the code page) appended; a title's "&" doubled, to show as written.
 std::string TrayItemText(const std::string& title, LeadBytePredicate isLeadByte, const std::string& ellipsis);

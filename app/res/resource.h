@@ -66,6 +66,12 @@
 #define IDB_BROWSER_OPERA 137
 #define IDB_BROWSER_MOZILLA 138
 #define IDS_ABOUTBOX 101
+// The browser kinds' names.
+#define IDS_BROWSER_IE 201
+#define IDS_BROWSER_NETSCAPE6 202
+#define IDS_BROWSER_NETSCAPE4 203
+#define IDS_BROWSER_OPERA 204
+#define IDS_BROWSER_MOZILLA 205
 
 // System-menu command of the About box.
 #define IDM_ABOUTBOX 0x0010

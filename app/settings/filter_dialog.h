@@ -7,14 +7,12 @@
 #include <string>
 
 #include "settings/filter_settings.h"
+#include "settings/settings_model.h"
 #include "ui/dialog.h"
-
-// Close mode as it was when the filter dialog last opened; only that dialog uses it.
-extern int g_bFilterCloseOld;
 
 class CFilterDlg : public CDialog {
 public:
-    explicit CFilterDlg(FilterDialogHost& host);
+    CFilterDlg(CSettingsModel& settings, FilterDialogHost& host);
 
 protected:
     // Message handlers
@@ -33,5 +31,7 @@ protected:
 
 private:
     // Data members
+    CSettingsModel& m_settings;
     FilterDialogHost& m_host;
+    int m_bFilterCloseOld = 0;  // close mode as it was when the dialog opened
 };

@@ -3,11 +3,11 @@
 #include "res/resource.h"
 #include "settings/filter_settings.h"
 #include "settings/profile_store_win.h"
-#include "settings/settings_model.h"
 
-int g_bFilterCloseOld;
-
-CFilterDlg::CFilterDlg(FilterDialogHost& host) : CDialog(IDD_FILTER_DIALOG), m_host(host) {}
+CFilterDlg::CFilterDlg(CSettingsModel& settings, FilterDialogHost& host)
+    : CDialog(IDD_FILTER_DIALOG), m_settings(settings), m_host(host)
+{
+}
 
 INT_PTR CFilterDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -46,23 +46,24 @@ void CFilterDlg::OnCommand(UINT id)
 
 BOOL CFilterDlg::OnInitDialog()
 {
-    g_bFilterCloseOld = g_bFilterClose;
+    const SettingsValues& s = m_settings.Values();
+    m_bFilterCloseOld = s.bFilterClose;
     SetUpDownBuddy(IDC_FILTER_MAX_SPIN, IDC_FILTER_MAX, 1, kCloseListSlots);
-    SetItemText(IDC_FILTER_MAX, std::to_string(g_nMaxPendingNum));
-    SetChecked(g_bFilterClose ? IDC_FILTER_CLOSE : IDC_FILTER_PARK, true);
-    EnableItem(IDC_FILTER_MAX, !g_bFilterClose);  // the up-down control stays enabled
-    SetChecked(IDC_FILTER_POPUP, g_bFilterCheckPopup != 0);
-    SetChecked(IDC_FILTER_USE_URL, g_bFilterUseUrl != 0);
-    SetChecked(IDC_FILTER_USE_TITLE, g_bFilterUseTitle != 0);
-    SetItemText(IDC_FILTER_URLS, PrefixBoxText(g_arrFilterUrl));
-    SetItemText(IDC_FILTER_TITLES, PrefixBoxText(g_arrFilterTitle));
+    SetItemText(IDC_FILTER_MAX, std::to_string(s.nMaxPendingNum));
+    SetChecked(s.bFilterClose ? IDC_FILTER_CLOSE : IDC_FILTER_PARK, true);
+    EnableItem(IDC_FILTER_MAX, !s.bFilterClose);  // the up-down control stays enabled
+    SetChecked(IDC_FILTER_POPUP, s.bFilterCheckPopup != 0);
+    SetChecked(IDC_FILTER_USE_URL, s.bFilterUseUrl != 0);
+    SetChecked(IDC_FILTER_USE_TITLE, s.bFilterUseTitle != 0);
+    SetItemText(IDC_FILTER_URLS, PrefixBoxText(s.arrFilterUrl));
+    SetItemText(IDC_FILTER_TITLES, PrefixBoxText(s.arrFilterTitle));
     return TRUE;
 }
 
 // The two boxes act as a radio pair, and the mode changes at once, before OK.
 void CFilterDlg::SetMode(bool close)
 {
-    g_bFilterClose = close ? 1 : 0;
+    m_settings.SetFilterClose(close);
     SetChecked(IDC_FILTER_CLOSE, close);
     SetChecked(IDC_FILTER_PARK, !close);
     EnableItem(IDC_FILTER_MAX, !close);
@@ -80,7 +81,7 @@ void CFilterDlg::OnChkPark()
 
 void CFilterDlg::OnChkPopup()
 {
-    g_bFilterCheckPopup = IsChecked(IDC_FILTER_POPUP) ? 1 : 0;
+    m_settings.SetFilterCheckPopup(IsChecked(IDC_FILTER_POPUP));
 }
 
 void CFilterDlg::OnBtnUrlFromBrowser()
@@ -100,14 +101,14 @@ void CFilterDlg::OnBtnTitleFromBrowser()
 void CFilterDlg::OnOK()
 {
     FilterDialogValues values;
-    values.filterCloseOld = g_bFilterCloseOld;
+    values.filterCloseOld = m_bFilterCloseOld;
     values.sizeText = ItemText(IDC_FILTER_MAX);
     values.useUrl = IsChecked(IDC_FILTER_USE_URL);
     values.useTitle = IsChecked(IDC_FILTER_USE_TITLE);
     values.urlText = ItemText(IDC_FILTER_URLS);
     values.titleText = ItemText(IDC_FILTER_TITLES);
     Win32ProfileStore store;
-    if (ApplyFilterDialog(store, values, IsLeadByteOfCodePage))
+    if (m_settings.ApplyFilterDialog(store, values, IsLeadByteOfCodePage))
         m_host.CloseAllParked();
     CDialog::OnOK();
 }

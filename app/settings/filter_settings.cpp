@@ -87,32 +87,34 @@ int ParseCloseListSize(const std::string& text)
     return ClampCloseListCapacity(static_cast<int>(negative ? -value : value));
 }
 
-bool ApplyFilterDialog(ProfileStore& store, const FilterDialogValues& values, LeadBytePredicate isLeadByte)
+bool CSettingsModel::ApplyFilterDialog(ProfileStore& store, const FilterDialogValues& values,
+                                       LeadBytePredicate isLeadByte)
 {
+    SettingsValues& v = m_values;
     bool closeAllParked = false;
-    if (g_bFilterClose != values.filterCloseOld) {    // as stored: a hand-edited 2 is corrected
+    if (v.bFilterClose != values.filterCloseOld) {    // as stored: a hand-edited 2 is corrected
         closeAllParked = values.filterCloseOld == 0;  // park mode left: nothing waits any longer
-        WriteSetting(store, "FILTER_CLOSE", g_bFilterClose ? 1 : 0);
+        WriteSetting(store, "FILTER_CLOSE", v.bFilterClose ? 1 : 0);
     }
-    WriteSetting(store, "FILTER_CHECK_POPUP", g_bFilterCheckPopup ? 1 : 0);
+    WriteSetting(store, "FILTER_CHECK_POPUP", v.bFilterCheckPopup ? 1 : 0);
 
     const int size = ParseCloseListSize(values.sizeText);
-    if (size != g_nMaxPendingNum) {
-        g_nMaxPendingNum = size;
+    if (size != v.nMaxPendingNum) {
+        v.nMaxPendingNum = size;
         WriteSetting(store, "MAX_PENDING_NUM", size);
         // Park mode throughout, with fewer slots than the list now uses: it is emptied.
-        if (g_bFilter && size < g_nCloseListCapacity && !values.filterCloseOld && !g_bFilterClose)
+        if (v.bFilter && size < m_nCloseListCapacity && !values.filterCloseOld && !v.bFilterClose)
             closeAllParked = true;
     }
-    if (static_cast<int>(values.useUrl) != g_bFilterUseUrl) {
-        g_bFilterUseUrl = values.useUrl;
-        WriteSetting(store, "FILTER_USE_URL", g_bFilterUseUrl);
+    if (static_cast<int>(values.useUrl) != v.bFilterUseUrl) {
+        v.bFilterUseUrl = values.useUrl;
+        WriteSetting(store, "FILTER_USE_URL", v.bFilterUseUrl);
     }
-    if (static_cast<int>(values.useTitle) != g_bFilterUseTitle) {
-        g_bFilterUseTitle = values.useTitle;
-        WriteSetting(store, "FILTER_USE_TITLE", g_bFilterUseTitle);
+    if (static_cast<int>(values.useTitle) != v.bFilterUseTitle) {
+        v.bFilterUseTitle = values.useTitle;
+        WriteSetting(store, "FILTER_USE_TITLE", v.bFilterUseTitle);
     }
-    WritePrefixes(store, "FILTER_URL", values.urlText, isLeadByte, g_arrFilterUrl, g_nFilterUrlNum);
-    WritePrefixes(store, "FILTER_TITLE", values.titleText, isLeadByte, g_arrFilterTitle, g_nFilterTitleNum);
+    WritePrefixes(store, "FILTER_URL", values.urlText, isLeadByte, v.arrFilterUrl, v.nFilterUrlNum);
+    WritePrefixes(store, "FILTER_TITLE", values.titleText, isLeadByte, v.arrFilterTitle, v.nFilterTitleNum);
     return closeAllParked;
 }

@@ -35,7 +35,7 @@ std::string PrefixProfileValue(const std::string& prefix);
 int ParseCloseListSize(const std::string& text);
 
 // The dialog's own values when OK is pressed. The mode and the pop-up check are already in the
-// program-wide settings, set at once by their boxes.
+// settings, set at once by their boxes.
 struct FilterDialogValues {
     int filterCloseOld = 0;  // close mode when the dialog opened
     std::string sizeText;
@@ -45,9 +45,8 @@ struct FilterDialogValues {
     std::string titleText;
 };
 
-// OK: writes what changed (and the pop-up check, the prefixes and their counts always), in the
-// dialog's order, and updates the program-wide settings. The old numbered keys beyond the new
-// count are deleted where the file has them, however large the count it claimed. True when every
-// parked window is to be asked to close: park mode left for close mode, or the park-mode capacity
-// lowered below what the Close list holds while filtering is on.
-bool ApplyFilterDialog(ProfileStore& store, const FilterDialogValues& values, LeadBytePredicate isLeadByte);
+// OK (CSettingsModel::ApplyFilterDialog) writes what changed (and the pop-up check, the prefixes
+// and their counts always), in the dialog's order, and updates the settings. The old numbered keys
+// beyond the new count are deleted where the file has them, however large the count it claimed.
+// It asks for every parked window to be closed when park mode was left for close mode, or the
+// park-mode capacity lowered below what the Close list holds while filtering is on.

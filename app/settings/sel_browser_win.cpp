@@ -13,25 +13,19 @@ SelBrowser::SelBrowser() : CPropertyPage(IDD_SEL_BROWSER) {}
 
 BOOL SelBrowser::OnInitDialog()
 {
-    const BrowserBoxes boxes = BoxesFromMask(m_nTargetBrowser);
-    SetChecked(IDC_BROWSER_IE, boxes.ie);
-    SetChecked(IDC_BROWSER_NETSCAPE4, boxes.netscape4);
-    SetChecked(IDC_BROWSER_NETSCAPE6, boxes.netscape6);
-    SetChecked(IDC_BROWSER_OPERA, boxes.opera);
-    SetChecked(IDC_BROWSER_MOZILLA, boxes.mozilla);
+    for (const BrowserBox& box : BrowserBoxes()) {
+        wchar_t name[64] = L"";
+        LoadStringW(GetModuleHandleW(nullptr), box.name, name, 64);
+        SetDlgItemTextW(m_hWnd, box.id, name);
+        SetChecked(box.id, IsBoxChecked(box.id, m_nTargetBrowser));
+    }
     return TRUE;
 }
 
 // A warning only: the sheet still closes, and no browser is watched any more.
 void SelBrowser::OnOK()
 {
-    BrowserBoxes boxes;
-    boxes.ie = IsChecked(IDC_BROWSER_IE);
-    boxes.netscape4 = IsChecked(IDC_BROWSER_NETSCAPE4);
-    boxes.netscape6 = IsChecked(IDC_BROWSER_NETSCAPE6);
-    boxes.opera = IsChecked(IDC_BROWSER_OPERA);
-    boxes.mozilla = IsChecked(IDC_BROWSER_MOZILLA);
-    m_nTargetBrowser = MaskFromBoxes(boxes);
+    m_nTargetBrowser = MaskFromBoxes([this](int box) { return IsChecked(box); });
     if (m_nTargetBrowser == 0)
         ShowProgramMessage(kNoBrowser);
 }

@@ -3,11 +3,12 @@
 #pragma once
 
 #include "settings/filter_settings.h"
+#include "settings/settings_model.h"
 #include "ui/property_sheet.h"
 
 class CSettingPage : public CPropertyPage {
 public:
-    explicit CSettingPage(FilterDialogHost& filterHost);
+    CSettingPage(CSettingsModel& settings, FilterDialogHost& filterHost);
 
     int m_nListMode = -1;
     int m_nNewWindowMode = -1;
@@ -22,5 +23,6 @@ protected:
     void OnBtnFilterSettings();
 
 private:
+    CSettingsModel& m_settings;  // for the filter dialog, which applies its own
     FilterDialogHost& m_filterHost;
 };

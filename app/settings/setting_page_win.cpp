@@ -15,7 +15,10 @@ const wchar_t* const kListModes[] = {L"\u30EA\u30B9\u30C8\u306E\u6700\u5F8C\u307
 
 }  // namespace
 
-CSettingPage::CSettingPage(FilterDialogHost& filterHost) : CPropertyPage(IDD_SETTING_PAGE), m_filterHost(filterHost) {}
+CSettingPage::CSettingPage(CSettingsModel& settings, FilterDialogHost& filterHost)
+    : CPropertyPage(IDD_SETTING_PAGE), m_settings(settings), m_filterHost(filterHost)
+{
+}
 
 INT_PTR CSettingPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -51,6 +54,6 @@ void CSettingPage::OnOK()
 // Saves its own settings on OK, whatever the sheet is left with; modal over the sheet.
 void CSettingPage::OnBtnFilterSettings()
 {
-    CFilterDlg dialog(m_filterHost);
+    CFilterDlg dialog(m_settings, m_filterHost);
     dialog.DoModal(GetAncestor(m_hWnd, GA_ROOT));
 }

@@ -4,24 +4,6 @@
 #include <cstdio>
 #include <cstring>
 
-int g_nWinLeft = 0;
-int g_nWinTop = 0;
-int g_nWinWidth = -1;
-int g_nWinHeight = -1;
-int g_nTargetBrowser = 1;
-int g_bExitBrowser = 0;
-int g_bFilter = 0;
-int g_bFilterClose = 1;
-int g_bFilterCheckPopup = 1;
-int g_nMaxPendingNum = 4;
-int g_bFilterUseUrl = 0;
-int g_bFilterUseTitle = 0;
-int g_nFilterUrlNum = 0;
-int g_nFilterTitleNum = 0;
-std::vector<std::string> g_arrFilterUrl;
-std::vector<std::string> g_arrFilterTitle;
-int g_nCloseListCapacity = kCloseListSlots;
-
 namespace {
 
 bool EqualNoCase(const char* a, const char* b, size_t n)
@@ -51,34 +33,35 @@ void LoadPrefixes(ProfileStore& store, const char* stem, int count, std::vector<
 
 }  // namespace
 
-void LoadSettings(ProfileStore& store, MainDialogSettings& dialog, StoredPosition& position)
+void CSettingsModel::Load(ProfileStore& store, StoredPosition& position)
 {
-    g_nWinLeft = store.GetInt("WIN_LEFT", 0);
-    g_nWinTop = store.GetInt("WIN_TOP", 0);
-    g_nWinWidth = store.GetInt("WIN_WIDTH", -1);
-    g_nWinHeight = store.GetInt("WIN_HEIGHT", -1);
-    dialog.m_nNewWindowMode = store.GetInt("NewWindowMode", 0);
-    dialog.m_nListMode = store.GetInt("ListMode", 0);
-    dialog.m_bSizePos = store.GetInt("Size_Pos", 1);
+    SettingsValues& v = m_values;
+    v.nWinLeft = store.GetInt("WIN_LEFT", 0);
+    v.nWinTop = store.GetInt("WIN_TOP", 0);
+    v.nWinWidth = store.GetInt("WIN_WIDTH", -1);
+    v.nWinHeight = store.GetInt("WIN_HEIGHT", -1);
+    v.nNewWindowMode = store.GetInt("NewWindowMode", 0);
+    v.nListMode = store.GetInt("ListMode", 0);
+    v.bSizePos = store.GetInt("Size_Pos", 1);
     position.x = store.GetInt("XPOS", -1);
     position.y = store.GetInt("YPOS", -1);
-    dialog.m_bIconic = store.GetInt("ICONIC", 0);
-    g_nTargetBrowser = store.GetInt("TARGET_B", 1);
-    g_bExitBrowser = store.GetInt("EXIT_BROWSER", 0);
-    g_bFilter = store.GetInt("FILTER", 0);
-    g_bFilterClose = store.GetInt("FILTER_CLOSE", 1);
-    g_bFilterCheckPopup = store.GetInt("FILTER_CHECK_POPUP", 1);
-    g_nMaxPendingNum = ClampCloseListCapacity(store.GetInt("MAX_PENDING_NUM", 4));
+    v.bIconic = store.GetInt("ICONIC", 0);
+    v.nTargetBrowser = store.GetInt("TARGET_B", 1);
+    v.bExitBrowser = store.GetInt("EXIT_BROWSER", 0);
+    v.bFilter = store.GetInt("FILTER", 0);
+    v.bFilterClose = store.GetInt("FILTER_CLOSE", 1);
+    v.bFilterCheckPopup = store.GetInt("FILTER_CHECK_POPUP", 1);
+    v.nMaxPendingNum = ClampCloseListCapacity(store.GetInt("MAX_PENDING_NUM", 4));
     UpdateCloseListCapacity();
 
-    g_bFilterUseUrl = store.GetInt("FILTER_USE_URL", 0);
-    g_bFilterUseTitle = store.GetInt("FILTER_USE_TITLE", 0);
-    g_nFilterUrlNum = store.GetInt("FILTER_URL_NUM", 0);
-    g_nFilterTitleNum = store.GetInt("FILTER_TITLE_NUM", 0);
-    g_arrFilterUrl.clear();
-    g_arrFilterTitle.clear();
-    LoadPrefixes(store, "FILTER_URL", g_nFilterUrlNum, g_arrFilterUrl);
-    LoadPrefixes(store, "FILTER_TITLE", g_nFilterTitleNum, g_arrFilterTitle);
+    v.bFilterUseUrl = store.GetInt("FILTER_USE_URL", 0);
+    v.bFilterUseTitle = store.GetInt("FILTER_USE_TITLE", 0);
+    v.nFilterUrlNum = store.GetInt("FILTER_URL_NUM", 0);
+    v.nFilterTitleNum = store.GetInt("FILTER_TITLE_NUM", 0);
+    v.arrFilterUrl.clear();
+    v.arrFilterTitle.clear();
+    LoadPrefixes(store, "FILTER_URL", v.nFilterUrlNum, v.arrFilterUrl);
+    LoadPrefixes(store, "FILTER_TITLE", v.nFilterTitleNum, v.arrFilterTitle);
 }
 
 void WriteSetting(ProfileStore& store, const char* key, int value)
@@ -88,27 +71,45 @@ void WriteSetting(ProfileStore& store, const char* key, int value)
     store.WriteString(key, text);
 }
 
-void SaveGeometry(ProfileStore& store, int normalLeft, int normalTop)
+void CSettingsModel::SaveGeometry(ProfileStore& store, int normalLeft, int normalTop)
 {
     WriteSetting(store, "YPOS", normalTop);
     WriteSetting(store, "XPOS", normalLeft);
-    WriteSetting(store, "WIN_TOP", g_nWinTop);
-    WriteSetting(store, "WIN_LEFT", g_nWinLeft);
-    WriteSetting(store, "WIN_WIDTH", g_nWinWidth);
-    WriteSetting(store, "WIN_HEIGHT", g_nWinHeight);
-    g_arrFilterUrl.clear();
-    g_arrFilterTitle.clear();
+    WriteSetting(store, "WIN_TOP", m_values.nWinTop);
+    WriteSetting(store, "WIN_LEFT", m_values.nWinLeft);
+    WriteSetting(store, "WIN_WIDTH", m_values.nWinWidth);
+    WriteSetting(store, "WIN_HEIGHT", m_values.nWinHeight);
+    m_values.arrFilterUrl.clear();
+    m_values.arrFilterTitle.clear();
 }
 
-void UpdateCloseListCapacity()
+bool CSettingsModel::TakeFixedRectangle(const NormalRect& normal, int placementShowCmd)
 {
-    if (g_bFilter)
-        g_nCloseListCapacity = FilteringCapacity();
+    if (!m_values.bSizePos)
+        return false;
+    m_values.nWinLeft = normal.left;
+    m_values.nWinTop = normal.top;
+    m_values.nWinWidth = normal.right - normal.left;
+    m_values.nWinHeight = normal.bottom - normal.top;
+    // Minimised or normal, later windows open normal: no window is ever placed minimised.
+    m_nShowCmd = placementShowCmd == kShowMaximized ? kShowMaximized : kShowNormal;
+    return true;
 }
 
-int FilteringCapacity()
+FixedRect CSettingsModel::Fixed() const
 {
-    return g_bFilterClose ? 2 : g_nMaxPendingNum;
+    return {m_values.nWinLeft, m_values.nWinTop, m_values.nWinWidth, m_values.nWinHeight};
+}
+
+void CSettingsModel::UpdateCloseListCapacity()
+{
+    if (m_values.bFilter)
+        m_nCloseListCapacity = FilteringCapacity();
+}
+
+int CSettingsModel::FilteringCapacity() const
+{
+    return m_values.bFilterClose ? 2 : m_values.nMaxPendingNum;
 }
 
 int ClampCloseListCapacity(int capacity)
@@ -116,9 +117,9 @@ int ClampCloseListCapacity(int capacity)
     return std::clamp(capacity, 1, kCloseListSlots);
 }
 
-bool CloseListButtonEnabled()
+bool CSettingsModel::CloseListButtonEnabled() const
 {
-    return g_bFilter != 0 && g_bFilterClose != 1;
+    return m_values.bFilter != 0 && m_values.bFilterClose != 1;
 }
 
 std::vector<int> NumberedKeysPresent(ProfileStore& store, const char* stem, int count)

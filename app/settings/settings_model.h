@@ -1,68 +1,104 @@
-// The settings model: program-wide values named after their keys in Pelorus.ini, loaded once at
-// start-up and written key by key when they change.
+// The settings in memory, with one owner: values named after their keys in Pelorus.ini, loaded
+// once at start-up and written to the file key by key as they change. Only the owner's own steps
+// change them: loading, what the settings sheet's OK and the filter dialog apply, taking the fixed
+// rectangle, and the save at exit. Everything else reads them.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "settings/profile_store.h"
-
-// The fixed rectangle given to shown browser windows; a negative width or height: none recorded.
-extern int g_nWinLeft;                             // WIN_LEFT
-extern int g_nWinTop;                              // WIN_TOP
-extern int g_nWinWidth;                            // WIN_WIDTH
-extern int g_nWinHeight;                           // WIN_HEIGHT
-extern int g_nTargetBrowser;                       // TARGET_B: the target-browser mask (1: Internet Explorer only)
-extern int g_bExitBrowser;                         // EXIT_BROWSER: close (1) or release (0) listed windows at exit
-extern int g_bFilter;                              // FILTER
-extern int g_bFilterClose;                         // FILTER_CLOSE: close (1) or park (0) filtered windows
-extern int g_bFilterCheckPopup;                    // FILTER_CHECK_POPUP
-extern int g_nMaxPendingNum;                       // MAX_PENDING_NUM: 1 to 8
-extern int g_bFilterUseUrl;                        // FILTER_USE_URL
-extern int g_bFilterUseTitle;                      // FILTER_USE_TITLE
-extern int g_nFilterUrlNum;                        // FILTER_URL_NUM: how many numbered keys the file claims
-extern int g_nFilterTitleNum;                      // FILTER_TITLE_NUM
-extern std::vector<std::string> g_arrFilterUrl;    // FILTER_URLn, in file order, none empty
-extern std::vector<std::string> g_arrFilterTitle;  // FILTER_TITLEn
-extern int g_nCloseListCapacity;                   // Close-list slots in use, derived
+#include "win/window_seam.h"
 
 constexpr int kCloseListSlots = 8;      // the Close list's slots; its capacity is 1 to 8 of them
 constexpr int kPrefixBufferSize = 511;  // a prefix reaches memory with at most 510 characters
+constexpr int kShowNormal = 1;          // SW_SHOWNORMAL
+constexpr int kShowMaximized = 3;       // SW_SHOWMAXIMIZED
 
-// The main dialog's own settings, which it holds as members.
-struct MainDialogSettings {
-    int m_bIconic = 0;         // ICONIC
-    int m_bSizePos = 1;        // Size_Pos
-    int m_nListMode = 0;       // ListMode
-    int m_nNewWindowMode = 0;  // NewWindowMode
+struct SettingsValues {
+    int nWinLeft = 0;  // WIN_LEFT...WIN_HEIGHT: the fixed rectangle given to shown browser windows;
+    int nWinTop = 0;   // a negative width or height: none recorded
+    int nWinWidth = -1;
+    int nWinHeight = -1;
+    int nNewWindowMode = 0;                   // NewWindowMode: show the new window (0) or keep the current one
+    int nListMode = 0;                        // ListMode: where a new entry goes
+    int bSizePos = 1;                         // Size_Pos: shown windows get the fixed rectangle
+    int bIconic = 0;                          // ICONIC: start in the tray
+    int nTargetBrowser = 1;                   // TARGET_B: the target-browser mask (1: Internet Explorer only)
+    int bExitBrowser = 0;                     // EXIT_BROWSER: close (1) or release (0) listed windows at exit
+    int bFilter = 0;                          // FILTER
+    int bFilterClose = 1;                     // FILTER_CLOSE: close (1) or park (0) filtered windows
+    int bFilterCheckPopup = 1;                // FILTER_CHECK_POPUP
+    int nMaxPendingNum = 4;                   // MAX_PENDING_NUM: 1 to 8
+    int bFilterUseUrl = 0;                    // FILTER_USE_URL
+    int bFilterUseTitle = 0;                  // FILTER_USE_TITLE
+    int nFilterUrlNum = 0;                    // FILTER_URL_NUM: how many numbered keys the file claims
+    int nFilterTitleNum = 0;                  // FILTER_TITLE_NUM
+    std::vector<std::string> arrFilterUrl;    // FILTER_URLn, in file order, none empty
+    std::vector<std::string> arrFilterTitle;  // FILTER_TITLEn
 };
 
-// The main window's placement kept in the file only: a negative value means none stored.
+// The fixed rectangle; in force when Size_Pos is on and a rectangle is recorded.
+struct FixedRect {
+    int left = 0, top = 0, width = -1, height = -1;
+};
+
+// The main window's placement, kept in the file only: a negative value means none stored.
 struct StoredPosition {
     int x = -1;  // XPOS
     int y = -1;  // YPOS
 };
 
-// Reads every key in the start-up order into the model, DIALOG and POSITION, and derives the
-// Close-list capacity. The caller then sets its Close-list button (CloseListButtonEnabled).
-void LoadSettings(ProfileStore& store, MainDialogSettings& dialog, StoredPosition& position);
+struct SheetStep;
+class SheetEffects;
+struct FilterDialogValues;
+using LeadBytePredicate = bool (*)(unsigned char);
+
+class CSettingsModel {
+public:
+    const SettingsValues& Values() const { return m_values; }
+    // Close-list slots in use: filtering's capacity while filtering is on, else the last one.
+    int CloseListCapacity() const { return m_nCloseListCapacity; }
+    // The capacity filtering has: 2 in close mode, the park mode's size otherwise.
+    int FilteringCapacity() const;
+    // The Close-list button (and tray item) is enabled while filtering parks windows.
+    bool CloseListButtonEnabled() const;
+    FixedRect Fixed() const;
+    // The show command a placed window gets: normal, or maximised once the fixed rectangle was
+    // taken from a maximised window. Kept in memory only: every run starts normal.
+    int ShowCmd() const { return m_nShowCmd; }
+
+    // Reads every key in the start-up order; XPOS and YPOS go to POSITION.
+    void Load(ProfileStore& store, StoredPosition& position);
+    // At exit: the main window's normal top-left and the fixed rectangle, in that order; then the
+    // prefix lists are emptied.
+    void SaveGeometry(ProfileStore& store, int normalLeft, int normalTop);
+    // "Update size info": the current window's normal rectangle becomes the fixed one, kept in
+    // memory until exit. False (nothing taken) while Size_Pos is off.
+    bool TakeFixedRectangle(const NormalRect& normal, int placementShowCmd);
+    // The settings sheet's OK: the planned steps carried out in order (sheet_values.h).
+    void ApplySheet(ProfileStore& store, const std::vector<SheetStep>& steps, SheetEffects& effects);
+    // The filter dialog's OK (filter_settings.h); true when every parked window is to be asked
+    // to close.
+    bool ApplyFilterDialog(ProfileStore& store, const FilterDialogValues& values, LeadBytePredicate isLeadByte);
+    // The filter dialog's mode pair and pop-up box take effect at once, before its OK.
+    void SetFilterClose(bool close) { m_values.bFilterClose = close ? 1 : 0; }
+    void SetFilterCheckPopup(bool check) { m_values.bFilterCheckPopup = check ? 1 : 0; }
+    // After every closing of the settings sheet, and at loading.
+    void UpdateCloseListCapacity();
+
+private:
+    int* SheetValue(const char* key);
+
+    SettingsValues m_values;
+    int m_nCloseListCapacity = kCloseListSlots;
+    int m_nShowCmd = kShowNormal;
+};
 
 // Writes VALUE as signed decimal text.
 void WriteSetting(ProfileStore& store, const char* key, int value);
-
-// At exit: the main window's normal (restored) top-left and the fixed rectangle, in that order;
-// then the prefix lists are emptied.
-void SaveGeometry(ProfileStore& store, int normalLeft, int normalTop);
-
-// The capacity follows the filter settings only while filtering is on.
-void UpdateCloseListCapacity();
-// The capacity filtering has: 2 in close mode, the park mode's size otherwise.
-int FilteringCapacity();
 // A capacity, or a hand-edited MAX_PENDING_NUM, outside 1 to 8 is brought to the nearest end.
 int ClampCloseListCapacity(int capacity);
-// The Close-list button (and tray item) is enabled while filtering parks windows.
-bool CloseListButtonEnabled();
-
 // The numbers n, 1 <= n <= COUNT, for which the section holds a key STEM followed by n, in
 // ascending order. Bounded by the keys in the file, however large COUNT is.
 std::vector<int> NumberedKeysPresent(ProfileStore& store, const char* stem, int count);

@@ -11,12 +11,10 @@
 #include "settings/start_set.h"
 #include "ui/property_sheet.h"
 
-// Whether the start-up shortcut existed at the sheet's last opening, or was asked for since.
-extern int g_bStartupLink;
-
 class MySettingPropsheet {
 public:
-    MySettingPropsheet(HWND parent, FilterDialogHost& filterHost);
+    // SETTINGS: for the filter dialog, which the first page opens and which applies its own.
+    MySettingPropsheet(HWND parent, CSettingsModel& settings, FilterDialogHost& filterHost);
     // Runs the sheet over VALUES; true, with VALUES as the pages give them back, after OK.
     bool Run(SheetValues& values);
 

@@ -1,13 +1,11 @@
 #include "settings/settings_sheet.h"
 
-int g_bStartupLink;
-
 namespace {
 const wchar_t kCaption[] = L"Pelorus\u8A2D\u5B9A";  // "Pelorus設定"
 }
 
-MySettingPropsheet::MySettingPropsheet(HWND parent, FilterDialogHost& filterHost)
-    : m_sheet(kCaption, parent), m_pageNewWindow(filterHost)
+MySettingPropsheet::MySettingPropsheet(HWND parent, CSettingsModel& settings, FilterDialogHost& filterHost)
+    : m_sheet(kCaption, parent), m_pageNewWindow(settings, filterHost)
 {
     m_sheet.AddPage(m_pageNewWindow);
     m_sheet.AddPage(m_pageStartup);

@@ -1,27 +1,31 @@
 #include "settings/sheet_values.h"
 
-#include "hooklib/hook_protocol.h"
+#include <algorithm>
+#include <cstring>
 
-namespace {
-constexpr int kOperaBits = 0x28;  // BROWSER_OPERA_OUI and BROWSER_OPERA_OP
+#include "win/assert.h"
+
+SheetValues SheetValuesInForce(const SettingsValues& s, int startupLink)
+{
+    return {s.nListMode, s.nNewWindowMode, s.bSizePos,     s.bFilter,
+            startupLink, s.bIconic,        s.bExitBrowser, s.nTargetBrowser};
 }
 
-BrowserBoxes BoxesFromMask(int mask)
+std::vector<BrowserBox> BrowserBoxes()
 {
-    BrowserBoxes boxes;
-    boxes.ie = mask & TargetBit(BROWSER_IE);
-    boxes.netscape4 = mask & TargetBit(BROWSER_NETSCAPE4);
-    boxes.netscape6 = mask & TargetBit(BROWSER_NETSCAPE6);
-    boxes.opera = mask & kOperaBits;
-    boxes.mozilla = mask & TargetBit(BROWSER_MOZILLA);
+    std::vector<BrowserBox> boxes;
+    for (const BrowserKind& kind : kBrowserKinds)
+        if (std::none_of(boxes.begin(), boxes.end(), [&](const BrowserBox& box) { return box.id == kind.settingsBox; }))
+            boxes.push_back({kind.settingsBox, kind.name});
     return boxes;
 }
 
-int MaskFromBoxes(const BrowserBoxes& boxes)
+bool IsBoxChecked(int box, int mask)
 {
-    return (boxes.ie ? TargetBit(BROWSER_IE) : 0) | (boxes.netscape4 ? TargetBit(BROWSER_NETSCAPE4) : 0) |
-           (boxes.netscape6 ? TargetBit(BROWSER_NETSCAPE6) : 0) | (boxes.opera ? kOperaBits : 0) |
-           (boxes.mozilla ? TargetBit(BROWSER_MOZILLA) : 0);
+    for (const BrowserKind& kind : kBrowserKinds)
+        if (kind.settingsBox == box && (mask & TargetBit(kind.type)))
+            return true;
+    return false;
 }
 
 int StartupLinkFromBoxes(int inForce, bool addChecked, bool removeChecked)
@@ -62,10 +66,8 @@ std::vector<SheetStep> PlanSheetApply(const SheetValues& inForce, const SheetVal
         storeAndWrite("Size_Pos", next.sizePos);
         step(SheetAction::EnableUpdateSize, nullptr, next.sizePos != 0);
     }
-    if (switched(now.startupLink, next.startupLink)) {
+    if (switched(now.startupLink, next.startupLink))
         step(next.startupLink ? SheetAction::CreateStartupLink : SheetAction::DeleteStartupLink);
-        step(SheetAction::Store, kStartupLinkKey, next.startupLink);  // the link itself is the record
-    }
     if (switched(now.iconic, next.iconic))
         storeAndWrite("ICONIC", next.iconic);
     if (switched(now.filter, next.filter)) {
@@ -73,4 +75,62 @@ std::vector<SheetStep> PlanSheetApply(const SheetValues& inForce, const SheetVal
         storeAndWrite("FILTER", next.filter);
     }
     return steps;
+}
+
+// The settings a Store step may change, by their keys.
+int* CSettingsModel::SheetValue(const char* key)
+{
+    static const struct {
+        const char* key;
+        int SettingsValues::*value;
+    } kKeys[] = {{"EXIT_BROWSER", &SettingsValues::bExitBrowser},
+                 {"TARGET_B", &SettingsValues::nTargetBrowser},
+                 {"ListMode", &SettingsValues::nListMode},
+                 {"NewWindowMode", &SettingsValues::nNewWindowMode},
+                 {"Size_Pos", &SettingsValues::bSizePos},
+                 {"ICONIC", &SettingsValues::bIconic},
+                 {"FILTER", &SettingsValues::bFilter}};
+    for (const auto& k : kKeys)
+        if (std::strcmp(k.key, key) == 0)
+            return &(m_values.*k.value);
+    return nullptr;
+}
+
+void CSettingsModel::ApplySheet(ProfileStore& store, const std::vector<SheetStep>& steps, SheetEffects& effects)
+{
+    for (const SheetStep& step : steps) {
+        switch (step.action) {
+        case SheetAction::Store:
+            if (int* value = SheetValue(step.key); PELORUS_ASSERT(value))
+                *value = step.value;
+            break;
+        case SheetAction::WriteSetting:
+            WriteSetting(store, step.key, step.value);
+            break;
+        case SheetAction::ChangeTargetBrowsers:
+            effects.ChangeTargetBrowsers(step.old, step.value);
+            break;
+        case SheetAction::SetHookMask:
+            effects.SetHookMask(step.value);
+            break;
+        case SheetAction::EnableUpdateSize:
+            effects.EnableUpdateSize(step.value != 0);
+            break;
+        case SheetAction::CreateStartupLink:
+            effects.CreateStartupLink();
+            break;
+        case SheetAction::DeleteStartupLink:
+            effects.DeleteStartupLink();
+            break;
+        case SheetAction::CloseAllParked:
+            effects.CloseAllParked();
+            break;
+        case SheetAction::MovePopupsToCloseList:
+            // Filtering's own capacity, not the one left from when it was last on, decides how
+            // many of them stay parked.
+            m_nCloseListCapacity = FilteringCapacity();
+            effects.MovePopupsToCloseList();
+            break;
+        }
+    }
 }

@@ -5,7 +5,6 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "closelist/close_list_dialog.h"
 #include "mainwnd/main_dialog.h"
 #include "shell/about_dialog.h"
 
@@ -27,7 +26,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
     InitCommonControlsEx(&icc);
     const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));  // for the start-up shortcut
     {
-        CPelorusDlg dialog({OpenAboutBox, RunCloseListDialog});
+        CPelorusDlg dialog({OpenAboutBox});
         dialog.DoModal();
     }
     if (com)

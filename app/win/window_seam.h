@@ -74,7 +74,3 @@ public:
     // Asks the window to close (posts WM_CLOSE): needs nothing at once from its thread.
     virtual void PostClose(WindowHandle window) = 0;
 };
-
-// The seam the program-wide capture functions use; the program installs the platform's at start.
-WindowSeam& Seam();
-void SetSeam(WindowSeam* seam);

@@ -2,11 +2,12 @@
 // browser's Edit descendant, parking under the real relay window, eviction by WM_CLOSE.
 #include <gtest/gtest.h>
 
-#include "capture/close_list.h"
-#include "capture/filters.h"
+#include "capture/capture_state.h"
+#include "capture/window_facts.h"
 #include "hooklib/hook_protocol.h"
 #include "kit/kit.h"
 #include "program_in_test.h"
+#include "settings/profile_store_win.h"
 #include "settings/settings_model.h"
 #include "win/program_windows.h"
 #include "win/window_seam_win.h"
@@ -17,8 +18,6 @@ using kit::TestBrowser;
 
 class CaptureOnRealWindows : public ::testing::Test {
 protected:
-    void SetUp() override { SetSeam(&seam_); }
-    void TearDown() override { SetSeam(nullptr); }
     Win32WindowSeam seam_{g_hRelayWnd};
 };
 
@@ -35,9 +34,9 @@ TEST_F(CaptureOnRealWindows, ReadsTheAddressOfAnotherProcessesBrowser)
     HWND without = browser.Open("class=IEFrame title=Bare");
     ASSERT_TRUE(withUrl && without);
     std::string url;
-    EXPECT_TRUE(ReadBrowserUrl(Handle(withUrl), url));
+    EXPECT_TRUE(ReadBrowserUrl(seam_, Handle(withUrl), url));
     EXPECT_EQ("http://example.com/\x83\x65", url);
-    EXPECT_FALSE(ReadBrowserUrl(Handle(without), url));
+    EXPECT_FALSE(ReadBrowserUrl(seam_, Handle(without), url));
     EXPECT_EQ("", url);
 }
 
@@ -51,20 +50,31 @@ TEST_F(CaptureOnRealWindows, ParkedWindowsHideUnderTheRelayAndTheEvictedAreAsked
     HWND newer = browser.Open("class=IEFrame title=Newer");
     ASSERT_TRUE(stubborn && newer);
     ASSERT_EQ("ok", browser.Command("refuse 1 on"));
-    ClearParked();
-    g_nCloseListCapacity = 1;
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    const std::string ini = std::string(temp) + "PelorusCaptureTest.ini";
+    Win32ProfileStore store(ini);  // a Close list of one
+    store.WriteString("FILTER", "1");
+    store.WriteString("FILTER_CLOSE", "0");
+    store.WriteString("MAX_PENDING_NUM", "1");
+    CSettingsModel settings;
+    StoredPosition position;
+    settings.Load(store, position);
+    DeleteFileA(ini.c_str());
+    CWindowMover mover(seam_, settings);
+    CCaptureState capture(seam_, mover, settings);
 
-    ParkWindow(Handle(stubborn), BROWSER_IE);
+    capture.CloseList().Park(Handle(stubborn), BROWSER_IE, {});
     EXPECT_EQ(g_hRelayWnd.load(), GetAncestor(stubborn, GA_PARENT));
     RECT relay;
     GetWindowRect(g_hRelayWnd, &relay);
     EXPECT_TRUE(IsRectEmpty(&relay)) << "its children are clipped to nothing: never seen";
 
-    ParkWindow(Handle(newer), BROWSER_IE);
+    capture.CloseList().Park(Handle(newer), BROWSER_IE, {});
     EXPECT_TRUE(kit::WaitUntil([&] { return browser.Command("closes 1") == "ok 1"; })) << "evicted: WM_CLOSE";
     EXPECT_TRUE(IsWindow(stubborn)) << "a window that refuses stays alive";
-    EXPECT_EQ(Handle(newer), g_ahwndParked[0]);
-    EXPECT_EQ(0u, g_ahwndParked[1]) << "and is out of the store";
+    ASSERT_EQ(1u, capture.CloseList().Parked().size()) << "and is out of the store";
+    EXPECT_EQ(Handle(newer), capture.CloseList().Parked()[0].window);
 
     // Back to the desktop before the relay window goes, or they would go with it.
     SetParent(stubborn, nullptr);

@@ -5,7 +5,7 @@
 
 #include <thread>
 
-#include "capture/close_list.h"
+#include "capture/capture_state.h"
 #include "kit/kit.h"
 #include "pelorus_fixture.h"
 #include "program_in_test.h"
@@ -89,9 +89,14 @@ TEST_F(CloseListDialog, ShowsTheParkedWindowsAndKeepsInStepWithTheCloseList)
 
 // The main window's side, played by the test: no selection, the real Close list.
 class TestHost : public FilterDialogHost {
+public:
+    explicit TestHost(CCloseList& closeList) : m_closeList(closeList) {}
     bool SelectedBrowserUrl(std::string&) override { return false; }
     bool SelectedBrowserTitle(std::string&) override { return false; }
-    void CloseAllParked() override { ::CloseAllParked(); }
+    void CloseAllParked() override { m_closeList.CloseAll(); }
+
+private:
+    CCloseList& m_closeList;
 };
 
 TEST(FilterDialog, OkWritesItsSettingsAndLeavingParkModeClosesTheParkedWindows)
@@ -101,20 +106,20 @@ TEST(FilterDialog, OkWritesItsSettingsAndLeavingParkModeClosesTheParkedWindows)
         WriteIni("[Pelorus]\r\nFILTER=1\r\nFILTER_CLOSE=0\r\nFILTER_URL_NUM=5\r\nFILTER_URL1=o1\r\n"
                  "FILTER_URL2=o2\r\nFILTER_URL3=o3\r\nFILTER_URL4=o4\r\nFILTER_URL5=o5\r\n"));
     Win32ProfileStore store;
-    MainDialogSettings settings;
+    CSettingsModel settings;
     StoredPosition position;
-    LoadSettings(store, settings, position);
+    settings.Load(store, position);
     ProgramInTest program(TargetBit(BROWSER_IE));
     ASSERT_TRUE(program.bound());
     Win32WindowSeam seam(g_hRelayWnd);
-    SetSeam(&seam);
+    CWindowMover mover(seam, settings);
+    CCaptureState capture(seam, mover, settings);
     TestBrowser browser;
     HWND parked = browser.Open("class=IEFrame title=Parked");
-    ClearParked();
-    ParkWindow(reinterpret_cast<WindowHandle>(parked), BROWSER_IE);
+    capture.CloseList().Park(reinterpret_cast<WindowHandle>(parked), BROWSER_IE, {});
 
-    TestHost host;
-    CFilterDlg dialog(host);
+    TestHost host(capture.CloseList());
+    CFilterDlg dialog(settings, host);
     // The user, on another thread: the dialog's own controls are told what a user's input tells
     // them (posted clicks, as the buttons report them).
     std::thread user([&dialog] {
@@ -139,13 +144,12 @@ TEST(FilterDialog, OkWritesItsSettingsAndLeavingParkModeClosesTheParkedWindows)
     EXPECT_EQ("(none)", key("FILTER_URL5"));
     EXPECT_EQ("2", key("FILTER_URL_NUM"));
     EXPECT_EQ("1", key("FILTER_CLOSE"));
-    g_arrFilterTitle.clear();
-    LoadSettings(store, settings, position);
-    EXPECT_EQ((std::vector<std::string>{" b ", "'q'", "n\x81\x40"}), g_arrFilterTitle)
+    CSettingsModel next;
+    next.Load(store, position);
+    EXPECT_EQ((std::vector<std::string>{" b ", "'q'", "n\x81\x40"}), next.Values().arrFilterTitle)
         << "read back at the next start as typed";
     EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(parked); })) << "parking ended: asked to close";
-    EXPECT_EQ(0u, g_ahwndParked[0]);
-    SetSeam(nullptr);
+    EXPECT_TRUE(capture.CloseList().Parked().empty());
     DeleteFileA(IniPath().c_str());
 }
 

@@ -5,7 +5,6 @@
 #include "capture/hook_binding.h"
 #include "capture/keeper_client.h"
 #include "kit/kit.h"
-#include "settings/settings_model.h"
 #include "win/program_windows.h"
 
 namespace {
@@ -41,7 +40,6 @@ ProgramInTest::ProgramInTest(int mask, const std::vector<std::pair<HWND, int>>& 
         return;
     }
     g_hMainWnd = m_main;
-    g_nTargetBrowser = mask;
     SweepList list;
     for (const auto& [hwnd, type] : swept)
         list.Add(reinterpret_cast<WindowHandle>(hwnd), type);

@@ -38,12 +38,12 @@ TEST_F(SettingsFile, LivesInTheWindowsDirectoryAndReadsBackWhatWasWritten)
     EXPECT_EQ("41", kit::ReadProfileString(IniPath(), "Pelorus", "TARGET_B"));
     EXPECT_EQ("-12", kit::ReadProfileString("Pelorus.ini", "Pelorus", "WIN_LEFT")) << "a bare name: same file";
 
-    MainDialogSettings dialog;
+    CSettingsModel settings;
     StoredPosition position;
-    LoadSettings(store, dialog, position);
-    EXPECT_EQ(41, g_nTargetBrowser);
-    EXPECT_EQ(-12, g_nWinLeft);
-    EXPECT_EQ((std::vector<std::string>{"http://a/", "http://b/"}), g_arrFilterUrl);
+    settings.Load(store, position);
+    EXPECT_EQ(41, settings.Values().nTargetBrowser);
+    EXPECT_EQ(-12, settings.Values().nWinLeft);
+    EXPECT_EQ((std::vector<std::string>{"http://a/", "http://b/"}), settings.Values().arrFilterUrl);
 
     store.WriteString("FILTER_URL2", nullptr);
     EXPECT_EQ("gone", kit::ReadProfileString(IniPath(), "Pelorus", "FILTER_URL2", "gone"));
@@ -74,17 +74,17 @@ TEST_F(SettingsFile, SpoiledFileGivesSensibleValuesAndIsNotMadeWorse)
     WriteFile(IniPath(), original);
 
     Win32ProfileStore store;
-    MainDialogSettings dialog;
+    CSettingsModel settings;
     StoredPosition position;
     const DWORD start = GetTickCount();
-    LoadSettings(store, dialog, position);
+    settings.Load(store, position);
     EXPECT_LT(GetTickCount() - start, 10000u) << "a huge count must not make start-up crawl";
-    EXPECT_EQ(3, g_nTargetBrowser) << "the first of two keys counts";
-    EXPECT_EQ(8, g_nMaxPendingNum);
-    EXPECT_EQ(0, g_nWinWidth) << "unreadable numbers read as 0";
-    EXPECT_EQ((std::vector<std::string>{"http://kept/"}), g_arrFilterUrl);
+    EXPECT_EQ(3, settings.Values().nTargetBrowser) << "the first of two keys counts";
+    EXPECT_EQ(8, settings.Values().nMaxPendingNum);
+    EXPECT_EQ(0, settings.Values().nWinWidth) << "unreadable numbers read as 0";
+    EXPECT_EQ((std::vector<std::string>{"http://kept/"}), settings.Values().arrFilterUrl);
 
-    SaveGeometry(store, 10, 20);
+    settings.SaveGeometry(store, 10, 20);
     const std::string after = kit::FileBytes(IniPath());
     for (const std::string& kept : {std::string("junk before any section"), binary, std::string("BEFORE_NUL"), overlong,
                                     std::string("[Other]\r\nTARGET_B=9"), std::string("FILTER_URL1=http://kept/")})

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "mainwnd/window_list_ctrl.h"
+#include "ui/window_list_ctrl.h"
 
 namespace {
 

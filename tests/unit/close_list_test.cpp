@@ -1,119 +1,60 @@
-// The capture decisions against a fake desktop: title markers, prefix filters in their order,
-// the Close list's parking and eviction, close mode, the pop-up table and heuristic.
+// The capture decisions against a fake desktop: prefix filters in their order, the Close list's
+// parking and eviction, close mode, the pop-up table and heuristic.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "app/capture/close_list.h"
+#include "app/capture/admission.h"
 #include "app/capture/filters.h"
-#include "app/capture/popup_table.h"
-#include "app/capture/responsive.h"
-#include "app/settings/settings_model.h"
+#include "app/capture/window_facts.h"
 #include "hooklib/hook_protocol.h"
-#include "tests/unit/fakes/fresh_capture.h"
+#include "tests/unit/fakes/capture_rig.h"
 
 namespace {
 
 constexpr uint32_t kPopupStyle = 0x80C80000;  // popup, caption, system menu: no box, no frame
 
-std::vector<WindowHandle> Parked()
-{
-    std::vector<WindowHandle> parked;
-    for (WindowHandle w : g_ahwndParked)
-        if (w)
-            parked.push_back(w);
-    return parked;
-}
-
-class Capture : public ::testing::Test {
+class Capture : public ::testing::Test, protected CaptureRig {
 protected:
-    void SetUp() override
-    {
-        StartFreshCapture(desktop_);
-        g_nParkedTotal = 0;
-        g_pCloseListDlg = nullptr;
-        g_bFilter = 1;
-        g_bFilterClose = 0;
-        g_bFilterCheckPopup = 1;
-        g_bFilterUseUrl = g_bFilterUseTitle = 0;
-        g_arrFilterUrl.clear();
-        g_arrFilterTitle.clear();
-        g_nCloseListCapacity = 4;
-    }
-    void TearDown() override { SetSeam(nullptr); }
+    void SetUp() override { Load({{"FILTER", "1"}, {"FILTER_CLOSE", "0"}, {"MAX_PENDING_NUM", "4"}}); }
 
     WindowHandle Browser(const std::string& title = "Page - Microsoft Internet Explorer", const std::string& url = "")
     {
-        WindowHandle w = desktop_.Add("IEFrame", title);
+        WindowHandle w = desk.Add("IEFrame", title);
         if (!url.empty())
-            desktop_.AddDescendant(desktop_.AddDescendant(w, "ComboBox"), "Edit", url);
+            desk.AddDescendant(desk.AddDescendant(w, "ComboBox"), "Edit", url);
         return w;
     }
-
-    FakeWindowSeam desktop_;
+    // The filters' verdict on a new window, as the list asks it.
+    FilterMatch Filter(WindowHandle w)
+    {
+        const NewWindowFacts facts = GatherFacts(desk, w, BROWSER_IE, true);
+        return MatchNewWindowFilters(facts, BROWSER_IE, LooksLikePopup(facts), settings.Values());
+    }
 };
 
 // --- Titles ---
 
-struct TitleCase {
-    int type;
-    const char* before;
-    const char* after;
-    bool changed;
-};
-
-TEST(NormalizeTitle, CutsEachBrowsersOwnName)
+TEST(TitleFilter, MatchesTheNormalisedTitleByteByByteAndNamesThePrefix)
 {
-    const TitleCase cases[] = {
-        {BROWSER_IE, "News - Microsoft Internet Explorer", "News ", true},
-        {BROWSER_IE, "News", "News", false},
-        {BROWSER_NETSCAPE6, "Page - Netscape 7", "Page - Netscape 7", false},
-        {BROWSER_NETSCAPE6, "Page - Netscape 6.2", "Page ", true},
-        {BROWSER_NETSCAPE4, "Page - Netscape", "Page ", true},
-        {BROWSER_MOZILLA, "Page - Mozilla {Build ID: 2003}", "Page ", true},
-        {BROWSER_MOZILLA, "Page - Mozilla", "Page - Mozilla", false},
-        {BROWSER_OPERA_OP, "Opera - [Some page]", "[Some page]", true},
-        {BROWSER_OPERA_OUI, "Opera - a - b", "a - b", true},
-        {BROWSER_OPERA_OP, "Opera-[no spaces]", "Opera-[no spaces]", false},
-        {-1, "News - Microsoft Internet Explorer", "News - Microsoft Internet Explorer", false},
-        {6, "Opera - x", "Opera - x", false},
-    };
-    for (const TitleCase& c : cases) {
-        std::string title = c.before;
-        EXPECT_EQ(c.changed, NormalizeTitle(title, c.type)) << c.before;
-        EXPECT_EQ(c.after, title) << c.before;
-    }
-}
-
-TEST_F(Capture, TitlePrefixesMatchTheNormalisedTitleByteByByte)
-{
-    g_arrFilterTitle = {"News -"};
-    EXPECT_FALSE(MatchTitleFilter(0, BROWSER_IE, "News - Microsoft Internet Explorer")) << "the marker is gone";
-    g_arrFilterTitle = {"news", "News"};
-    EXPECT_TRUE(MatchTitleFilter(0, BROWSER_IE, "News - Microsoft Internet Explorer"));
-    g_arrFilterTitle = {"news"};
-    EXPECT_FALSE(MatchTitleFilter(0, BROWSER_IE, "News")) << "case-sensitive";
-    g_arrFilterTitle = {"\x83\x6a\x83\x85"};  // Shift-JIS
-    EXPECT_TRUE(MatchTitleFilter(0, BROWSER_OPERA_OP, "Opera - \x83\x6a\x83\x85\x81\x5b\x83\x58"));
-    EXPECT_FALSE(MatchTitleFilter(0, BROWSER_OPERA_OP, "Opera - \x83\x6a\x83\x86"));
-}
-
-TEST_F(Capture, TitleFilterReadsTheWindowsTitleWhenNoneIsGiven)
-{
-    g_arrFilterTitle = {"Ads"};
-    EXPECT_TRUE(MatchTitleFilter(Browser("Ads for you - Microsoft Internet Explorer"), BROWSER_IE, nullptr));
-    EXPECT_FALSE(MatchTitleFilter(Browser(""), BROWSER_IE, nullptr)) << "an empty title matches nothing";
-    EXPECT_FALSE(MatchTitleFilter(0x999, BROWSER_IE, nullptr)) << "an unreadable one neither";
+    EXPECT_FALSE(MatchTitleFilter("News - Microsoft Internet Explorer", BROWSER_IE, {"News -"}))
+        << "the marker is gone";
+    EXPECT_EQ((FilterMatch{FilterRule::Title, "News"}),
+              MatchTitleFilter("News - Microsoft Internet Explorer", BROWSER_IE, {"news", "News", "New"}))
+        << "the first that matches, case-sensitively";
+    EXPECT_FALSE(MatchTitleFilter("News", BROWSER_IE, {"news"}));
+    const std::vector<std::string> shiftJis = {"\x83\x6a\x83\x85"};
+    EXPECT_TRUE(MatchTitleFilter("Opera - \x83\x6a\x83\x85\x81\x5b\x83\x58", BROWSER_OPERA_OP, shiftJis));
+    EXPECT_FALSE(MatchTitleFilter("Opera - \x83\x6a\x83\x86", BROWSER_OPERA_OP, shiftJis));
 }
 
 TEST_F(Capture, LongTitlesAreCutTo2047Bytes)
 {
-    std::string title(3000, 'a');
-    g_arrFilterTitle = {std::string(2047, 'a')};
-    EXPECT_TRUE(MatchTitleFilter(0, BROWSER_IE, title.c_str()));
-    g_arrFilterTitle = {std::string(2048, 'a')};
-    EXPECT_FALSE(MatchTitleFilter(0, BROWSER_IE, title.c_str()));
-    EXPECT_FALSE(MatchTitleFilter(Browser(title), BROWSER_IE, nullptr));
+    const std::string title(3000, 'a');
+    EXPECT_TRUE(MatchTitleFilter(title, BROWSER_IE, {std::string(2047, 'a')}));
+    EXPECT_FALSE(MatchTitleFilter(title, BROWSER_IE, {std::string(2048, 'a')}));
+    EXPECT_EQ(2047u, GatherFacts(desk, Browser(title), BROWSER_IE, false).title.size());
+    EXPECT_EQ(1023u, GatherFacts(desk, Browser(title), BROWSER_IE, false).listTitle.size());
 }
 
 // --- URLs ---
@@ -121,88 +62,100 @@ TEST_F(Capture, LongTitlesAreCutTo2047Bytes)
 TEST_F(Capture, UrlIsTheTextOfTheFirstEditDescendant)
 {
     WindowHandle w = Browser("t", "http://example.com/");
-    desktop_.AddDescendant(w, "Edit", "second edit");
+    desk.AddDescendant(w, "Edit", "second edit");
     std::string url;
-    EXPECT_TRUE(ReadBrowserUrl(w, url));
+    EXPECT_TRUE(ReadBrowserUrl(desk, w, url));
     EXPECT_EQ("http://example.com/", url);
+    EXPECT_EQ("http://example.com/", GatherFacts(desk, w, BROWSER_IE, true).address);
+    EXPECT_FALSE(GatherFacts(desk, w, BROWSER_IE, false).hasAddress) << "read only when wanted";
 
-    WindowHandle empty = desktop_.Add("IEFrame");
-    desktop_.AddDescendant(empty, "Edit", "");
-    EXPECT_TRUE(ReadBrowserUrl(empty, url)) << "an Edit with no text still counts";
+    WindowHandle empty = desk.Add("IEFrame");
+    desk.AddDescendant(empty, "Edit", "");
+    EXPECT_TRUE(ReadBrowserUrl(desk, empty, url)) << "an Edit with no text still counts";
     url = "stale";
-    EXPECT_FALSE(ReadBrowserUrl(Browser("no edit"), url));
+    EXPECT_FALSE(ReadBrowserUrl(desk, Browser("no edit"), url));
     EXPECT_EQ("", url);
-    WindowHandle edit2 = desktop_.Add("IEFrame");
-    desktop_.AddDescendant(edit2, "EDIT", "not exactly Edit");
-    EXPECT_FALSE(ReadBrowserUrl(edit2, url));
+    WindowHandle edit2 = desk.Add("IEFrame");
+    desk.AddDescendant(edit2, "EDIT", "not exactly Edit");
+    EXPECT_FALSE(ReadBrowserUrl(desk, edit2, url));
 }
 
 TEST_F(Capture, LongUrlsAreCutTo1022Bytes)
 {
     std::string url;
-    ASSERT_TRUE(ReadBrowserUrl(Browser("t", std::string(5000, 'u')), url));
+    ASSERT_TRUE(ReadBrowserUrl(desk, Browser("t", std::string(5000, 'u')), url));
     EXPECT_EQ(1022u, url.size());
 }
 
 // --- The filter order ---
 
-TEST_F(Capture, PopupRuleFiltersWithoutAnyPrefix)
+TEST_F(Capture, PopupRuleFiltersWithoutAnyPrefixWhileItIsOn)
 {
-    WindowHandle w = desktop_.Add("IEFrame", "Popup", kPopupStyle);
-    ASSERT_TRUE(LooksLikePopup(w, BROWSER_IE));
-    AddPopup(w);
-    EXPECT_EQ(FilterRule::Popup, MatchNewWindowFilter(w, BROWSER_IE));
-    EXPECT_TRUE(FilterNewWindow(w, BROWSER_IE));
-    EXPECT_EQ(std::vector<WindowHandle>{w}, Parked());
-    g_bFilterCheckPopup = 0;
-    EXPECT_FALSE(FilterNewWindow(desktop_.Add("IEFrame", "Popup2", kPopupStyle), BROWSER_IE))
-        << "the table, not the style, is what the rule asks";
+    const WindowHandle w = desk.Add("IEFrame", "Popup", kPopupStyle);
+    EXPECT_EQ(FilterRule::Popup, Filter(w).rule);
+    Load({{"FILTER", "1"}, {"FILTER_CHECK_POPUP", "0"}});
+    EXPECT_FALSE(Filter(w)) << "a pop-up, but the rule is off";
 }
 
 TEST_F(Capture, UrlRuleMatchesPrefixesCaseSensitively)
 {
-    g_bFilterUseUrl = 1;
-    g_arrFilterUrl = {"http://ads."};
-    EXPECT_EQ(FilterRule::Url, MatchNewWindowFilter(Browser("t", "http://ads.example/z"), BROWSER_IE));
-    EXPECT_FALSE(FilterNewWindow(Browser("t", "HTTP://ADS.example/"), BROWSER_IE));
-    EXPECT_TRUE(FilterNewWindow(Browser("t", "http://ads.example/x"), BROWSER_IE));
-    g_bFilterUseUrl = 0;
-    EXPECT_FALSE(FilterNewWindow(Browser("t", "http://ads.example/y"), BROWSER_IE)) << "rule off";
+    Load({{"FILTER_USE_URL", "1"}, {"FILTER_URL_NUM", "1"}, {"FILTER_URL1", "http://ads."}});
+    EXPECT_EQ((FilterMatch{FilterRule::Url, "http://ads."}), Filter(Browser("t", "http://ads.example/z")));
+    EXPECT_FALSE(Filter(Browser("t", "HTTP://ADS.example/")));
+    Load({{"FILTER_USE_URL", "0"}});
+    EXPECT_FALSE(Filter(Browser("t", "http://ads.example/y"))) << "rule off";
 }
 
-TEST_F(Capture, WindowWithoutAnAddressFallsThroughToTheTitleRule)
+TEST_F(Capture, RulesAreTriedPopupThenUrlThenTitle)
 {
-    g_bFilterUseUrl = g_bFilterUseTitle = 1;
-    g_arrFilterUrl = {"http://"};
-    g_arrFilterTitle = {"Ads"};
-    EXPECT_EQ(FilterRule::Title, MatchNewWindowFilter(Browser("Ads - Microsoft Internet Explorer"), BROWSER_IE));
-    EXPECT_TRUE(FilterNewWindow(Browser("Ads - Microsoft Internet Explorer"), BROWSER_IE));
-    EXPECT_FALSE(FilterNewWindow(Browser("News - Microsoft Internet Explorer"), BROWSER_IE));
-    EXPECT_EQ(1u, Parked().size());
+    Load({{"FILTER_USE_URL", "1"},
+          {"FILTER_URL_NUM", "1"},
+          {"FILTER_URL1", "http://"},
+          {"FILTER_USE_TITLE", "1"},
+          {"FILTER_TITLE_NUM", "1"},
+          {"FILTER_TITLE1", "Ads"}});
+    const WindowHandle all = desk.Add("IEFrame", "Ads - Microsoft Internet Explorer", kPopupStyle);
+    desk.AddDescendant(all, "Edit", "http://ads/");
+    EXPECT_EQ(FilterRule::Popup, Filter(all).rule);
+    EXPECT_EQ(FilterRule::Url, Filter(Browser("Ads - Microsoft Internet Explorer", "http://x/")).rule);
+    EXPECT_EQ((FilterMatch{FilterRule::Title, "Ads"}), Filter(Browser("Ads - Microsoft Internet Explorer")))
+        << "no address: the title rule";
+    EXPECT_FALSE(Filter(Browser("News - Microsoft Internet Explorer")));
 }
 
 // --- Parking and the Close list ---
 
 struct RecordingDialog : CloseListObserver {
-    void AddParkedWindow(WindowHandle w, int type) override { added.push_back({w, type}); }
+    void AddParkedWindow(const ParkedWindow& p) override { added.push_back(p); }
     void UpdateParkedWindowTitle(WindowHandle) override {}
-    void RemoveParkedWindow(WindowHandle) override {}
-    void CloseDialog() override {}
-    std::vector<std::pair<WindowHandle, int>> added;
+    void RemoveParkedWindow(WindowHandle w) override { removed.push_back(w); }
+    void CloseDialog() override { ++closed; }
+    std::vector<ParkedWindow> added;
+    std::vector<WindowHandle> removed;
+    int closed = 0;
 };
 
-TEST_F(Capture, ParkingHidesTheWindowAndTellsAnOpenDialog)
+TEST_F(Capture, ParkingHidesTheWindowAndTellsAnOpenDialogWhy)
 {
     WindowHandle a = Browser(), b = Browser();
-    ParkWindow(a, BROWSER_IE);
+    closeList.Park(a, BROWSER_IE, {});
     RecordingDialog dialog;
-    g_pCloseListDlg = &dialog;
-    ParkWindow(b, BROWSER_OPERA_OP);
+    closeList.AttachDialog(&dialog);
+    closeList.Park(b, BROWSER_OPERA_OP, {FilterRule::Title, "Ads"});
     EXPECT_EQ((std::vector<WindowHandle>{a, b}), Parked());
-    EXPECT_EQ(BROWSER_OPERA_OP, g_anParkedType[1]);
-    EXPECT_EQ((std::vector<WindowHandle>{a, b}), desktop_.hidden);
-    EXPECT_EQ((std::vector<std::pair<WindowHandle, int>>{{b, BROWSER_OPERA_OP}}), dialog.added);
-    EXPECT_EQ(2, g_nParkedTotal);
+    EXPECT_EQ(BROWSER_OPERA_OP, closeList.Parked()[1].type);
+    EXPECT_EQ((FilterMatch{FilterRule::Title, "Ads"}), closeList.Parked()[1].reason);
+    EXPECT_EQ((std::vector<WindowHandle>{a, b}), desk.hidden);
+    ASSERT_EQ(1u, dialog.added.size());
+    EXPECT_EQ(b, dialog.added[0].window);
+    EXPECT_EQ("Ads", dialog.added[0].reason.prefix);
+    EXPECT_EQ(2, closeList.Total());
+
+    closeList.CloseDialog();
+    EXPECT_EQ(1, dialog.closed);
+    EXPECT_FALSE(closeList.DialogOpen()) << "an ending dialog hears nothing more";
+    closeList.Remove(a);
+    EXPECT_TRUE(dialog.removed.empty());
 }
 
 TEST_F(Capture, FullListEvictsTheOldestAndShiftsTheRest)
@@ -210,98 +163,89 @@ TEST_F(Capture, FullListEvictsTheOldestAndShiftsTheRest)
     std::vector<WindowHandle> w;
     for (int i = 0; i < 5; ++i)
         w.push_back(Browser());
-    AddPopup(w[0]);
+    popups.Add(w[0]);
     for (int i = 0; i < 5; ++i)
-        ParkWindow(w[i], i);
+        closeList.Park(w[i], i, {});
     EXPECT_EQ((std::vector<WindowHandle>{w[1], w[2], w[3], w[4]}), Parked());
-    EXPECT_EQ((std::vector<int>{1, 2, 3, 4}), std::vector<int>(g_anParkedType, g_anParkedType + 4));
-    EXPECT_EQ(std::vector<WindowHandle>{w[0]}, desktop_.closed);
-    EXPECT_FALSE(IsPopup(w[0])) << "an evicted window leaves the pop-up table";
-    EXPECT_EQ(5, g_nParkedTotal);
+    EXPECT_EQ(1, closeList.Parked()[0].type);
+    EXPECT_EQ(std::vector<WindowHandle>{w[0]}, desk.closed);
+    EXPECT_FALSE(popups.Contains(w[0])) << "an evicted window leaves the pop-up table";
+    EXPECT_EQ(5, closeList.Total());
 }
 
 TEST_F(Capture, LoweredCapacityEvictsTheOldestAndLosesNoWindow)
 {
-    g_nCloseListCapacity = 8;
+    Load({{"FILTER", "1"}, {"FILTER_CLOSE", "0"}, {"MAX_PENDING_NUM", "8"}});
     std::vector<WindowHandle> w;
     for (int i = 0; i < 7; ++i) {
         w.push_back(Browser());
-        ParkWindow(w.back(), BROWSER_IE);
+        closeList.Park(w.back(), BROWSER_IE, {});
     }
-    g_nCloseListCapacity = 2;  // as when filtering is turned on again in close mode
+    settings.SetFilterClose(true);  // close mode: two slots
+    settings.UpdateCloseListCapacity();
     WindowHandle late = Browser();
-    ParkWindow(late, BROWSER_IE);
+    closeList.Park(late, BROWSER_IE, {});
     EXPECT_EQ((std::vector<WindowHandle>{w[6], late}), Parked());
-    EXPECT_EQ((std::vector<WindowHandle>{w[0], w[1], w[2], w[3], w[4], w[5]}), desktop_.closed);
-    // Every window that entered is either still parked or was asked to close.
-    for (WindowHandle window : w)
-        EXPECT_TRUE(std::count(desktop_.closed.begin(), desktop_.closed.end(), window) +
-                        std::count(g_ahwndParked, g_ahwndParked + kCloseListSlots, window) ==
-                    1);
-
-    g_nCloseListCapacity = 1;
-    EvictParkedBeyondCapacity();
-    EXPECT_EQ(std::vector<WindowHandle>{late}, Parked());
+    EXPECT_EQ((std::vector<WindowHandle>{w[0], w[1], w[2], w[3], w[4], w[5]}), desk.closed);
 }
 
 TEST_F(Capture, CloseModeClosesAtTheTitleChangeThatFollows)
 {
-    g_bFilterClose = 1;
-    g_nCloseListCapacity = 2;
+    Load({{"FILTER", "1"}, {"FILTER_CLOSE", "1"}});
     WindowHandle announced = Browser(), swept = Browser(), other = Browser();
-    ParkWindow(swept, BROWSER_IE);  // found by the start-up sweep: no title change follows
-    ParkWindow(announced, BROWSER_IE);
-    OnParkedTitleChanged(announced);
-    EXPECT_EQ(std::vector<WindowHandle>{announced}, desktop_.closed);
+    closeList.Park(swept, BROWSER_IE, {});  // found by the start-up sweep: no title change follows
+    closeList.Park(announced, BROWSER_IE, {});
+    closeList.OnTitleChanged(announced);
+    EXPECT_EQ(std::vector<WindowHandle>{announced}, desk.closed);
     EXPECT_EQ(std::vector<WindowHandle>{swept}, Parked()) << "the swept window waits";
 
-    OnParkedTitleChanged(other);  // not parked: nothing
-    EXPECT_EQ(1u, desktop_.closed.size());
-    ParkWindow(Browser(), BROWSER_IE);
-    ParkWindow(Browser(), BROWSER_IE);
-    EXPECT_EQ(swept, desktop_.closed.back()) << "two newer filtered windows push it out";
+    closeList.OnTitleChanged(other);  // not parked: nothing
+    EXPECT_EQ(1u, desk.closed.size());
+    closeList.Park(Browser(), BROWSER_IE, {});
+    closeList.Park(Browser(), BROWSER_IE, {});
+    EXPECT_EQ(swept, desk.closed.back()) << "two newer filtered windows push it out";
 }
 
 TEST_F(Capture, ParkModeKeepsWindowsAcrossTitleChanges)
 {
     WindowHandle w = Browser();
-    ParkWindow(w, BROWSER_IE);
-    OnParkedTitleChanged(w);
-    EXPECT_TRUE(desktop_.closed.empty());
+    closeList.Park(w, BROWSER_IE, {});
+    closeList.OnTitleChanged(w);
+    EXPECT_TRUE(desk.closed.empty());
     EXPECT_EQ(std::vector<WindowHandle>{w}, Parked());
 }
 
 TEST_F(Capture, RemovingAndDestroying)
 {
     WindowHandle a = Browser(), b = Browser(), c = Browser();
-    EXPECT_FALSE(RemoveParked(a));
-    ParkWindow(a, 0);
-    ParkWindow(b, 1);
-    ParkWindow(c, 2);
-    AddPopup(b);
-    OnParkedDestroyed(b);
+    EXPECT_FALSE(closeList.Remove(a));
+    closeList.Park(a, 0, {});
+    closeList.Park(b, 1, {});
+    closeList.Park(c, 2, {});
+    popups.Add(b);
+    closeList.OnDestroyed(b);
     EXPECT_EQ((std::vector<WindowHandle>{a, c}), Parked());
-    EXPECT_EQ(2, g_anParkedType[1]);
-    EXPECT_FALSE(IsPopup(b));
-    OnParkedDestroyed(b);  // its second notification, or a stranger's: nothing
-    EXPECT_TRUE(RemoveParked(a));
+    EXPECT_EQ(2, closeList.Parked()[1].type);
+    EXPECT_FALSE(popups.Contains(b));
+    closeList.OnDestroyed(b);  // its second notification, or a stranger's: nothing
+    EXPECT_TRUE(closeList.Remove(a));
     EXPECT_EQ(std::vector<WindowHandle>{c}, Parked());
-    EXPECT_TRUE(desktop_.closed.empty());
+    EXPECT_TRUE(desk.closed.empty());
 }
 
 TEST_F(Capture, CloseAllAsksEveryParkedWindowAndKeepsTheCount)
 {
-    CloseAllParked();
-    EXPECT_TRUE(desktop_.closed.empty());
+    closeList.CloseAll();
+    EXPECT_TRUE(desk.closed.empty());
     WindowHandle a = Browser(), b = Browser();
-    ParkWindow(a, 0);
-    ParkWindow(b, 0);
-    AddPopup(a);
-    CloseAllParked();
-    EXPECT_EQ((std::vector<WindowHandle>{a, b}), desktop_.closed);
+    closeList.Park(a, 0, {});
+    closeList.Park(b, 0, {});
+    popups.Add(a);
+    closeList.CloseAll();
+    EXPECT_EQ((std::vector<WindowHandle>{a, b}), desk.closed);
     EXPECT_TRUE(Parked().empty());
-    EXPECT_TRUE(IsPopup(a)) << "the pop-up table is left alone";
-    EXPECT_EQ(2, g_nParkedTotal);
+    EXPECT_TRUE(popups.Contains(a)) << "the pop-up table is left alone";
+    EXPECT_EQ(2, closeList.Total());
 }
 
 // --- The pop-up table and heuristic ---
@@ -309,37 +253,39 @@ TEST_F(Capture, CloseAllAsksEveryParkedWindowAndKeepsTheCount)
 TEST_F(Capture, PopupTableHoldsSixtyFourAndForgetsTheRest)
 {
     for (WindowHandle w = 1; w <= 64; ++w)
-        AddPopup(w);
-    AddPopup(65);
-    EXPECT_TRUE(IsPopup(64));
-    EXPECT_FALSE(IsPopup(65));
-    RemovePopup(3);
-    EXPECT_FALSE(IsPopup(3));
-    ClearPopups();
-    EXPECT_FALSE(IsPopup(1));
-    AddPopup(3);  // no check for duplicates
-    AddPopup(3);
-    RemovePopup(3);
-    EXPECT_TRUE(IsPopup(3)) << "RemovePopup empties only the first slot that holds it";
+        popups.Add(w);
+    EXPECT_FALSE(popups.HasRoom());
+    popups.Add(65);
+    EXPECT_TRUE(popups.Contains(64));
+    EXPECT_FALSE(popups.Contains(65));
+    popups.Remove(3);
+    EXPECT_FALSE(popups.Contains(3));
+    EXPECT_TRUE(popups.HasRoom());
+    popups.Add(3);  // no check for duplicates
+    popups.Remove(2);
+    popups.Add(3);
+    popups.Remove(3);
+    EXPECT_TRUE(popups.Contains(3)) << "Remove empties only the first slot that holds it";
 }
 
-TEST_F(Capture, PopupHeuristicJudgesByStyleAndOperasInnerWindow)
+TEST_F(Capture, PopupHeuristicJudgesByStyleAndTheKindsInnerWindow)
 {
-    EXPECT_FALSE(LooksLikePopup(desktop_.Add("IEFrame", "", 0x00CF0000), BROWSER_IE));
-    EXPECT_TRUE(LooksLikePopup(desktop_.Add("IEFrame", "", 0x00CF0000 & ~0x00010000), BROWSER_IE)) << "no maximise box";
-    EXPECT_TRUE(LooksLikePopup(desktop_.Add("IEFrame", "", 0x00CF0000 & ~0x00040000), BROWSER_IE)) << "no thick frame";
+    auto looksLikePopup = [&](WindowHandle w, int type) { return LooksLikePopup(GatherFacts(desk, w, type, false)); };
+    EXPECT_FALSE(looksLikePopup(desk.Add("IEFrame", "", 0x00CF0000), BROWSER_IE));
+    EXPECT_TRUE(looksLikePopup(desk.Add("IEFrame", "", 0x00CF0000 & ~0x00010000), BROWSER_IE)) << "no maximise box";
+    EXPECT_TRUE(looksLikePopup(desk.Add("IEFrame", "", 0x00CF0000 & ~0x00040000), BROWSER_IE)) << "no thick frame";
 
-    WindowHandle op = desktop_.Add("OpWindow");
-    EXPECT_TRUE(LooksLikePopup(op, BROWSER_OPERA_OP)) << "Opera without its inner window";
-    desktop_.AddDescendant(desktop_.AddDescendant(op, "Pane"), "OUIWINDOW");
-    EXPECT_FALSE(LooksLikePopup(op, BROWSER_OPERA_OP));
+    WindowHandle op = desk.Add("OpWindow");
+    EXPECT_TRUE(looksLikePopup(op, BROWSER_OPERA_OP)) << "Opera without its inner window";
+    desk.AddDescendant(desk.AddDescendant(op, "Pane"), "OUIWINDOW");
+    EXPECT_FALSE(looksLikePopup(op, BROWSER_OPERA_OP));
 
-    WindowHandle oui = desktop_.Add("OUIWINDOW");
-    desktop_.AddDescendant(oui, "OUIWINDOW");
-    EXPECT_TRUE(LooksLikePopup(oui, BROWSER_OPERA_OUI)) << "type 3 looks for a #32770 descendant";
-    desktop_.AddDescendant(oui, "#32770x");
-    EXPECT_FALSE(LooksLikePopup(oui, BROWSER_OPERA_OUI)) << "the class begins with #32770";
-    EXPECT_FALSE(LooksLikePopup(desktop_.Add("MozillaWindowClass"), BROWSER_MOZILLA));
+    WindowHandle oui = desk.Add("OUIWINDOW");
+    desk.AddDescendant(oui, "OUIWINDOW");
+    EXPECT_TRUE(looksLikePopup(oui, BROWSER_OPERA_OUI)) << "type 3 looks for a #32770 descendant";
+    desk.AddDescendant(oui, "#32770x");
+    EXPECT_FALSE(looksLikePopup(oui, BROWSER_OPERA_OUI)) << "the class begins with #32770";
+    EXPECT_FALSE(looksLikePopup(desk.Add("MozillaWindowClass"), BROWSER_MOZILLA));
 }
 
 }  // namespace

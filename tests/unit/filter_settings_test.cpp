@@ -59,22 +59,23 @@ class FilterDialogOk : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        g_bFilter = 1;
-        g_bFilterClose = 0;
-        g_bFilterCheckPopup = 1;
-        g_nMaxPendingNum = 6;
-        g_nCloseListCapacity = 6;
-        g_bFilterUseUrl = g_bFilterUseTitle = 0;
-        g_nFilterUrlNum = 5;
-        g_nFilterTitleNum = 0;
+        store_.entries = {{"FILTER", "1"}, {"FILTER_CLOSE", "0"}, {"MAX_PENDING_NUM", "6"}, {"FILTER_URL_NUM", "5"}};
         for (int n = 1; n <= 5; ++n)
             store_.Set("FILTER_URL" + std::to_string(n), "old" + std::to_string(n));
+        Load();
         values_.sizeText = "6";
         values_.urlText = "a\r\n\r\nb";
     }
-    bool Ok() { return ApplyFilterDialog(store_, values_, ShiftJisLead); }
+    void Load()
+    {
+        StoredPosition position;
+        settings_.Load(store_, position);
+    }
+    bool Ok() { return settings_.ApplyFilterDialog(store_, values_, ShiftJisLead); }
+    const SettingsValues& v() const { return settings_.Values(); }
 
     MemoryProfileStore store_;
+    CSettingsModel settings_;
     FilterDialogValues values_;
 };
 
@@ -85,13 +86,15 @@ TEST_F(FilterDialogOk, WritesTheLinesAndDeletesTheOldKeysBeyondThem)
                                          {"FILTER_URL3", {}},         {"FILTER_URL4", {}},      {"FILTER_URL5", {}},
                                          {"FILTER_URL_NUM", "2"},     {"FILTER_TITLE_NUM", "0"}};
     EXPECT_EQ(expected, store_.writes) << "unchanged switches, mode and size are not written";
-    EXPECT_EQ((Strings{"a", "b"}), g_arrFilterUrl);
-    EXPECT_EQ(2, g_nFilterUrlNum);
+    EXPECT_EQ((Strings{"a", "b"}), v().arrFilterUrl);
+    EXPECT_EQ(2, v().nFilterUrlNum);
 }
 
 TEST_F(FilterDialogOk, DeletesOnlyTheKeysThereHoweverLargeTheCountClaimed)
 {
-    g_nFilterUrlNum = 2000000000;
+    store_.Set("FILTER_URL_NUM", "2000000000");  // the first one counts
+    store_.entries.erase(store_.entries.begin() + 3);
+    Load();
     values_.urlText = "";
     EXPECT_FALSE(Ok());
     EXPECT_EQ(8u, store_.writes.size()) << "the popup check, five deletions and two counts";
@@ -102,7 +105,7 @@ TEST_F(FilterDialogOk, ChangedValuesAreWrittenAndTheCloseListEmptiedWhenParkingE
 {
     values_.useUrl = values_.useTitle = true;
     values_.sizeText = "15";
-    g_bFilterClose = 1;  // the close box was clicked
+    settings_.SetFilterClose(true);  // the close box was clicked
     EXPECT_TRUE(Ok());
     EXPECT_EQ((Strings{"FILTER_CLOSE=1", "FILTER_CHECK_POPUP=1", "MAX_PENDING_NUM=8", "FILTER_USE_URL=1",
                        "FILTER_USE_TITLE=1"}),
@@ -112,13 +115,16 @@ TEST_F(FilterDialogOk, ChangedValuesAreWrittenAndTheCloseListEmptiedWhenParkingE
                       first.push_back(store_.writes[i].key + "=" + store_.writes[i].value.value_or("-"));
                   return first;
               }());
-    EXPECT_EQ(8, g_nMaxPendingNum);
+    EXPECT_EQ(8, v().nMaxPendingNum);
 }
 
 TEST_F(FilterDialogOk, HandEditedModeIsWrittenAsTheOneInForce)
 {
-    values_.filterCloseOld = 2;  // FILTER_CLOSE=2: close mode, yet not what the button's rule reads
-    g_bFilterClose = 1;
+    store_.Set("FILTER_CLOSE", "2");  // close mode, yet not what the button's rule reads
+    store_.entries.erase(store_.entries.begin() + 1);
+    Load();
+    values_.filterCloseOld = 2;
+    settings_.SetFilterClose(true);
     EXPECT_FALSE(Ok());
     EXPECT_EQ((Write{"FILTER_CLOSE", "1"}), store_.writes.at(0));
 }
@@ -129,7 +135,7 @@ TEST_F(FilterDialogOk, LoweringTheParkModeSizeEmptiesTheCloseListRaisingItDoesNo
     EXPECT_TRUE(Ok());
     values_.sizeText = "7";
     EXPECT_FALSE(Ok());
-    g_bFilterClose = 1;
+    settings_.SetFilterClose(true);
     values_.filterCloseOld = 1;  // close mode throughout
     values_.sizeText = "2";
     EXPECT_FALSE(Ok());

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/mainwnd/list_selection.h"
+#include "app/ui/list_selection.h"
 
 namespace {
 

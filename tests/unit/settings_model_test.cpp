@@ -15,48 +15,34 @@ using Write = MemoryProfileStore::Write;
 
 class SettingsModel : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        // Start every test from the program's defaults, as a fresh process would.
-        g_nWinLeft = g_nWinTop = 0;
-        g_nWinWidth = g_nWinHeight = -1;
-        g_nTargetBrowser = 1;
-        g_bExitBrowser = g_bFilter = 0;
-        g_bFilterClose = g_bFilterCheckPopup = 1;
-        g_nMaxPendingNum = 4;
-        g_bFilterUseUrl = g_bFilterUseTitle = 0;
-        g_nFilterUrlNum = g_nFilterTitleNum = 0;
-        g_arrFilterUrl.clear();
-        g_arrFilterTitle.clear();
-        g_nCloseListCapacity = kCloseListSlots;
-    }
-    void Load() { LoadSettings(store_, dialog_, position_); }
+    void Load() { model_.Load(store_, position_); }
+    const SettingsValues& v() const { return model_.Values(); }
 
     MemoryProfileStore store_;
-    MainDialogSettings dialog_;
+    CSettingsModel model_;
     StoredPosition position_;
 };
 
 TEST_F(SettingsModel, NoFileGivesTheDefaults)
 {
     Load();
-    EXPECT_EQ(1, g_nTargetBrowser) << "Internet Explorer only";
-    EXPECT_EQ(1, dialog_.m_bSizePos);
-    EXPECT_EQ(-1, g_nWinWidth) << "no rectangle recorded";
-    EXPECT_EQ(-1, g_nWinHeight);
-    EXPECT_EQ(0, g_nWinLeft);
-    EXPECT_EQ(0, g_nWinTop);
-    EXPECT_EQ(0, g_bFilter);
-    EXPECT_EQ(1, g_bFilterClose);
-    EXPECT_EQ(1, g_bFilterCheckPopup);
-    EXPECT_EQ(4, g_nMaxPendingNum);
-    EXPECT_EQ(kCloseListSlots, g_nCloseListCapacity);
-    EXPECT_EQ(0, dialog_.m_nNewWindowMode);
-    EXPECT_EQ(0, dialog_.m_nListMode);
-    EXPECT_EQ(0, dialog_.m_bIconic);
+    EXPECT_EQ(1, v().nTargetBrowser) << "Internet Explorer only";
+    EXPECT_EQ(1, v().bSizePos);
+    EXPECT_EQ(-1, v().nWinWidth) << "no rectangle recorded";
+    EXPECT_EQ(-1, v().nWinHeight);
+    EXPECT_EQ(0, v().nWinLeft);
+    EXPECT_EQ(0, v().nWinTop);
+    EXPECT_EQ(0, v().bFilter);
+    EXPECT_EQ(1, v().bFilterClose);
+    EXPECT_EQ(1, v().bFilterCheckPopup);
+    EXPECT_EQ(4, v().nMaxPendingNum);
+    EXPECT_EQ(kCloseListSlots, model_.CloseListCapacity());
+    EXPECT_EQ(0, v().nNewWindowMode);
+    EXPECT_EQ(0, v().nListMode);
+    EXPECT_EQ(0, v().bIconic);
     EXPECT_EQ(-1, position_.x);
     EXPECT_EQ(-1, position_.y);
-    EXPECT_TRUE(g_arrFilterUrl.empty() && g_arrFilterTitle.empty());
+    EXPECT_TRUE(v().arrFilterUrl.empty() && v().arrFilterTitle.empty());
     EXPECT_TRUE(store_.writes.empty()) << "loading writes nothing";
 }
 
@@ -82,25 +68,25 @@ TEST_F(SettingsModel, ReadsEveryKeyIntoItsValue)
                               {"FILTER_USE_TITLE", "1"}})
         store_.Set(key, value);
     Load();
-    EXPECT_EQ(-5, g_nWinLeft);
-    EXPECT_EQ(7, g_nWinTop);
-    EXPECT_EQ(640, g_nWinWidth);
-    EXPECT_EQ(480, g_nWinHeight);
-    EXPECT_EQ(1, dialog_.m_nNewWindowMode);
-    EXPECT_EQ(3, dialog_.m_nListMode);
-    EXPECT_EQ(0, dialog_.m_bSizePos);
+    EXPECT_EQ(-5, v().nWinLeft);
+    EXPECT_EQ(7, v().nWinTop);
+    EXPECT_EQ(640, v().nWinWidth);
+    EXPECT_EQ(480, v().nWinHeight);
+    EXPECT_EQ(1, v().nNewWindowMode);
+    EXPECT_EQ(3, v().nListMode);
+    EXPECT_EQ(0, v().bSizePos);
     EXPECT_EQ(100, position_.x);
     EXPECT_EQ(-1, position_.y);
-    EXPECT_EQ(1, dialog_.m_bIconic);
-    EXPECT_EQ(41, g_nTargetBrowser);
-    EXPECT_EQ(1, g_bExitBrowser);
-    EXPECT_EQ(1, g_bFilter);
-    EXPECT_EQ(0, g_bFilterClose);
-    EXPECT_EQ(0, g_bFilterCheckPopup);
-    EXPECT_EQ(6, g_nMaxPendingNum);
-    EXPECT_EQ(1, g_bFilterUseUrl);
-    EXPECT_EQ(1, g_bFilterUseTitle);
-    EXPECT_EQ(6, g_nCloseListCapacity);
+    EXPECT_EQ(1, v().bIconic);
+    EXPECT_EQ(41, v().nTargetBrowser);
+    EXPECT_EQ(1, v().bExitBrowser);
+    EXPECT_EQ(1, v().bFilter);
+    EXPECT_EQ(0, v().bFilterClose);
+    EXPECT_EQ(0, v().bFilterCheckPopup);
+    EXPECT_EQ(6, v().nMaxPendingNum);
+    EXPECT_EQ(1, v().bFilterUseUrl);
+    EXPECT_EQ(1, v().bFilterUseTitle);
+    EXPECT_EQ(6, model_.CloseListCapacity());
 }
 
 TEST_F(SettingsModel, OutOfRangeModesAreKeptAsTheyAre)
@@ -108,8 +94,8 @@ TEST_F(SettingsModel, OutOfRangeModesAreKeptAsTheyAre)
     store_.Set("ListMode", "7");
     store_.Set("NewWindowMode", "-2");
     Load();
-    EXPECT_EQ(7, dialog_.m_nListMode);
-    EXPECT_EQ(-2, dialog_.m_nNewWindowMode);
+    EXPECT_EQ(7, v().nListMode);
+    EXPECT_EQ(-2, v().nNewWindowMode);
 }
 
 TEST_F(SettingsModel, HandEditedCloseListSizeIsBroughtIntoRange)
@@ -118,7 +104,7 @@ TEST_F(SettingsModel, HandEditedCloseListSizeIsBroughtIntoRange)
         store_.entries.clear();
         store_.Set("MAX_PENDING_NUM", text);
         Load();
-        EXPECT_EQ(expected, g_nMaxPendingNum) << text;
+        EXPECT_EQ(expected, v().nMaxPendingNum) << text;
     }
 }
 
@@ -129,32 +115,45 @@ TEST_F(SettingsModel, CapacityFollowsTheFilterSettingsOnlyWhileFilteringIsOn)
     store_.Set("FILTER_CLOSE", "0");
     store_.Set("MAX_PENDING_NUM", "6");
     Load();
-    EXPECT_EQ(8, g_nCloseListCapacity) << "filter off";
-
-    g_bFilter = 1;
-    g_bFilterClose = 1;
-    UpdateCloseListCapacity();
-    EXPECT_EQ(2, g_nCloseListCapacity) << "close mode";
-    g_bFilterClose = 0;
-    UpdateCloseListCapacity();
-    EXPECT_EQ(6, g_nCloseListCapacity) << "park mode";
-    g_bFilter = 0;
-    g_nMaxPendingNum = 3;
-    UpdateCloseListCapacity();
-    EXPECT_EQ(6, g_nCloseListCapacity) << "kept while the filter is off";
+    EXPECT_EQ(8, model_.CloseListCapacity()) << "filter off";
+    store_.Set("FILTER", "1");
+    Load();
+    EXPECT_EQ(6, model_.CloseListCapacity()) << "park mode";
+    model_.SetFilterClose(true);
+    EXPECT_EQ(6, model_.CloseListCapacity()) << "until the sheet closes";
+    model_.UpdateCloseListCapacity();
+    EXPECT_EQ(2, model_.CloseListCapacity()) << "close mode";
 }
 
 TEST_F(SettingsModel, CloseListButtonIsEnabledWhileFilteringParks)
 {
     struct {
-        int filter, close;
+        const char *filter, *close;
         bool enabled;
-    } cases[] = {{0, 0, false}, {0, 1, false}, {1, 1, false}, {1, 0, true}, {1, 2, true}};
+    } cases[] = {{"0", "0", false}, {"0", "1", false}, {"1", "1", false}, {"1", "0", true}, {"1", "2", true}};
     for (auto c : cases) {
-        g_bFilter = c.filter;
-        g_bFilterClose = c.close;
-        EXPECT_EQ(c.enabled, CloseListButtonEnabled()) << c.filter << "/" << c.close;
+        store_.entries = {{"FILTER", c.filter}, {"FILTER_CLOSE", c.close}};
+        Load();
+        EXPECT_EQ(c.enabled, model_.CloseListButtonEnabled()) << c.filter << "/" << c.close;
     }
+}
+
+TEST_F(SettingsModel, TakingTheFixedRectangleStoresTheRestoredRectangleAndTheShowCommand)
+{
+    store_.Set("Size_Pos", "0");
+    Load();
+    EXPECT_FALSE(model_.TakeFixedRectangle({1, 2, 3, 4}, 1)) << "Size_Pos off";
+    EXPECT_EQ(-1, model_.Fixed().width);
+    store_.entries.clear();
+    Load();
+    ASSERT_TRUE(model_.TakeFixedRectangle({10, 20, 650, 500}, kShowMaximized));
+    EXPECT_EQ(10, model_.Fixed().left);
+    EXPECT_EQ(20, model_.Fixed().top);
+    EXPECT_EQ(640, model_.Fixed().width);
+    EXPECT_EQ(480, model_.Fixed().height);
+    EXPECT_EQ(kShowMaximized, model_.ShowCmd());
+    ASSERT_TRUE(model_.TakeFixedRectangle({0, 0, 100, 100}, 2 /* minimised */));
+    EXPECT_EQ(kShowNormal, model_.ShowCmd()) << "no window is ever placed minimised";
 }
 
 // --- Numbered prefix lists ---
@@ -170,10 +169,10 @@ TEST_F(SettingsModel, MissingOrEmptyNumberedKeysAreSkippedInFileOrder)
     store_.Set("FILTER_URL4", "beyond the count");
     store_.Set("FILTER_URL02", "not a key the program writes");
     Load();
-    EXPECT_EQ((std::vector<std::string>{"http://a/", "http://c/"}), g_arrFilterUrl);
-    EXPECT_EQ(3, g_nFilterUrlNum) << "the count in memory stays as the file says";
-    EXPECT_EQ((std::vector<std::string>{"\x83\x65\x83\x58\x83\x67"}), g_arrFilterTitle);
-    EXPECT_EQ(2, g_nFilterTitleNum);
+    EXPECT_EQ((std::vector<std::string>{"http://a/", "http://c/"}), v().arrFilterUrl);
+    EXPECT_EQ(3, v().nFilterUrlNum) << "the count in memory stays as the file says";
+    EXPECT_EQ((std::vector<std::string>{"\x83\x65\x83\x58\x83\x67"}), v().arrFilterTitle);
+    EXPECT_EQ(2, v().nFilterTitleNum);
 }
 
 TEST_F(SettingsModel, LongPrefixIsCutTo510Characters)
@@ -181,8 +180,8 @@ TEST_F(SettingsModel, LongPrefixIsCutTo510Characters)
     store_.Set("FILTER_TITLE_NUM", "1");
     store_.Set("FILTER_TITLE1", std::string(600, 'x'));
     Load();
-    ASSERT_EQ(1u, g_arrFilterTitle.size());
-    EXPECT_EQ(std::string(510, 'x'), g_arrFilterTitle[0]);
+    ASSERT_EQ(1u, v().arrFilterTitle.size());
+    EXPECT_EQ(std::string(510, 'x'), v().arrFilterTitle[0]);
 }
 
 TEST_F(SettingsModel, HugeCountReadsOnlyTheKeysThatExist)
@@ -195,8 +194,8 @@ TEST_F(SettingsModel, HugeCountReadsOnlyTheKeysThatExist)
     const auto start = std::chrono::steady_clock::now();
     Load();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << "no loop up to the count";
-    EXPECT_EQ((std::vector<std::string>{"a", "b", "z"}), g_arrFilterUrl);
-    EXPECT_EQ(2000000000, g_nFilterUrlNum);
+    EXPECT_EQ((std::vector<std::string>{"a", "b", "z"}), v().arrFilterUrl);
+    EXPECT_EQ(2000000000, v().nFilterUrlNum);
 }
 
 TEST_F(SettingsModel, NegativeCountReadsNothing)
@@ -204,7 +203,7 @@ TEST_F(SettingsModel, NegativeCountReadsNothing)
     store_.Set("FILTER_URL_NUM", "-4");
     store_.Set("FILTER_URL1", "a");
     Load();
-    EXPECT_TRUE(g_arrFilterUrl.empty());
+    EXPECT_TRUE(v().arrFilterUrl.empty());
 }
 
 // --- Writing ---
@@ -219,9 +218,9 @@ TEST_F(SettingsModel, WriteSettingWritesSignedDecimal)
 
 TEST_F(SettingsModel, GeometrySaveWritesSixKeysInOrderAndEmptiesTheLists)
 {
-    g_arrFilterUrl = {"a"};
-    g_arrFilterTitle = {"b"};
-    SaveGeometry(store_, 120, -30);
+    store_.entries = {{"FILTER_URL_NUM", "1"}, {"FILTER_URL1", "a"}, {"FILTER_TITLE_NUM", "1"}, {"FILTER_TITLE1", "b"}};
+    Load();
+    model_.SaveGeometry(store_, 120, -30);
     EXPECT_EQ((std::vector<Write>{{"YPOS", "-30"},
                                   {"XPOS", "120"},
                                   {"WIN_TOP", "0"},
@@ -229,16 +228,15 @@ TEST_F(SettingsModel, GeometrySaveWritesSixKeysInOrderAndEmptiesTheLists)
                                   {"WIN_WIDTH", "-1"},
                                   {"WIN_HEIGHT", "-1"}}),
               store_.writes);
-    EXPECT_TRUE(g_arrFilterUrl.empty() && g_arrFilterTitle.empty());
+    EXPECT_TRUE(v().arrFilterUrl.empty() && v().arrFilterTitle.empty());
 }
 
 TEST_F(SettingsModel, UnrecordedRectangleSurvivesARoundTrip)
 {
-    SaveGeometry(store_, 10, 20);
-    g_nWinWidth = g_nWinHeight = 99;
+    model_.SaveGeometry(store_, 10, 20);
     Load();
-    EXPECT_EQ(-1, g_nWinWidth);
-    EXPECT_EQ(-1, g_nWinHeight);
+    EXPECT_EQ(-1, v().nWinWidth);
+    EXPECT_EQ(-1, v().nWinHeight);
     EXPECT_EQ(10, position_.x);
     EXPECT_EQ(20, position_.y);
 }

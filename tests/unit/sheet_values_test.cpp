@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/settings/sheet_values.h"
+#include "tests/unit/fakes/memory_profile_store.h"
 
 namespace {
 
@@ -48,30 +49,76 @@ TEST(SettingsSheet, EveryChangeInTheSheetsOrder)
     inForce.targetBrowser = 0x01;
     inForce.filter = 1;
     SheetValues next{1, 1, 1, 0, 1, 1, 1, 0x03};
-    EXPECT_EQ((Strings{"store EXIT_BROWSER=1",  "write EXIT_BROWSER=1",  "change targets=3 from 1", "store TARGET_B=3",
-                       "hook mask=3",           "write TARGET_B=3",      "store ListMode=1",        "write ListMode=1",
-                       "store NewWindowMode=1", "write NewWindowMode=1", "store Size_Pos=1",        "write Size_Pos=1",
-                       "update size=1",         "create link",           "store (startup link)=1",  "store ICONIC=1",
-                       "write ICONIC=1",        "close parked",          "store FILTER=0",          "write FILTER=0"}),
-              Plan(inForce, next))
+    EXPECT_EQ(
+        (Strings{"store EXIT_BROWSER=1", "write EXIT_BROWSER=1", "change targets=3 from 1", "store TARGET_B=3",
+                 "hook mask=3", "write TARGET_B=3", "store ListMode=1", "write ListMode=1", "store NewWindowMode=1",
+                 "write NewWindowMode=1", "store Size_Pos=1", "write Size_Pos=1", "update size=1", "create link",
+                 "store ICONIC=1", "write ICONIC=1", "close parked", "store FILTER=0", "write FILTER=0"}),
+        Plan(inForce, next))
         << "each value takes effect before the next step";
-    EXPECT_EQ((Strings{"store Size_Pos=0", "write Size_Pos=0", "update size=0", "delete link", "store (startup link)=0",
-                       "move pop-ups", "store FILTER=1", "write FILTER=1"}),
+    EXPECT_EQ((Strings{"store Size_Pos=0", "write Size_Pos=0", "update size=0", "delete link", "move pop-ups",
+                       "store FILTER=1", "write FILTER=1"}),
               Plan(next, SheetValues{1, 1, 0, 1, 0, 1, 1, 0x03}));
+}
+
+// The mask the target-browser page gives back for MASK once its tab has been shown.
+int ShownAndLeft(int mask)
+{
+    return MaskFromBoxes([mask](int box) { return IsBoxChecked(box, mask); });
 }
 
 TEST(SettingsSheet, BrowserBoxesSetBothOperaBitsAndDropBitsWithoutABox)
 {
-    EXPECT_EQ(0x28, MaskFromBoxes(BoxesFromMask(0x08))) << "Opera alone from the file";
-    EXPECT_EQ(0x01, MaskFromBoxes(BoxesFromMask(0x41)));
-    EXPECT_EQ(0x3F, MaskFromBoxes(BoxesFromMask(0x3F)));
-    EXPECT_EQ(0, MaskFromBoxes(BrowserBoxes{}));
+    EXPECT_EQ(0x28, ShownAndLeft(0x08)) << "Opera alone from the file";
+    EXPECT_EQ(0x01, ShownAndLeft(0x01 | (1 << kBrowserTypeCount)));
+    EXPECT_EQ(0x3F, ShownAndLeft(0x3F));
+    EXPECT_EQ(0x10, ShownAndLeft(0x10)) << "Mozilla has a box of its own";
+    EXPECT_EQ(0, MaskFromBoxes([](int) { return false; }));
+    EXPECT_EQ(5u, BrowserBoxes().size()) << "both Opera kinds share one";
     SheetValues inForce;
     inForce.targetBrowser = 0x08;
     SheetValues shown = inForce;
-    shown.targetBrowser = MaskFromBoxes(BoxesFromMask(0x08));  // the tab was shown: OK stores 0x28
+    shown.targetBrowser = ShownAndLeft(0x08);  // the tab was shown: OK stores 0x28
     EXPECT_EQ((Strings{"change targets=40 from 8", "store TARGET_B=40", "hook mask=40", "write TARGET_B=40"}),
               Plan(inForce, shown));
+}
+
+struct RecordedEffects : SheetEffects {
+    explicit RecordedEffects(const CSettingsModel& s) : settings(s) {}
+    void ChangeTargetBrowsers(int, int newMask) override { Note("targets " + std::to_string(newMask)); }
+    void SetHookMask(int mask) override { Note("hook " + std::to_string(mask)); }
+    void EnableUpdateSize(bool enabled) override { Note(enabled ? "update size on" : "update size off"); }
+    void CreateStartupLink() override { Note("create link"); }
+    void DeleteStartupLink() override { Note("delete link"); }
+    void CloseAllParked() override { Note("close parked"); }
+    void MovePopupsToCloseList() override
+    {
+        Note("move pop-ups, capacity " + std::to_string(settings.CloseListCapacity()));
+    }
+    void Note(const std::string& what) { done.push_back(what); }
+    const CSettingsModel& settings;
+    Strings done;
+};
+
+TEST(SettingsSheet, OkStoresEachChangedValueAndDoesWhatItAsksOfTheProgram)
+{
+    MemoryProfileStore store;
+    store.entries = {{"FILTER_CLOSE", "0"}, {"MAX_PENDING_NUM", "6"}};
+    CSettingsModel settings;
+    StoredPosition position;
+    settings.Load(store, position);
+    const SheetValues inForce = SheetValuesInForce(settings.Values(), 0);
+    const SheetValues next{3, 1, 0, 1, 1, 1, 1, 0x10};
+    RecordedEffects effects(settings);
+    settings.ApplySheet(store, PlanSheetApply(inForce, next), effects);
+    const SettingsValues& v = settings.Values();
+    EXPECT_EQ((std::vector<int>{3, 1, 0, 1, 1, 1, 0x10}),
+              (std::vector<int>{v.nListMode, v.nNewWindowMode, v.bSizePos, v.bFilter, v.bIconic, v.bExitBrowser,
+                                v.nTargetBrowser}));
+    EXPECT_EQ((Strings{"targets 16", "hook 16", "update size off", "create link", "move pop-ups, capacity 6"}),
+              effects.done)
+        << "the pop-ups are parked under filtering's own capacity";
+    EXPECT_EQ(7u, store.writes.size()) << "each changed key, once";
 }
 
 TEST(SettingsSheet, StartupShortcutChangesOnlyThroughTheBoxNotGreyed)

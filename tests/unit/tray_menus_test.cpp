@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/mainwnd/tray_menus.h"
-#include "hooklib/hook_protocol.h"
+#include "hooklib/browser_kinds.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ TEST_F(TrayMenus, CurrentWindowIsTickedOthersCarryTheirBrowsersMark)
     EXPECT_TRUE(menu[1].checked && !menu[0].checked && !menu[2].checked);
     EXPECT_EQ(ID_TRAY_SHOW_BASE + 2, menu[2].command);
     EXPECT_EQ(BROWSER_MOZILLA, menu[2].mark);
-    EXPECT_EQ(MenuMarkOf(BROWSER_OPERA_OUI), MenuMarkOf(BROWSER_OPERA_OP)) << "one Op mark for both";
+    EXPECT_EQ(KindOf(BROWSER_OPERA_OUI)->menuMark, KindOf(BROWSER_OPERA_OP)->menuMark) << "one Op mark for both";
     const std::vector<TrayMenuItem> commands = CommandMenu(State(1));
     ASSERT_EQ(3u, commands[8].submenu.size());
     EXPECT_EQ(ID_TRAY_DELETE_BASE + 1, commands[8].submenu[1].command);

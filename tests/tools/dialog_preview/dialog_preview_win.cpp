@@ -86,11 +86,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     if (std::strcmp(commandLine, "filter") != 0)
         return 2;
     Win32ProfileStore store;
-    MainDialogSettings settings;
+    CSettingsModel settings;
     StoredPosition position;
-    LoadSettings(store, settings, position);
+    settings.Load(store, position);
     NoMainWindow host;
-    CFilterDlg dialog(host);
+    CFilterDlg dialog(settings, host);
     dialog.DoModal();
     return 0;
 }

@@ -1,7 +1,7 @@
 // The selection rules of the browser-window list, over any rows that have a selected state.
 #pragma once
 
-#include "hooklib/hook_protocol.h"
+#include "hooklib/browser_kinds.h"
 
 class SelectableRows {
 public:

@@ -1,4 +1,4 @@
-#include "mainwnd/window_list_ctrl.h"
+#include "ui/window_list_ctrl.h"
 
 namespace {
 
@@ -15,25 +15,32 @@ HICON ClassIcon(HWND window)
     return reinterpret_cast<HICON>(GetClassLongPtrA(window, GCLP_HICON));
 }
 
-BOOL CALLBACK FindOperaIconChildProc(HWND child, LPARAM param)
+struct IconChildSearch {
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindIconChildProc(HWND child, LPARAM param)
 {
+    auto* search = reinterpret_cast<IconChildSearch*>(param);
     char name[256] = "";
     GetClassNameA(child, name, 255);
-    if (lstrcmpA(name, "OUIWINDOW") != 0)
+    if (lstrcmpA(name, search->className) != 0)
         return TRUE;
-    *reinterpret_cast<HWND*>(param) = child;
+    search->found = child;
     return FALSE;
 }
 
-// A type-5 Opera window carries its icon on its first "OUIWINDOW" descendant.
+// Some kinds carry their icon on a descendant of a class of their own.
 HICON BrowserIcon(HWND window, int type)
 {
     HICON icon = ClassIcon(window);
-    if (!icon && type == BROWSER_OPERA_OP) {
-        HWND child = nullptr;
-        EnumChildWindows(window, FindOperaIconChildProc, reinterpret_cast<LPARAM>(&child));
-        if (child)
-            icon = ClassIcon(child);
+    const BrowserKind* kind = KindOf(type);
+    if (!icon && kind && kind->iconChildClass) {
+        IconChildSearch search{kind->iconChildClass, nullptr};
+        EnumChildWindows(window, FindIconChildProc, reinterpret_cast<LPARAM>(&search));
+        if (search.found)
+            icon = ClassIcon(search.found);
     }
     return icon;
 }

@@ -1,11 +1,10 @@
-// The list control as the browser-window list keeps it in step with its entries.
+// A list of browser windows as its owner keeps it in step: the main window's list with its
+// entries, the Close-list dialog's with the Close list.
 #pragma once
 
 #include <string>
 
 #include "win/window_seam.h"
-
-constexpr int kListTitleSize = 1024;  // a title is listed with at most 1023 bytes
 
 class ListDisplay {
 public:

@@ -1,4 +1,4 @@
-#include "mainwnd/list_selection.h"
+#include "ui/list_selection.h"
 
 void SelectRow(SelectableRows& rows, int row)
 {

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "mainwnd/list_display.h"
-#include "mainwnd/list_selection.h"
+#include "ui/list_display.h"
+#include "ui/list_selection.h"
 
 class CWindowListCtrl : public ListDisplay {
 public:

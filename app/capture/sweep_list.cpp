@@ -1,0 +1,19 @@
+#include "capture/sweep_list.h"
+
+#include "capture/kind_rules.h"
+
+SweepList SweepBrowserWindows(WindowSeam& seam)
+{
+    SweepList found;
+    for (WindowHandle window : seam.TopLevelWindows()) {
+        if (found.count >= kMaxSweptWindows)
+            break;
+        const std::string className = seam.ClassOf(window);
+        if (className.empty())
+            continue;
+        const int type = ClassifyOpenWindow(className, seam.TitleOf(window, 512), seam.IsVisible(window));
+        if (type >= 0)
+            found.Add(window, type);
+    }
+    return found;
+}

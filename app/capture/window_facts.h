@@ -1,0 +1,31 @@
+// What the program reads of a window a notification names: read once, at the seam, before
+// anything is decided about the window.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "win/window_seam.h"
+
+constexpr int kUrlBufferSize = 1024;    // an address is read with at most 1023 bytes
+constexpr int kTitleBufferSize = 2048;  // a title, as the filters read it, with at most 2047
+constexpr int kListTitleSize = 1024;    // a title, as a list shows it, with at most 1023
+
+struct NewWindowFacts {
+    WindowFacts identity;   // alive, top-level, owned, of this process, its class
+    std::string title;      // as the filters read it
+    std::string listTitle;  // as the list shows it
+    bool styleKnown = false;
+    uint32_t style = 0;
+    bool innerWindow = true;  // the inner window of its kind is there (or its kind has none)
+    bool hasAddress = false;  // an address box: its first "Edit" descendant
+    std::string address;
+};
+
+// The facts of WINDOW, announced as of TYPE; the address only when WANT_ADDRESS (it is read from
+// another process, and may wait for it a moment).
+NewWindowFacts GatherFacts(WindowSeam& seam, WindowHandle window, int type, bool wantAddress);
+
+// The address shown in a browser window: the text of its first "Edit" descendant, cut to
+// kUrlBufferSize - 1 bytes. False, with URL empty, when it has none.
+bool ReadBrowserUrl(WindowSeam& seam, WindowHandle window, std::string& url);

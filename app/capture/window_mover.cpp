@@ -1,0 +1,150 @@
+#include "capture/window_mover.h"
+
+#include <algorithm>
+#include <random>
+
+namespace {
+
+// A probe is asked again after this many ticks without an answer, in case the first was lost;
+// not sooner, so that a long-hung window does not collect a queue of them.
+constexpr int kReprobeTicks = 20;
+// Ticks of half a second: a window that takes a close has gone well before, and one that
+// refuses is back on the desktop within one and a half seconds.
+constexpr int kCloseGraceTicks = 3;
+
+uint32_t NewCookie()
+{
+    static std::mt19937 engine{std::random_device{}()};
+    return static_cast<uint32_t>(engine());
+}
+
+}  // namespace
+
+bool PlanPlacement(bool sizePos, const FixedRect& fixed, bool isPopup, NormalRect& normal)
+{
+    if (!sizePos || fixed.width < 0 || fixed.height < 0)
+        return false;
+    if (isPopup) {
+        const int width = normal.right - normal.left, height = normal.bottom - normal.top;
+        normal = {fixed.left, fixed.top, fixed.left + width, fixed.top + height};
+    } else {
+        normal = {fixed.left, fixed.top, fixed.left + fixed.width, fixed.top + fixed.height};
+    }
+    return true;
+}
+
+bool CWindowMover::IsResponsive(WindowHandle window)
+{
+    if (IsUnresponsive(window))
+        return false;
+    if (m_seam.Answers(window))
+        return true;
+    const Unresponsive u{window, NewCookie(), kReprobeTicks};
+    m_unresponsive.push_back(u);
+    m_seam.ProbeAnswer(window, u.cookie);
+    return false;
+}
+
+bool CWindowMover::IsUnresponsive(WindowHandle window) const
+{
+    return std::any_of(m_unresponsive.begin(), m_unresponsive.end(),
+                       [&](const Unresponsive& u) { return u.window == window; });
+}
+
+bool CWindowMover::OnResponded(WindowHandle window, uint32_t cookie)
+{
+    auto it = std::find_if(m_unresponsive.begin(), m_unresponsive.end(),
+                           [&](const Unresponsive& u) { return u.window == window; });
+    if (it == m_unresponsive.end() || it->cookie != cookie)
+        return false;
+    m_unresponsive.erase(it);
+    return true;
+}
+
+bool CWindowMover::Hide(WindowHandle window)
+{
+    if (!IsResponsive(window))
+        return false;
+    m_seam.HideUnderRelay(window);
+    return true;
+}
+
+bool CWindowMover::Release(WindowHandle window)
+{
+    if (!IsResponsive(window))
+        return false;
+    m_seam.Release(window);
+    return true;
+}
+
+bool CWindowMover::Place(WindowHandle window, bool popup)
+{
+    if (!IsResponsive(window))
+        return false;
+    NormalRect normal;
+    int shownAs = 0;
+    const bool readable = m_seam.PlacementOf(window, normal, shownAs);
+    const int showCmd = m_settings.ShowCmd();
+    if (!PlanPlacement(m_settings.Values().bSizePos != 0, m_settings.Fixed(), popup, normal))
+        m_seam.Show(window, showCmd);  // no fixed rectangle: the window keeps its own
+    else if (readable)
+        m_seam.SetPlacement(window, normal, showCmd);
+    return true;
+}
+
+bool CWindowMover::ShowPlaced(WindowHandle window, bool popup)
+{
+    if (!Place(window, popup))
+        return false;
+    m_seam.Release(window);
+    return true;
+}
+
+bool CWindowMover::BringToTop(WindowHandle window)
+{
+    if (!IsResponsive(window))
+        return false;
+    m_seam.BringToTop(window);
+    return true;
+}
+
+void CWindowMover::AskToClose(WindowHandle window)
+{
+    m_seam.PostClose(window);
+    m_closing.push_back({window, kCloseGraceTicks});
+}
+
+bool CWindowMover::IsClosing(WindowHandle window) const
+{
+    return std::any_of(m_closing.begin(), m_closing.end(), [&](const Closing& c) { return c.window == window; });
+}
+
+void CWindowMover::OnTick()
+{
+    for (auto it = m_unresponsive.begin(); it != m_unresponsive.end();) {
+        if (!m_seam.IsAlive(it->window)) {
+            it = m_unresponsive.erase(it);
+            continue;
+        }
+        if (--it->ticksToProbe <= 0) {
+            it->ticksToProbe = kReprobeTicks;
+            m_seam.ProbeAnswer(it->window, it->cookie);
+        }
+        ++it;
+    }
+    ReleaseRefusedCloses();
+}
+
+void CWindowMover::ReleaseRefusedCloses()
+{
+    // Gone, or no longer hidden: settled. Still hidden when its grace is over: released, as soon
+    // as it answers.
+    auto settled = [this](Closing& c) {
+        if (--c.ticksLeft > 0)
+            return false;
+        if (!m_seam.IsAlive(c.window) || !m_seam.IsUnderRelay(c.window))
+            return true;
+        return Release(c.window);
+    };
+    m_closing.erase(std::remove_if(m_closing.begin(), m_closing.end(), settled), m_closing.end());
+}

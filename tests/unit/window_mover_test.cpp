@@ -1,0 +1,58 @@
+// The window mover on a fake desktop: placement in the fixed rectangle, and the windows asked to
+// close outside every list, which end gone or back on the desktop.
+#include <gtest/gtest.h>
+
+#include "app/capture/window_mover.h"
+#include "hooklib/hook_protocol.h"
+#include "tests/unit/fakes/capture_rig.h"
+
+void PrintTo(const NormalRect& r, std::ostream* os)
+{
+    *os << "(" << r.left << ", " << r.top << ")-(" << r.right << ", " << r.bottom << ")";
+}
+
+namespace {
+
+TEST(PlanPlacement, FixedRectangleOnlyWhenOnAndRecorded)
+{
+    const NormalRect own{50, 60, 350, 260};
+    NormalRect r = own;
+    EXPECT_FALSE(PlanPlacement(false, {10, 20, 800, 600}, false, r));
+    EXPECT_FALSE(PlanPlacement(true, {10, 20, -1, 600}, false, r));
+    EXPECT_FALSE(PlanPlacement(true, {10, 20, 800, -1}, false, r));
+    EXPECT_EQ(own, r);
+
+    ASSERT_TRUE(PlanPlacement(true, {10, 20, 800, 600}, false, r));
+    EXPECT_EQ((NormalRect{10, 20, 810, 620}), r);
+    r = own;
+    ASSERT_TRUE(PlanPlacement(true, {10, 20, 800, 600}, true, r));
+    EXPECT_EQ((NormalRect{10, 20, 310, 220}), r) << "a pop-up is moved and keeps its size";
+    r = own;
+    ASSERT_TRUE(PlanPlacement(true, {-5, -7, 0, 0}, false, r));
+    EXPECT_EQ((NormalRect{-5, -7, -5, -7}), r);
+}
+
+TEST(WindowMover, WindowAskedToCloseOutsideTheListEndsGoneOrOnTheDesktop)
+{
+    CaptureRig rig;
+    rig.Load({{"FILTER", "1"}, {"FILTER_CLOSE", "0"}, {"MAX_PENDING_NUM", "1"}});
+    FakeWindowSeam& desk = rig.desk;
+    const WindowHandle refuses = desk.Add("IEFrame", "Refuses"), hung = desk.Add("IEFrame", "Hung"),
+                       goes = desk.Add("IEFrame", "Goes");
+    for (WindowHandle w : {refuses, hung, goes, desk.Add("IEFrame", "Last")})
+        rig.closeList.Park(w, BROWSER_IE, {});  // each evicts the one before
+    desk.windows[hung].answers = false;
+    desk.Kill(goes);
+    rig.mover.OnTick();
+    rig.mover.OnTick();
+    EXPECT_TRUE(desk.Hidden(refuses)) << "a moment's grace to close";
+    rig.mover.OnTick();
+    EXPECT_TRUE(desk.Shown(refuses));
+    EXPECT_TRUE(desk.Hidden(hung));
+    desk.windows[hung].answers = true;
+    rig.mover.OnResponded(hung, desk.cookies[hung]);
+    rig.mover.OnTick();
+    EXPECT_TRUE(desk.Shown(hung));
+}
+
+}  // namespace
