@@ -9,6 +9,7 @@
 #include "kit/kit.h"
 #include "pelorus_fixture.h"
 #include "program_in_test.h"
+#include "res/resource.h"
 #include "settings/filter_dialog.h"
 #include "settings/profile_store_win.h"
 #include "win/program_windows.h"
@@ -29,8 +30,8 @@ protected:
     // Opens the dialog with the main window's button, as a click does.
     HWND Open()
     {
-        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main_, 1006))) << "filtered windows are parked: the button works";
-        Click(main_, 1006);
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main_, IDC_BTN_CLOSE_LIST))) << "filtered windows are parked: the button works";
+        Click(main_, IDC_BTN_CLOSE_LIST);
         HWND dialog = nullptr;
         kit::WaitUntil([&] { return (dialog = FindWindowW(nullptr, L"Pelorus_2(Close\u30EA\u30B9\u30C8\uFF09")); });
         return dialog;
@@ -38,13 +39,13 @@ protected:
     std::vector<std::string> Rows(HWND dialog)
     {
         std::vector<kit::ListItem> items;
-        kit::RemoteListView(GetDlgItem(dialog, 1020)).Read(items);
+        kit::RemoteListView(GetDlgItem(dialog, IDC_CLOSELIST_LIST)).Read(items);
         std::vector<std::string> texts;
         for (const kit::ListItem& item : items)
             texts.push_back(item.text);
         return texts;
     }
-    std::string Count(HWND dialog) { return kit::ControlText(GetDlgItem(dialog, 1026)); }
+    std::string Count(HWND dialog) { return kit::ControlText(GetDlgItem(dialog, IDC_CLOSELIST_COUNT)); }
 };
 
 TEST_F(CloseListDialog, ShowsTheParkedWindowsAndKeepsInStepWithTheCloseList)
@@ -67,11 +68,11 @@ TEST_F(CloseListDialog, ShowsTheParkedWindowsAndKeepsInStepWithTheCloseList)
     EXPECT_TRUE(kit::WaitUntil([&] { return Rows(dialog).size() == 3 && Count(dialog) == "3"; }));
     EXPECT_EQ("Ad3", Rows(dialog).back());
 
-    ASSERT_TRUE(kit::RemoteListView(GetDlgItem(dialog, 1020)).Select(0));
-    Click(dialog, 1019);  // 表示
+    ASSERT_TRUE(kit::RemoteListView(GetDlgItem(dialog, IDC_CLOSELIST_LIST)).Select(0));
+    Click(dialog, IDC_CLOSELIST_SHOW);  // 表示
     EXPECT_TRUE(kit::WaitUntil([&] { return Shown(a); }));
-    ASSERT_TRUE(kit::RemoteListView(GetDlgItem(dialog, 1020)).Select(1));
-    Click(dialog, 1019);
+    ASSERT_TRUE(kit::RemoteListView(GetDlgItem(dialog, IDC_CLOSELIST_LIST)).Select(1));
+    Click(dialog, IDC_CLOSELIST_SHOW);
     EXPECT_TRUE(kit::WaitUntil([&] { return Shown(b) && Hidden(a); })) << "one parked window shown at a time";
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);  // Escape, as the close box
     EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(dialog) && Hidden(b); })) << "hidden again at close";
@@ -79,7 +80,7 @@ TEST_F(CloseListDialog, ShowsTheParkedWindowsAndKeepsInStepWithTheCloseList)
     dialog = Open();
     ASSERT_TRUE(dialog);
     ASSERT_TRUE(kit::WaitUntil([&] { return Rows(dialog).size() == 3; }));
-    Click(dialog, 1021);  // 全て削除
+    Click(dialog, IDC_CLOSELIST_DELETE_ALL);  // 全て削除
     EXPECT_TRUE(kit::WaitUntil([&] { return Rows(dialog).empty(); }));
     EXPECT_EQ("3", Count(dialog)) << "the count stays";
     EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(a) && !IsWindow(b) && !IsWindow(c); })) << "asked to close";
@@ -126,12 +127,12 @@ TEST(FilterDialog, OkWritesItsSettingsAndLeavingParkModeClosesTheParkedWindows)
         HWND window = nullptr;  // set up once the old prefixes are in their box
         kit::WaitUntil([&] {
             window = dialog.GetSafeHwnd();
-            return window && GetWindowTextLengthA(GetDlgItem(window, 1015)) > 0;
+            return window && GetWindowTextLengthA(GetDlgItem(window, IDC_FILTER_URLS)) > 0;
         });
-        SetDlgItemTextA(window, 1015, "a\r\n\r\nb");
-        SetDlgItemTextA(window, 1016, kTitles);
-        SendDlgItemMessageW(window, 1013, BM_SETCHECK, BST_CHECKED, 0);
-        PostMessageW(window, WM_COMMAND, MAKEWPARAM(1013, BN_CLICKED), 0);  // 閉じる: close mode
+        SetDlgItemTextA(window, IDC_FILTER_URLS, "a\r\n\r\nb");
+        SetDlgItemTextA(window, IDC_FILTER_TITLES, kTitles);
+        SendDlgItemMessageW(window, IDC_FILTER_CLOSE, BM_SETCHECK, BST_CHECKED, 0);
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_FILTER_CLOSE, BN_CLICKED), 0);  // 閉じる: close mode
         PostMessageW(window, WM_COMMAND, IDOK, 0);
     });
     EXPECT_EQ(IDOK, dialog.DoModal(program.mainWindow()));

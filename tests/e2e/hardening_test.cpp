@@ -126,7 +126,7 @@ TEST_F(Hardening, HungBrowserFreezesNothingAndItsWindowIsNeverDestroyed)
     kit::ChildProcess second;
     ASSERT_TRUE(StartPelorus(second, kit::ProgramDirectory() + "\\Pelorus.exe"));
     HWND later = other.Open("class=IEFrame title=Later");
-    HWND secondList = GetDlgItem(MainWindowOf(second.Id()), kListId);
+    HWND secondList = GetDlgItem(MainWindowOf(second.Id()), IDC_LIST_WINDOWS);
     EXPECT_TRUE(kit::WaitUntil([&] { return kit::RemoteListView(secondList).Count() == 2; }))
         << "the new copy sweeps Fresh and captures Later";
 

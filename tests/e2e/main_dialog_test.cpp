@@ -7,6 +7,7 @@
 
 #include "kit/kit.h"
 #include "pelorus_fixture.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -173,7 +174,7 @@ TEST_F(MainDialog, AboutBoxOpensFromTheSystemMenu)
 {
     Start();
     const wchar_t caption[] = L"Pelorus\u306E\uFF8A\uFF9E\uFF70\uFF7C\uFF9E\uFF6E\uFF9D\u60C5\u5831";
-    PostMessageW(main_, WM_SYSCOMMAND, 0x0013, 0);  // the low four bits do not count
+    PostMessageW(main_, WM_SYSCOMMAND, IDM_ABOUTBOX | 0x3, 0);  // the low four bits do not count
     HWND about = nullptr;
     ASSERT_TRUE(kit::WaitUntil([&] { return (about = FindWindowW(nullptr, caption)) != nullptr; }));
     EXPECT_EQ(main_, GetWindow(about, GW_OWNER));

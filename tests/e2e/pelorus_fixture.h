@@ -9,11 +9,10 @@
 
 #include "kit/kit.h"
 #include "pelorus_process.h"
+#include "res/resource.h"
 
 class PelorusTest : public ::testing::Test {
 protected:
-    static constexpr UINT kListId = 1003;
-
     void Start(const std::string& ini = "[Pelorus]\r\n")
     {
         ASSERT_TRUE(WriteIni(ini));
@@ -24,7 +23,7 @@ protected:
     {
         main_ = MainWindowOf(pelorus_.Id());
         ASSERT_TRUE(main_);
-        list_ = GetDlgItem(main_, kListId);
+        list_ = GetDlgItem(main_, IDC_LIST_WINDOWS);
         ASSERT_TRUE(list_);
     }
     void TearDown() override

@@ -1,4 +1,4 @@
-// The settings sheet in the real Pelorus.exe, driven as a user would: from button 1004, through
+// The settings sheet in the real Pelorus.exe, driven as a user would: from the "設定" button, through
 // its three tabs, left with OK; and what each change does to the windows, Pelorus.ini and the
 // start-up shortcut.
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 
 #include "kit/kit.h"
 #include "pelorus_fixture.h"
+#include "res/resource.h"
 #include "settings/startup_link.h"
 
 namespace {
@@ -28,11 +29,11 @@ protected:
     {
         return kit::WaitUntil([&] { return kit::ReadProfileString(IniPath(), "Pelorus", key) == value; });
     }
-    // Opens the sheet with button 1004 and shows tab TAB; returns that tab's page.
+    // Opens the sheet with the "設定" button and shows tab TAB; returns that tab's page.
     HWND OpenAt(int tab)
     {
-        PostMessageW(main_, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(main_, 1004)));
+        PostMessageW(main_, WM_COMMAND, MAKEWPARAM(IDC_BTN_SETTINGS, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(main_, IDC_BTN_SETTINGS)));
         HWND page = nullptr;  // once the sheet is made, with its pages
         kit::WaitUntil([&] {
             sheet_ = FindWindowW(nullptr, L"Pelorus\u8A2D\u5B9A");
@@ -69,14 +70,14 @@ TEST_F(SettingsSheet, EachTabsChangeIsCarriedOutAndSavedAndNothingElse)
     ASSERT_TRUE(PressOk());
     EXPECT_EQ(before, kit::FileBytes(IniPath())) << "OK without a change writes nothing";
 
-    Check(OpenAt(0), 1011, true);  // フィルタを使用
+    Check(OpenAt(0), IDC_PAGE_FILTER, true);  // フィルタを使用
     ASSERT_TRUE(PressOk());
     EXPECT_TRUE(kit::WaitUntil([&] { return ListedWindows() == std::vector<HWND>{a}; })) << "the pop-up is parked";
     EXPECT_TRUE(kit::WaitUntil([&] { return Hidden(popup) && Shown(a); })) << "A, the entry before it, is shown";
     EXPECT_TRUE(WaitForKey("FILTER", "1"));
 
     HWND page = OpenAt(2);
-    Check(page, 1002, false);  // no browser at all
+    Check(page, IDC_BROWSER_IE, false);  // no browser at all
     PostMessageW(sheet_, PSM_PRESSBUTTON, PSBTN_OK, 0);
     HWND box = nullptr;
     ASSERT_TRUE(kit::WaitUntil([&] { return (box = FindWindowW(L"#32770", L"Pelorus")) != nullptr; }));
@@ -87,7 +88,7 @@ TEST_F(SettingsSheet, EachTabsChangeIsCarriedOutAndSavedAndNothingElse)
     EXPECT_TRUE(Shown(a)) << "given back to the desktop";
     EXPECT_TRUE(WaitForKey("TARGET_B", "0"));
 
-    Check(OpenAt(2), 1005, true);  // Opera: its open window is taken in
+    Check(OpenAt(2), IDC_BROWSER_OPERA, true);  // Opera: its open window is taken in
     ASSERT_TRUE(PressOk());
     EXPECT_TRUE(kit::WaitUntil([&] { return ListedWindows() == std::vector<HWND>{opera}; }));
     EXPECT_TRUE(WaitForKey("TARGET_B", "40"));
@@ -100,7 +101,7 @@ TEST_F(SettingsSheet, StartupShortcutIsCreatedAndRemovedFromTheStartupTab)
     ASSERT_TRUE(GetStartupLinkPath(kit::ProgramDirectory() + "\\Pelorus.exe", link));
     DeleteFileA(link.c_str());
 
-    Check(OpenAt(1), 1009, true);  // スタートアップに登録する
+    Check(OpenAt(1), IDC_START_ADD_LINK, true);  // スタートアップに登録する
     ASSERT_TRUE(PressOk());
     ASSERT_TRUE(kit::WaitUntil([&] { return GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES; })) << link;
     ASSERT_EQ(S_OK, CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
@@ -122,8 +123,8 @@ TEST_F(SettingsSheet, StartupShortcutIsCreatedAndRemovedFromTheStartupTab)
     CoUninitialize();
 
     HWND page = OpenAt(1);
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, 1009))) << "the state in force, greyed";
-    Check(page, 1010, true);  // スタートアップから削除する
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_START_ADD_LINK))) << "the state in force, greyed";
+    Check(page, IDC_START_REMOVE_LINK, true);  // スタートアップから削除する
     ASSERT_TRUE(PressOk());
     EXPECT_TRUE(kit::WaitUntil([&] { return GetFileAttributesA(link.c_str()) == INVALID_FILE_ATTRIBUTES; }));
 }

@@ -4,14 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "kit/kit.h"
+#include "mainwnd/tray_icon.h"
+#include "mainwnd/tray_menus.h"
 #include "pelorus_fixture.h"
 
 namespace {
 
 using kit::TestBrowser;
-
-constexpr UINT kTrayNotify = WM_APP + 5;
-constexpr int kSettings = 32774, kRestore = 32775, kExit = 32776;
 
 class Tray : public PelorusTest {
 protected:
@@ -29,7 +28,7 @@ protected:
     // The icon's callback for a click; in the menu it opens, KEYS (Escape: none chosen).
     bool MenuOpensFor(LPARAM click, std::initializer_list<WPARAM> keys = {VK_ESCAPE})
     {
-        PostMessageW(main_, kTrayNotify, 1000, click);
+        PostMessageW(main_, WM_TRAYNOTIFY, kTrayIconId, click);
         HWND menu = nullptr;
         if (!kit::WaitUntil([&] { return (menu = Visible("#32768")) != nullptr; }))
             return false;
@@ -62,14 +61,14 @@ TEST_F(Tray, MinimisedPelorusLivesInTheTrayAndItsMenusReachEveryWindow)
         << "the command menu: 削除, its last window chosen";
     EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(c) && WaitForCount(2); })) << "C asked to close";
 
-    Choose(kRestore);
+    Choose(ID_TRAY_RESTORE);
     EXPECT_TRUE(kit::WaitUntil([&] { return IsWindowVisible(main_); }));
     PostMessageW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(InTray());
-    Choose(kSettings);  // the sheet disables the main window while it is open
+    Choose(ID_TRAY_SETTINGS);  // the sheet disables the main window while it is open
     HWND sheet = nullptr;
     ASSERT_TRUE(kit::WaitUntil([&] { return (sheet = FindWindowW(nullptr, L"Pelorus\u8A2D\u5B9A")) != nullptr; }));
-    Choose(kExit);
+    Choose(ID_TRAY_EXIT);
     EXPECT_TRUE(kit::WaitUntil([&] { return !Visible("__winex11_standalone_tray"); })) << "the icon goes at once";
     Sleep(300);  // time for a close command to reach the disabled window, and be dropped
     PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);

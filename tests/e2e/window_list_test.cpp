@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "res/resource.h"
 #include "ui/window_list_ctrl.h"
 
 namespace {
@@ -61,7 +62,7 @@ protected:
         dialog_ = CreateWindowExA(0, "#32770", "list host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 320, 240, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
         HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0,
-                                    300, 200, dialog_, reinterpret_cast<HMENU>(1003), nullptr, nullptr);
+                                    300, 200, dialog_, reinterpret_cast<HMENU>(IDC_LIST_WINDOWS), nullptr, nullptr);
         ASSERT_TRUE(list);
         list_.Attach(list);
         placeholder_ = LoadIcon(nullptr, IDI_QUESTION);

@@ -7,6 +7,7 @@
 #include "kit/kit.h"
 #include "pelorus_process.h"
 #include "program_in_test.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ TEST(PelorusCrash, EveryBrowserWindowSurvivesAndIsBackOnTheDesktop)
     for (const char* title : {"A", "B", "C"})
         windows.push_back(browser.Open(std::string("class=IEFrame title=") + title));
     // Settled: all three listed, two of them hidden under the relay window.
-    HWND list = GetDlgItem(MainWindowOf(pelorus.Id()), 1003);
+    HWND list = GetDlgItem(MainWindowOf(pelorus.Id()), IDC_LIST_WINDOWS);
     ASSERT_TRUE(kit::WaitUntil([&] {
         return kit::RemoteListView(list).Count() == 3 && kit::ParentOf(windows[0]) == RelayWindow() &&
                kit::ParentOf(windows[1]) == RelayWindow() && kit::IsTopLevel(windows[2]);
@@ -91,7 +92,7 @@ TEST(PelorusKilled, NoWindowIsLostAndTheNextRunCapturesAgain)
     std::vector<HWND> windows;
     for (const char* title : {"A", "B", "C", "Ad"})
         windows.push_back(browser.Open(std::string("class=IEFrame title=") + title));
-    HWND list = GetDlgItem(MainWindowOf(pelorus.Id()), 1003);
+    HWND list = GetDlgItem(MainWindowOf(pelorus.Id()), IDC_LIST_WINDOWS);
     ASSERT_TRUE(kit::WaitUntil([&] {
         HWND relay = RelayWindow();
         return kit::RemoteListView(list).Count() == 4 && kit::ParentOf(stuck) == relay &&
@@ -121,7 +122,7 @@ TEST(PelorusKilled, NoWindowIsLostAndTheNextRunCapturesAgain)
     // find.
     ChildProcess next;
     ASSERT_TRUE(StartPelorus(next, kit::ProgramDirectory() + "\\Pelorus.exe"));
-    HWND nextList = GetDlgItem(MainWindowOf(next.Id()), 1003);
+    HWND nextList = GetDlgItem(MainWindowOf(next.Id()), IDC_LIST_WINDOWS);
     ASSERT_TRUE(kit::WaitUntil([&] { return kit::RemoteListView(nextList).Count() == 4; }))
         << "A, B, C and After found open, Ad parked again";
     HWND fresh = browser.Open("class=IEFrame title=Fresh");
