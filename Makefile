@@ -26,14 +26,18 @@ demo: bootstrap
 test:
 	@scripts/test
 
-# The fuzzers for longer than the test run gives them (FUZZ_SECONDS each), keeping a corpus.
+# The fuzzers for longer than the test run gives them (FUZZ_SECONDS each), each keeping a corpus
+# of its own; every one runs, even after another has found something.
+FUZZERS = watch_rules keeper_args
 FUZZ_SECONDS ?= 600
 fuzz: bootstrap
 	@scripts/build native
-	@mkdir -p build/fuzz-corpus/watch_rules
 	@mkdir -p build/native/fuzz-artifacts
-	build/native/bin/watch_rules_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	  -artifact_prefix=build/native/fuzz-artifacts/ build/fuzz-corpus/watch_rules
+	@failed=0; for fuzzer in $(FUZZERS); do \
+	  echo "fuzz: $$fuzzer for $(FUZZ_SECONDS) s"; mkdir -p build/fuzz-corpus/$$fuzzer; \
+	  build/native/bin/$${fuzzer}_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=build/native/fuzz-artifacts/ build/fuzz-corpus/$$fuzzer || failed=1; \
+	done; exit $$failed
 
 # Benchmarks: each prints its figures side by side with its baseline. The hook's instructions
 # are counted natively (callgrind); the rest run under Wine.
