@@ -5,6 +5,7 @@
 //   dialog_preview.exe tab N       shows tab N (0 to 2) of the open settings sheet
 //   dialog_preview.exe dismiss     cancels whichever of those dialogs is open
 //   dialog_preview.exe minimize    minimises the running Pelorus (into the tray)
+//   dialog_preview.exe exit        closes the running Pelorus, as its close box does
 //   dialog_preview.exe traymenu left|right   the tray icon's callback for a click
 //   dialog_preview.exe windows     lists every top-level window
 // The filter dialog is opened from the settings sheet, which is not built yet; here it runs with
@@ -70,6 +71,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     if (std::strcmp(commandLine, "minimize") == 0) {
         HWND main = FindWindowA(nullptr, "Pelorus_2");
         return main && PostMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0) ? 0 : 1;
+    }
+    if (std::strcmp(commandLine, "exit") == 0) {
+        HWND main = FindWindowA(nullptr, "Pelorus_2");
+        return main && PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : 1;
     }
     HWND sheet = FindWindowW(nullptr, L"Pelorus\u8A2D\u5B9A");
     if (std::strncmp(commandLine, "tab ", 4) == 0)
