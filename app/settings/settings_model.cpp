@@ -26,7 +26,9 @@ void LoadPrefixes(ProfileStore& store, const char* stem, int count, std::vector<
         char key[64];
         std::snprintf(key, sizeof key, "%s%d", stem, n);
         char value[kPrefixBufferSize];
-        if (store.GetString(key, value, sizeof value) > 0)
+        // Its text, not its length: a spoiled file can give a value that begins with a NUL, and an
+        // empty prefix would filter every window.
+        if (store.GetString(key, value, sizeof value) > 0 && value[0] != '\0')
             prefixes.emplace_back(value);
     }
 }

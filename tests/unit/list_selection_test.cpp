@@ -10,15 +10,16 @@ namespace {
 struct FakeRows : SelectableRows {
     explicit FakeRows(int n) : selected(n, false) {}
     int RowCount() override { return static_cast<int>(selected.size()); }
-    bool IsSelected(int row) override { return selected[row]; }
+    // A row that is not there throws: the rules must never reach past the list.
+    bool IsSelected(int row) override { return selected.at(row); }
     void ClearSelected(int row) override
     {
-        selected[row] = false;
+        selected.at(row) = false;
         ++changes;
     }
     void SetSelected(int row) override
     {
-        selected[row] = true;
+        selected.at(row) = true;
         ++changes;
     }
     void Redraw(int row) override { redrawn.push_back(row); }

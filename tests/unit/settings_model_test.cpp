@@ -163,6 +163,7 @@ TEST_F(SettingsModel, MissingOrEmptyNumberedKeysAreSkippedInFileOrder)
     store_.Set("FILTER_URL_NUM", "3");
     store_.Set("FILTER_URL3", "http://c/");
     store_.Set("FILTER_URL1", "http://a/");
+    store_.Set("FILTER_URL2", std::string("\0spoiled", 8));  // empty as text: it would match every window
     store_.Set("FILTER_TITLE_NUM", "2");
     store_.Set("FILTER_TITLE1", "");
     store_.Set("filter_title2", "\x83\x65\x83\x58\x83\x67");  // key names match without regard to case

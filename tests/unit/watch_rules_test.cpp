@@ -348,14 +348,16 @@ TEST_F(WatchRules, MainWindowDestructionSilencesTheLibraryUntilEnabledAgain)
 TEST_F(WatchRules, IgnoresTheProgramsOwnWindows)
 {
     StartProgram(0x01);
-    uint32_t insideMain = Create("IEFrame", "", kOverlapped);  // made top-level, then...
-    desktop_.Destroy(insideMain);
-    for (uint32_t hwnd : {main_, mainChild_, relay_}) {
+    const uint32_t inside = Create("IEFrame");  // watched when it came, then made one of the main window's
+    desktop_.SetParent(inside, main_);
+    for (uint32_t hwnd : {inside, mainChild_, relay_, main_}) {
         Show(hwnd);
         SetText(hwnd, "x");
-        Send(hwnd, watch::kMsgDestroy, 0);
     }
+    Send(inside, watch::kMsgDestroy);
+    Send(relay_, watch::kMsgDestroy);
     EXPECT_TRUE(desktop_.posted.empty());
+    EXPECT_EQ(1, block_.bEnabled) << "only the main window's end silences the library";
 }
 
 TEST_F(WatchRules, WithoutARelayWindowNothingIsReportedUntilOneAppears)

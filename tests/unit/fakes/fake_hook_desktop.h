@@ -42,6 +42,7 @@ public:
         return next_;
     }
     void Destroy(uint32_t hwnd) { windows_.erase(hwnd); }
+    void SetParent(uint32_t hwnd, uint32_t parent) { windows_[hwnd].parent = parent; }
     void SetTitle(uint32_t hwnd, const std::string& title) { windows_[hwnd].title = title; }
     void SetExtra(uint32_t hwnd, int index, uint32_t value) { windows_[hwnd].extra[index / 4] = value; }
 

@@ -58,7 +58,7 @@ public:
     std::map<WindowHandle, Window> windows;
     std::vector<WindowHandle> hidden;
     std::vector<WindowHandle> closed;
-    std::vector<WindowHandle> probed;  // asked without waiting
+    std::vector<WindowHandle> probed;          // asked without waiting
     std::map<WindowHandle, uint32_t> cookies;  // the last probe's, by window
     // "hide W", "release W", "place W", "show W", "top W", "close W": W is the window's title.
     std::vector<std::string> actions;
