@@ -3,6 +3,8 @@
 // hands it to the list controller, as it hands it the list's display and the clock.
 #pragma once
 
+#include <string>
+
 #include "capture/close_list.h"
 #include "capture/popup_table.h"
 #include "capture/sweep_list.h"
@@ -11,7 +13,7 @@
 class CCaptureState {
 public:
     CCaptureState(WindowSeam& seam, CWindowMover& mover, const CSettingsModel& settings)
-        : m_seam(seam), m_mover(mover), m_closeList(seam, m_popups, mover, settings)
+        : m_seam(seam), m_mover(mover), m_settings(settings), m_closeList(seam, m_popups, mover, settings)
     {
     }
     CCaptureState(const CCaptureState&) = delete;
@@ -23,6 +25,15 @@ public:
     const CCloseList& CloseList() const { return m_closeList; }
     SweepList& Swept() { return m_swept; }
 
+    // A window a notification names as of TYPE: its facts read once, the decision made once,
+    // then acted on. It is recorded as a pop-up, parked if filtered; what is left is for the list
+    // (LISTED: the list has it already).
+    struct NewWindow {
+        bool toList = false;
+        bool popup = false;
+        std::string title;  // as the list shows it
+    };
+    NewWindow TakeNewWindow(WindowHandle window, int type, bool listed);
     // Held outside the list: parked, or asked to close (and given a moment to).
     bool Holds(WindowHandle window) const;
     // A window that did not answer has answered: a parked one is hidden, and one hidden in no
@@ -39,6 +50,7 @@ public:
 private:
     WindowSeam& m_seam;
     CWindowMover& m_mover;
+    const CSettingsModel& m_settings;
     CPopupTable m_popups;
     CCloseList m_closeList;
     SweepList m_swept;

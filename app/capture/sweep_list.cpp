@@ -1,6 +1,7 @@
 #include "capture/sweep_list.h"
 
 #include "capture/kind_rules.h"
+#include "hooklib/hook_protocol.h"
 
 SweepList SweepBrowserWindows(WindowSeam& seam)
 {
@@ -16,4 +17,15 @@ SweepList SweepBrowserWindows(WindowSeam& seam)
             found.Add(window, type);
     }
     return found;
+}
+
+SweepList NewlyTargeted(const SweepList& open, int oldMask, int newMask)
+{
+    SweepList fresh;
+    for (int k = 0; k < open.count; ++k) {
+        const int bit = TargetBit(open.types[k]);
+        if ((newMask & bit) && !(oldMask & bit))
+            fresh.Add(open.windows[k], open.types[k]);
+    }
+    return fresh;
 }

@@ -33,6 +33,9 @@ struct SweepList {
 // The top-level windows of the browser kinds, in the platform's order, the first 32.
 SweepList SweepBrowserWindows(WindowSeam& seam);
 
+// The windows of OPEN whose types are targeted in NEW_MASK and were not in OLD_MASK.
+SweepList NewlyTargeted(const SweepList& open, int oldMask, int newMask);
+
 // The windows of NOW that SWEPT missed and the hook does not watch either (IS_WATCHED): those
 // that opened after the sweep, before the hook was installed.
 template <class IsWatched>

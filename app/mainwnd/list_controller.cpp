@@ -1,6 +1,5 @@
 #include "mainwnd/list_controller.h"
 
-#include "capture/admission.h"
 #include "capture/filters.h"
 #include "hooklib/hook_protocol.h"
 #include "mainwnd/list_rules.h"
@@ -31,38 +30,27 @@ CListController::CListController(const ListControllerParts& parts)
 int CListController::FindListIndex(WindowHandle window) const
 {
     for (int i = 0; i < Count(); ++i)
-        if (m_entries[static_cast<size_t>(i)].window == window)
+        if (WindowAt(i) == window)
             return i;
     return -1;
 }
 
-// The facts are read once, the decision made once, and only then is anything done.
 void CListController::OnNewWindow(WindowHandle window, int type)
 {
+    const CCaptureState::NewWindow taken = m_capture.TakeNewWindow(window, type, FindListIndex(window) >= 0);
+    if (!taken.toList)
+        return;
     const SettingsValues& s = m_settings.Values();
-    const bool held = FindListIndex(window) >= 0 || m_capture.Holds(window);
-    if (RefuseNotice(type, s.nTargetBrowser, held) != Refusal::None)
-        return;
-    const NewWindowFacts facts = GatherFacts(m_seam, window, type, s.bFilter && s.bFilterUseUrl);
-    const Admission admission = AdmitNewWindow(facts, type, s, m_capture.Popups().HasRoom());
-    if (admission.refusal != Refusal::None)
-        return;
-    if (admission.popup)
-        m_capture.Popups().Add(window);
-    if (admission.filter) {
-        m_capture.CloseList().Park(window, type, admission.filter);
-        return;
-    }
     const NewEntryPlan plan = PlanNewEntry(Count(), m_nCurrent, s.nListMode, s.nNewWindowMode);
     bool placementOwed = false;
     if (plan.keepCurrentShown) {
         m_mover.Hide(window);
     } else {
-        placementOwed = !m_mover.Place(window, admission.popup);
+        placementOwed = !m_mover.Place(window, taken.popup);
         if (m_nCurrent >= 0)
-            m_mover.Hide(m_entries[static_cast<size_t>(m_nCurrent)].window);
+            m_mover.Hide(WindowAt(m_nCurrent));
     }
-    InsertEntry(plan.position, window, type, facts.listTitle);
+    InsertEntry(plan.position, window, type, taken.title);
     m_entries[static_cast<size_t>(plan.position)].placementOwed = placementOwed;
     if (plan.select)
         m_display.SelectItem(plan.position);
@@ -164,7 +152,7 @@ void CListController::ShowCurrent()
 {
     if (!PELORUS_ASSERT(m_nCurrent >= 0 && m_nCurrent < Count()))
         return;
-    const WindowHandle window = m_entries[static_cast<size_t>(m_nCurrent)].window;
+    const WindowHandle window = WindowAt(m_nCurrent);
     if (!m_seam.IsAlive(window)) {
         m_capture.Popups().Remove(window);
         RemoveListEntry(m_nCurrent);
@@ -199,8 +187,8 @@ void CListController::OnWindowAnswered(WindowHandle window, uint32_t cookie)
 void CListController::OnTick()
 {
     for (int i = Count() - 1; i >= 0; --i)
-        if (i < Count() && !m_seam.IsAlive(m_entries[static_cast<size_t>(i)].window))
-            Forget(m_entries[static_cast<size_t>(i)].window);
+        if (i < Count() && !m_seam.IsAlive(WindowAt(i)))
+            Forget(WindowAt(i));
     m_capture.OnTick();
     RefreshMarks();
 }
@@ -208,7 +196,7 @@ void CListController::OnTick()
 void CListController::OnRelayWindow()
 {
     for (int i = 0; i < Count(); ++i) {
-        const WindowHandle window = m_entries[static_cast<size_t>(i)].window;
+        const WindowHandle window = WindowAt(i);
         if (i != m_nCurrent && m_seam.IsAlive(window) && !m_seam.IsUnderRelay(window))
             m_mover.Hide(window);
     }
@@ -218,7 +206,7 @@ void CListController::OnRelayWindow()
 void CListController::SwitchTo(int index)
 {
     if (index >= 0 && index < Count()) {
-        const WindowHandle window = m_entries[static_cast<size_t>(index)].window;
+        const WindowHandle window = WindowAt(index);
         if (!m_seam.IsAlive(window)) {
             Forget(window);
         } else if (index == m_nCurrent) {
@@ -227,7 +215,7 @@ void CListController::SwitchTo(int index)
             // The new window is shown before the old one is hidden. One that does not answer
             // cannot be shown: the current entry stays.
             if (m_nCurrent >= 0)
-                m_mover.Hide(m_entries[static_cast<size_t>(m_nCurrent)].window);
+                m_mover.Hide(WindowAt(m_nCurrent));
             m_nCurrent = index;
         }
     }
@@ -248,7 +236,7 @@ void CListController::CloseEntry(int index)
 {
     // The entry goes when its window is destroyed; one that refuses stays listed.
     if (index >= 0 && index < Count())
-        m_seam.PostClose(m_entries[static_cast<size_t>(index)].window);
+        m_seam.PostClose(WindowAt(index));
 }
 
 bool CListController::TakeFixedRectangle()
@@ -257,72 +245,7 @@ bool CListController::TakeFixedRectangle()
         return false;
     NormalRect normal;
     int showCmd = 0;
-    return m_seam.PlacementOf(m_entries[static_cast<size_t>(m_nCurrent)].window, normal, showCmd) &&
-           m_settings.TakeFixedRectangle(normal, showCmd);
-}
-
-template <class Take>
-bool CListController::TakeEntries(Take take)
-{
-    const int current = m_nCurrent;
-    int before = 0;  // taken entries that stood before the current one
-    bool currentTaken = false;
-    for (int i = Count() - 1; i >= 0; --i) {
-        const ListEntry entry = m_entries[static_cast<size_t>(i)];
-        if (!take(entry))
-            continue;
-        m_entries.erase(m_entries.begin() + i);
-        m_display.DeleteItem(i);
-        if (i == current)
-            currentTaken = true;
-        else if (i < current)
-            ++before;
-    }
-    if (current >= 0) {
-        // The nearest remaining entry before a taken current one: those before it, less the taken.
-        m_nCurrent = currentTaken ? current - 1 - before : current - before;
-        // None before it, but some after: the first of them, rather than no window shown at all.
-        if (m_nCurrent < 0 && Count() > 0)
-            m_nCurrent = 0;
-    }
-    if (m_nCurrent >= 0)
-        m_display.SelectItem(m_nCurrent);
-    return currentTaken;
-}
-
-SweepList CListController::ApplyTargetBrowserChange(int oldMask, int newMask)
-{
-    const bool currentTaken = TakeEntries([&](const ListEntry& entry) {
-        if (newMask & TargetBit(entry.type))
-            return false;
-        // One that does not answer is released by the relay window when it does, at the latest.
-        m_mover.ShowPlaced(entry.window, IsPopup(entry.window));
-        m_capture.Popups().Remove(entry.window);
-        return true;
-    });
-    if (currentTaken && m_nCurrent >= 0)
-        ShowCurrent();
-    SweepList fresh;
-    const SweepList open = SweepBrowserWindows(m_seam);
-    for (int k = 0; k < open.count; ++k) {
-        const int bit = TargetBit(open.types[k]);
-        if ((newMask & bit) && !(oldMask & bit))
-            fresh.Add(open.windows[k], open.types[k]);
-    }
-    RefreshMarks();
-    return fresh;
-}
-
-void CListController::MovePopupsToCloseList()
-{
-    const bool currentTaken = TakeEntries([&](const ListEntry& entry) {
-        if (!IsPopup(entry.window))
-            return false;
-        m_capture.CloseList().Park(entry.window, entry.type, {FilterRule::Popup, {}});
-        return true;
-    });
-    if (currentTaken && m_nCurrent >= 0)
-        ShowCurrent();
+    return m_seam.PlacementOf(WindowAt(m_nCurrent), normal, showCmd) && m_settings.TakeFixedRectangle(normal, showCmd);
 }
 
 void CListController::Exit(bool closeWindows)

@@ -9,6 +9,8 @@
 #include <sstream>
 #include <string>
 
+#include "hooklib/browser_kinds.h"
+
 namespace {
 
 std::string ReadSource(const std::string& relative)
@@ -73,6 +75,30 @@ TEST(Resources, MainDialogControlsHaveTheirIdentifiers)
         for (const auto& [name, value] : defines)
             names += value == id;
         EXPECT_EQ(1, names) << "bitmap " << id;
+    }
+}
+
+// A kind of browser added to the table needs its resources too: a box on the target page, a name
+// for it, a mark for the tray.
+TEST(Resources, EveryBrowserKindHasItsBoxNameAndMark)
+{
+    std::map<long, std::string> names;
+    for (const auto& [name, value] : Defines())
+        names[value] += name + " ";
+    const std::string script = ReadSource("app/res/Pelorus.rc");
+    const std::string page = script.substr(script.find("IDD_SEL_BROWSER DIALOGEX"));
+    const std::string strings = script.substr(script.find("STRINGTABLE"));
+    for (const BrowserKind& kind : kBrowserKinds) {
+        auto named = [&](long id, const std::string& in) {
+            std::istringstream candidates(names[id]);
+            for (std::string name; candidates >> name;)
+                if (in.find(name + ",") != std::string::npos || in.find(name + " ") != std::string::npos)
+                    return true;
+            return false;
+        };
+        EXPECT_TRUE(named(kind.settingsBox, page.substr(0, page.find("\nEND")))) << "box of type " << kind.type;
+        EXPECT_TRUE(named(kind.name, strings.substr(0, strings.find("\nEND")))) << "name of type " << kind.type;
+        EXPECT_TRUE(named(kind.menuMark, script.substr(0, script.find("STRINGTABLE")))) << "mark of type " << kind.type;
     }
 }
 
