@@ -31,6 +31,8 @@ void WatchWindows(const SweepList& windows, int mask);
 bool IsWatchedByHook(HWND window);
 // The library stops reporting (the first step of unbinding at exit).
 void DisableHookLibrary();
+// A new target mask for the enabled library; nothing without the library.
+void SetHookLibraryMask(int mask);
 
 // Posts HN_NEWWINDOW to the main window for each window of a type in MASK, as the hook announces a
 // new one: windows found open are captured like new ones.

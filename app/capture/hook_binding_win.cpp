@@ -108,6 +108,12 @@ void DisableHookLibrary()
         g_pfnSetTargetBrowser(0, 0);
 }
 
+void SetHookLibraryMask(int mask)
+{
+    if (g_pfnSetTargetBrowser)  // without the library there is no hook to tell
+        g_pfnSetTargetBrowser(mask, 1);
+}
+
 void AnnounceWindows(const SweepList& windows, int mask)
 {
     for (int k = 0; k < windows.count; ++k)

@@ -63,18 +63,12 @@ bool CWindowMover::OnResponded(WindowHandle window, uint32_t cookie)
 
 bool CWindowMover::Hide(WindowHandle window)
 {
-    if (!IsResponsive(window))
-        return false;
-    m_seam.HideUnderRelay(window);
-    return true;
+    return IsResponsive(window) && (m_seam.HideUnderRelay(window), true);
 }
 
 bool CWindowMover::Release(WindowHandle window)
 {
-    if (!IsResponsive(window))
-        return false;
-    m_seam.Release(window);
-    return true;
+    return IsResponsive(window) && (m_seam.Release(window), true);
 }
 
 bool CWindowMover::Place(WindowHandle window, bool popup)
@@ -94,18 +88,12 @@ bool CWindowMover::Place(WindowHandle window, bool popup)
 
 bool CWindowMover::ShowPlaced(WindowHandle window, bool popup)
 {
-    if (!Place(window, popup))
-        return false;
-    m_seam.Release(window);
-    return true;
+    return Place(window, popup) && (m_seam.Release(window), true);
 }
 
 bool CWindowMover::BringToTop(WindowHandle window)
 {
-    if (!IsResponsive(window))
-        return false;
-    m_seam.BringToTop(window);
-    return true;
+    return IsResponsive(window) && (m_seam.BringToTop(window), true);
 }
 
 void CWindowMover::AskToClose(WindowHandle window)

@@ -27,6 +27,13 @@ CListController::CListController(const ListControllerParts& parts)
 {
 }
 
+WindowHandle CListController::WindowAt(int index) const
+{
+    if (!PELORUS_ASSERT(index >= 0 && index < Count()))
+        return 0;  // no window: whatever would be done to it fails harmlessly
+    return m_entries[static_cast<size_t>(index)].window;
+}
+
 int CListController::FindListIndex(WindowHandle window) const
 {
     for (int i = 0; i < Count(); ++i)
@@ -42,6 +49,8 @@ void CListController::OnNewWindow(WindowHandle window, int type)
         return;
     const SettingsValues& s = m_settings.Values();
     const NewEntryPlan plan = PlanNewEntry(Count(), m_nCurrent, s.nListMode, s.nNewWindowMode);
+    if (!PELORUS_ASSERT(plan.position >= 0 && plan.position <= Count()))
+        return;  // nowhere to list it: it stays as it is, on the desktop
     bool placementOwed = false;
     if (plan.keepCurrentShown) {
         m_mover.Hide(window);

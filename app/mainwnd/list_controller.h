@@ -95,7 +95,7 @@ private:
     void OnTitleSettled(WindowHandle window);
     void OnDestructionDue(const CTimerQueue::Job& job);
     bool IsPopup(WindowHandle window) const { return m_capture.Popups().Contains(window); }
-    WindowHandle WindowAt(int index) const { return m_entries[static_cast<size_t>(index)].window; }
+    WindowHandle WindowAt(int index) const;
     void RefreshMarks();
 
     ListDisplay& m_display;

@@ -26,11 +26,7 @@ public:
         WatchWindows(fresh, newMask);
         AnnounceWindows(fresh, newMask);
     }
-    void SetHookMask(int mask) override
-    {
-        if (g_pfnSetTargetBrowser)  // without the library there is no hook to tell
-            g_pfnSetTargetBrowser(mask, 1);
-    }
+    void SetHookMask(int mask) override { SetHookLibraryMask(mask); }
     void EnableUpdateSize(bool enabled) override { EnableWindow(m_command.updateSizeButton, enabled); }
     void CreateStartupLink() override { ::CreateStartupLink(ProgramPath(), "", ""); }
     void DeleteStartupLink() override { ::DeleteStartupLink(ProgramPath()); }
