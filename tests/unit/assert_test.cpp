@@ -1,4 +1,4 @@
-// "Cannot happen" in a release build: the failure is reported, and the code goes on.
+// "Cannot happen" in a release build: the failure is reported, and the caller goes on.
 #define NDEBUG 1  // as the shipped build compiles it
 #include "app/win/assert.h"
 
@@ -10,21 +10,15 @@ namespace {
 std::string g_reported;
 }  // namespace
 
-// The release build's report: the platform's side is Win32; here it is recorded.
 void pelorus::ReportAssertion(const char* condition, const char*, int)
 {
     g_reported = condition;
 }
 
-namespace {
-
 TEST(Assert, ReleaseBuildReportsTheConditionAndLetsTheCallerDegrade)
 {
     const int index = 5, count = 3;
     EXPECT_TRUE(PELORUS_ASSERT(index > count));
-    EXPECT_EQ("", g_reported);
     EXPECT_FALSE(PELORUS_ASSERT(index < count));
     EXPECT_EQ("index < count", g_reported);
 }
-
-}  // namespace
