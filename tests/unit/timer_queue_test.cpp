@@ -18,6 +18,7 @@ TEST(TimerQueue, JobIsDueAfterItsDelayAcrossTheWrap)
     ManualClock clock;
     CTimerQueue queue(clock);
     queue.Schedule(0x10, 1, 100, 100);
+    EXPECT_EQ(100u, clock.wake);
     clock.now += 50;  // past the wrap
     EXPECT_TRUE(queue.TakeDue().empty());
     EXPECT_EQ(50u, clock.wake) << "the timer set for what is left";
