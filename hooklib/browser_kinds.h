@@ -154,46 +154,73 @@ constexpr bool SameClass(const BrowserKind& a, const BrowserKind& b)
     return a.className && b.className && Equal(a.className, b.className);
 }
 
-// The bits of KIND and of every kind that shares its class: any of them makes its windows worth
-// watching until the title settles which kind it is.
+// What the hook asks of the table at every top-level window's creation and at every
+// announcement, worked out at compile time: the hook's costs stay those of a few comparisons.
+struct KindIndex {
+    int withClass[kBrowserTypeCount];  // the kinds known by class, in table order
+    int withClassCount;
+    int byTitle[kBrowserTypeCount];  // the kinds known by title alone
+    int byTitleCount;
+    // The bits of a kind and of every kind that shares its class: any of them makes its windows
+    // worth watching until the title settles which kind it is.
+    int familyMask[kBrowserTypeCount];
+    // Kinds that share a class are watched as the first of them until the window is announced.
+    bool provisional[kBrowserTypeCount];
+};
+
+constexpr KindIndex MakeKindIndex()
+{
+    KindIndex index{};
+    for (const BrowserKind& kind : kBrowserKinds) {
+        if (kind.className)
+            index.withClass[index.withClassCount++] = kind.type;
+        else
+            index.byTitle[index.byTitleCount++] = kind.type;
+        int first = -1;
+        index.familyMask[kind.type] = TargetBit(kind.type);
+        for (const BrowserKind& other : kBrowserKinds) {
+            if (SameClass(kind, other)) {
+                index.familyMask[kind.type] |= TargetBit(other.type);
+                if (first < 0)
+                    first = other.type;
+            }
+        }
+        index.provisional[kind.type] = kind.announceTitle.test != TitleRule::None && first == kind.type;
+    }
+    return index;
+}
+
+inline constexpr KindIndex kKindIndex = MakeKindIndex();
+
 constexpr int FamilyMask(const BrowserKind& kind)
 {
-    int mask = TargetBit(kind.type);
-    for (const BrowserKind& other : kBrowserKinds)
-        if (SameClass(kind, other))
-            mask |= TargetBit(other.type);
-    return mask;
+    return kKindIndex.familyMask[kind.type];
+}
+
+constexpr bool IsProvisional(const BrowserKind& kind)
+{
+    return kKindIndex.provisional[kind.type];
 }
 
 // The kind a window created with CLASS_NAME and STYLE is: the first whose class and style match.
 constexpr const BrowserKind* KindByClass(const char* className, uint32_t style)
 {
-    // The first letters are compared first: the hook asks this of every top-level window created.
-    for (const BrowserKind& kind : kBrowserKinds)
-        if (kind.className && kind.className[0] == className[0] && Equal(kind.className, className) &&
+    for (int i = 0; i < kKindIndex.withClassCount; ++i) {
+        const BrowserKind& kind = kBrowserKinds[kKindIndex.withClass[i]];
+        if (kind.className[0] == className[0] && Equal(kind.className, className) &&
             (!kind.createStyle || (style & kind.createStyle)))
             return &kind;
+    }
     return nullptr;
 }
 
 // The kind known by title alone that a window created with TITLE is.
 constexpr const BrowserKind* KindByCreationTitle(const char* title)
 {
-    for (const BrowserKind& kind : kBrowserKinds)
-        if (!kind.className && Holds(kind.createTitle, title))
-            return &kind;
+    for (int i = 0; i < kKindIndex.byTitleCount; ++i)
+        if (Holds(kBrowserKinds[kKindIndex.byTitle[i]].createTitle, title))
+            return &kBrowserKinds[kKindIndex.byTitle[i]];
     return nullptr;
-}
-
-// Kinds that share a class are watched as the first of them until the window is announced.
-constexpr bool IsProvisional(const BrowserKind& kind)
-{
-    if (kind.announceTitle.test == TitleRule::None)
-        return false;
-    for (const BrowserKind& first : kBrowserKinds)
-        if (SameClass(first, kind))
-            return &first == &kind;
-    return false;
 }
 
 // Which of the kinds sharing PROVISIONAL's class a window announced with TITLE is; null for none.

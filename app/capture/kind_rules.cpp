@@ -32,6 +32,7 @@ bool IsBrowserOfType(const std::string& className, const std::string& title, int
         return false;
     if (kind->className)
         return className == kind->className;
+    // A kind known by title keeps its name in its title, as it had it when it was created.
     return title.find(kind->createTitle.text) != std::string::npos;
 }
 

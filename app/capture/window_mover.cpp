@@ -63,12 +63,18 @@ bool CWindowMover::OnResponded(WindowHandle window, uint32_t cookie)
 
 bool CWindowMover::Hide(WindowHandle window)
 {
-    return IsResponsive(window) && (m_seam.HideUnderRelay(window), true);
+    if (!IsResponsive(window))
+        return false;
+    m_seam.HideUnderRelay(window);
+    return true;
 }
 
 bool CWindowMover::Release(WindowHandle window)
 {
-    return IsResponsive(window) && (m_seam.Release(window), true);
+    if (!IsResponsive(window))
+        return false;
+    m_seam.Release(window);
+    return true;
 }
 
 bool CWindowMover::Place(WindowHandle window, bool popup)
@@ -88,12 +94,18 @@ bool CWindowMover::Place(WindowHandle window, bool popup)
 
 bool CWindowMover::ShowPlaced(WindowHandle window, bool popup)
 {
-    return Place(window, popup) && (m_seam.Release(window), true);
+    if (!Place(window, popup))
+        return false;
+    m_seam.Release(window);
+    return true;
 }
 
 bool CWindowMover::BringToTop(WindowHandle window)
 {
-    return IsResponsive(window) && (m_seam.BringToTop(window), true);
+    if (!IsResponsive(window))
+        return false;
+    m_seam.BringToTop(window);
+    return true;
 }
 
 void CWindowMover::AskToClose(WindowHandle window)

@@ -42,7 +42,6 @@ public:
     void UpdateParkedWindowTitle(WindowHandle window);
 
     WindowHandle Shown() const { return m_shown; }
-    const std::vector<ParkedWindow>& Rows() const { return m_rows; }
     int RowCount() const { return static_cast<int>(m_rows.size()); }
 
 private:

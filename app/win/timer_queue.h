@@ -39,8 +39,8 @@ public:
     void Schedule(WindowHandle window, int kind, uint32_t delayMs, uint32_t maxWaitMs);
     // JOB once more, DELAY_MS from now; its age still counts from its first scheduling.
     void Repeat(const Job& job, uint32_t delayMs);
-    // The jobs due now, taken out in the order they were first scheduled; the timer is set for
-    // the next one.
+    // The jobs due now, taken out in the order they were (last) put in the queue; the timer is
+    // set for the next one.
     std::vector<Job> TakeDue();
     uint32_t AgeOf(const Job& job) const { return m_clock.Now() - job.since; }
 

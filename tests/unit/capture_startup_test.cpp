@@ -16,16 +16,20 @@ struct Recorder : CaptureStartupPlatform {
     bool StartKeeper() override { return Note("keeper"), true; }
     bool TakeRelayWindow(uint32_t cookie, uintptr_t) override { return cookie == 1; }
     bool ForgetEndedKeeper(uint32_t id) override { return id == 1; }
-    bool HasRelayWindow() override { return false; }
+    bool HasRelayWindow() override { return relay; }
     bool IsHookBound() override { return true; }
     void EnableLibrary(const SweepList&, int) override { Note("enable"); }
     void Announce(const SweepList&, int) override { Note("announce"); }
     void CatchUp(const SweepList&, const SweepList&, int) override { Note("catch up"); }
     void RelayWindowCame() override {}
-    void SetTimer(uintptr_t, uint32_t) override {}
+    void SetTimer(uintptr_t id, uint32_t ms) override
+    {
+        Note(("timer " + std::to_string(id) + " " + std::to_string(ms)).c_str());
+    }
     void KillTimer(uintptr_t) override {}
     void Note(const char* what) { done.push_back(what); }
     Strings done;
+    bool relay = false;
 };
 
 class CaptureStartup : public ::testing::Test {
@@ -43,7 +47,9 @@ TEST_F(CaptureStartup, EnablesAndAnnouncesOnceForOurKeepersReportOnly)
     startup.OnRelayReady(2, 0x40);  // not our keeper's cookie
     startup.OnRelayReady(1, 0x40);
     startup.OnRelayReady(1, 0x44);  // a new keeper: the watch table keeps what was listed meanwhile
-    EXPECT_EQ((Strings{"keeper", "enable", "announce", "catch up", "catch up"}), platform.done);
+    EXPECT_EQ((Strings{"keeper", "timer 4 3000", "enable", "announce", "catch up", "timer 3 1000", "catch up",
+                       "timer 3 1000"}),
+              platform.done);
 }
 
 TEST_F(CaptureStartup, WithoutAReportTheSweptAreListedAndTheKeeperStartedAgainTenTimesAtMost)
@@ -55,6 +61,12 @@ TEST_F(CaptureStartup, WithoutAReportTheSweptAreListedAndTheKeeperStartedAgainTe
     EXPECT_EQ(1 + CCaptureStartup::kMaxKeeperRestarts,
               std::count(platform.done.begin(), platform.done.end(), "keeper"));
     EXPECT_FALSE(startup.OnTimer(1)) << "not one of its timers";
+    platform.done.clear();
+    CCaptureStartup another{platform, swept, settings};
+    another.Begin();
+    platform.relay = true;  // a relay window came meanwhile: no keeper to start
+    another.OnTimer(CCaptureStartup::kRelayDeadlineTimer);
+    EXPECT_EQ((Strings{"keeper", "timer 4 3000", "announce"}), platform.done);
 }
 
 TEST_F(CaptureStartup, KeeperThatEndsIsReplacedUntilTheStop)
@@ -65,7 +77,7 @@ TEST_F(CaptureStartup, KeeperThatEndsIsReplacedUntilTheStop)
     startup.Stop();
     startup.OnKeeperGone(1);
     startup.OnRelayReady(1, 0x40);
-    EXPECT_EQ((Strings{"keeper", "keeper"}), platform.done) << "nothing after the stop";
+    EXPECT_EQ((Strings{"keeper", "timer 4 3000", "keeper"}), platform.done) << "nothing after the stop";
 }
 
 }  // namespace

@@ -104,6 +104,14 @@ TEST_F(ListStory, NewWindowIsPlacedAndShownBeforeTheCurrentIsHidden)
     EXPECT_EQ(1, list.Current());
 }
 
+TEST_F(ListStory, PopupIsMovedToTheFixedCornerAndKeepsItsSize)
+{
+    FixedRectangle();
+    const WindowHandle popup = desk.Add("IEFrame", "Popup", 0x80C80000);  // no maximise box, no frame
+    list.OnNewWindow(popup, BROWSER_IE);
+    EXPECT_EQ((NormalRect{10, 20, 410, 320}), desk.windows[popup].normal);
+}
+
 TEST_F(ListStory, NewWindowModeOneKeepsTheCurrentWindowShown)
 {
     Listed({"A", "B"});
@@ -168,8 +176,12 @@ TEST_F(ListStory, TitlesAreReadOnceTheyStandStill)
 TEST_F(ListStory, TitleFilterParksTheShownWindowWithItsPrefixAndShowsTheOther)
 {
     const std::vector<WindowHandle> w = Listed({"A", "B"});
-    Load({{"TARGET_B", "1"}, {"FILTER_USE_TITLE", "1"}, {"FILTER_TITLE_NUM", "1"}, {"FILTER_TITLE1", "Ads"}});
+    Load({{"TARGET_B", "1"}, {"FILTER_TITLE_NUM", "1"}, {"FILTER_TITLE1", "Ads"}});
     desk.windows[w[1]].title = "Ads - Microsoft Internet Explorer";
+    list.OnTitleChanged(w[1]);
+    Advance(200);
+    EXPECT_EQ((Strings{"A", "Ads - Microsoft Internet Explorer"}), rows) << "the title filter is off";
+    Load({{"TARGET_B", "1"}, {"FILTER_USE_TITLE", "1"}, {"FILTER_TITLE_NUM", "1"}, {"FILTER_TITLE1", "Ads"}});
     list.OnTitleChanged(w[1]);
     Advance(200);
     EXPECT_EQ(Strings{"A"}, rows);

@@ -37,4 +37,15 @@ TEST(TimerQueue, RescheduledJobWaitsNoLongerThanItsLongestWait)
     EXPECT_EQ(8, asked) << "due 300 ms after it was first asked for";
 }
 
+TEST(TimerQueue, RepeatedJobKeepsItsAge)
+{
+    ManualClock clock;
+    CTimerQueue queue(clock);
+    queue.Schedule(0x10, 2, 50, 50);
+    clock.now += 50;
+    queue.Repeat(queue.TakeDue().at(0), 50);
+    clock.now += 50;
+    EXPECT_EQ(100u, queue.AgeOf(queue.TakeDue().at(0)));
+}
+
 }  // namespace
