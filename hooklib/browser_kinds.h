@@ -16,12 +16,35 @@ struct TitleRule {
     const char* text;
 };
 
+// A program of a family of browsers that share one window class: its image name, and its own
+// name as its browsing windows carry it at the end of their titles (in each spelling a title may
+// reach the program in; unused spellings are null).
+struct BrowserProgram {
+    const char* image;
+    const char* markers[3];
+};
+
+// Today's browsers share a class with programs that are no browsers (Electron programs) and with
+// windows of their own that are no browsing windows: a program of the family is told by its
+// process, a browser frame by its styles (caption and system menu, no tool window, never
+// activated without a click), and a browsing window by its title, which carries its program's
+// name (a developer-tools window or an installed web app's does not).
+struct BrowserFamily {
+    uint32_t frameStyle;       // a frame has all of these
+    uint32_t notFrameExStyle;  // and none of these
+    const BrowserProgram* programs;
+    int programCount;
+};
+
 struct BrowserKind {
     int type;  // BROWSER_xxx: its notification's type, its icon slot, the place of its mask bit
 
-    // Recognised by its class, or (null) by its title alone, and then only where no class of
-    // another kind matched first.
+    // Recognised by its class (or by the class's beginning: the rest is a counter), or (null) by
+    // its title alone, and then only where no class of another kind matched first. The hook
+    // watches the kinds it can reach in-process; the others are the watcher's alone.
     const char* className;
+    bool classIsPrefix;
+    bool watchedByHook;
     uint32_t createStyle;     // the style at creation has one of these bits; 0: any style
     TitleRule createTitle;    // a kind known by title: its title at creation
     TitleRule announceTitle;  // kinds that share a class are told apart by the title they have when announced
@@ -29,7 +52,7 @@ struct BrowserKind {
     bool sweepVisibleOnly;    // ... and whether the sweep takes it only when visible
 
     // The browser's own name in a title, which the title filter cuts off: the text before the
-    // marker is kept, or (keepsAfter) the text after it.
+    // marker is kept, or (keepsAfter) the text after it. A family's programs have their own.
     const char* titleMarker;
     bool keepsAfter;
 
@@ -38,6 +61,8 @@ struct BrowserKind {
     bool innerClassIsPrefix;
     const char* iconChildClass;  // without a class icon, the class icon of its first descendant of this class
 
+    const BrowserFamily* family;  // today's browsers that share one class; null for the others
+
     int settingsBox;  // the check box on the settings page that targets it (shared boxes set together)
     int menuMark;     // the bitmap that marks its windows in the tray menus
     int name;         // the string resource of its name, the label of its box
@@ -45,49 +70,80 @@ struct BrowserKind {
 
 constexpr uint32_t kOverlappedWindowBits = 0x00CF0000;  // WS_OVERLAPPEDWINDOW
 
-// Each row, a line a concern: its type; its recognition (class, style, title at creation, title
-// at announcement); the sweep's condition (title, visible only); its name in a title (keeping
-// what is before, or after, it); its pop-up tell and icon window; its box, mark and name.
+constexpr uint32_t kCaptionAndSystemMenu = 0x00C80000;  // WS_CAPTION | WS_SYSMENU
+constexpr uint32_t kToolOrNoActivate = 0x08000080;      // WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE
+
+// Edge spells its name with a zero-width space after "Microsoft"; read through a code page that
+// lacks the character, the space comes as "?"; older versions have none.
+inline constexpr BrowserProgram kChromiumPrograms[] = {
+    {"chrome.exe", {" - Google Chrome", nullptr, nullptr}},
+    {"msedge.exe", {" - Microsoft\xE2\x80\x8B Edge", " - Microsoft? Edge", " - Microsoft Edge"}},
+    {"brave.exe", {" - Brave", nullptr, nullptr}},
+    {"vivaldi.exe", {" - Vivaldi", nullptr, nullptr}},
+    {"opera.exe", {" - Opera", nullptr, nullptr}},
+};
+inline constexpr BrowserFamily kChromiumFamily = {kCaptionAndSystemMenu, kToolOrNoActivate, kChromiumPrograms,
+                                                  sizeof kChromiumPrograms / sizeof kChromiumPrograms[0]};
+
+// Each row, a line a concern: its type; its recognition (class, a prefix?, the hook's?, style,
+// title at creation, title at announcement); the sweep's condition (title, visible only); its
+// name in a title (keeping what is before, or after, it); its pop-up tell and icon window; its
+// family; its box, mark and name.
 // clang-format off
 inline constexpr BrowserKind kBrowserKinds[] = {
     {BROWSER_IE,
-        "IEFrame", 0, {}, {},
+        "IEFrame", false, true, 0, {}, {},
         {}, false,
         "- Microsoft Internet Explorer", false,
         nullptr, false, nullptr,
+        nullptr,
         IDC_BROWSER_IE, IDB_BROWSER_IE, IDS_BROWSER_IE},
     // Netscape 6/7 and Mozilla share a class: the title at announcement tells which.
     {BROWSER_NETSCAPE6,
-        "MozillaWindowClass", kOverlappedWindowBits, {}, {TitleRule::Lacks, "Mozilla"},
+        "MozillaWindowClass", false, true, kOverlappedWindowBits, {}, {TitleRule::Lacks, "Mozilla"},
         {TitleRule::Contains, "Netscape"}, false,
         "- Netscape 6", false,
         nullptr, false, nullptr,
+        nullptr,
         IDC_BROWSER_NETSCAPE6, IDB_BROWSER_NETSCAPE6, IDS_BROWSER_NETSCAPE6},
     {BROWSER_NETSCAPE4,
-        nullptr, 0, {TitleRule::Equals, "Netscape"}, {},
+        nullptr, false, true, 0, {TitleRule::Equals, "Netscape"}, {},
         {TitleRule::Contains, "- Netscape"}, false,
         "- Netscape", false,
         nullptr, false, nullptr,
+        nullptr,
         IDC_BROWSER_NETSCAPE4, IDB_BROWSER_NETSCAPE4, IDS_BROWSER_NETSCAPE4},
     {BROWSER_OPERA_OUI,
-        "OUIWINDOW", 0, {}, {},
+        "OUIWINDOW", false, true, 0, {}, {},
         {}, false,
         " - ", true,
         "#32770", true, nullptr,
+        nullptr,
         IDC_BROWSER_OPERA, IDB_BROWSER_OPERA, IDS_BROWSER_OPERA},
     {BROWSER_MOZILLA,
-        "MozillaWindowClass", kOverlappedWindowBits, {}, {TitleRule::Contains, "Mozilla"},
+        "MozillaWindowClass", false, true, kOverlappedWindowBits, {}, {TitleRule::Contains, "Mozilla"},
         {TitleRule::Contains, "- Mozilla"}, false,
         "- Mozilla {", false,
         nullptr, false, nullptr,
+        nullptr,
         IDC_BROWSER_MOZILLA, IDB_BROWSER_MOZILLA, IDS_BROWSER_MOZILLA},
     // An invisible one is left to the kinds known by title.
     {BROWSER_OPERA_OP,
-        "OpWindow", 0, {}, {},
+        "OpWindow", false, true, 0, {}, {},
         {}, true,
         " - ", true,
         "OUIWINDOW", false, "OUIWINDOW",
+        nullptr,
         IDC_BROWSER_OPERA, IDB_BROWSER_OPERA, IDS_BROWSER_OPERA},
+    // Today's Chromium browsers: Chrome, Edge, Brave, Vivaldi, Opera. Their processes may refuse
+    // the hook, and may be of the other architecture: the watcher alone sees them.
+    {BROWSER_CHROMIUM,
+        "Chrome_WidgetWin_", true, false, 0, {}, {},
+        {}, true,
+        nullptr, false,
+        nullptr, false, nullptr,
+        &kChromiumFamily,
+        IDC_BROWSER_CHROMIUM, IDB_BROWSER_CHROMIUM, IDS_BROWSER_CHROMIUM},
 };
 // clang-format on
 
@@ -157,9 +213,9 @@ constexpr bool SameClass(const BrowserKind& a, const BrowserKind& b)
 // What the hook asks of the table at every top-level window's creation and at every
 // announcement, worked out at compile time: the hook's costs stay those of a few comparisons.
 struct KindIndex {
-    int withClass[kBrowserTypeCount];  // the kinds known by class, in table order
+    int withClass[kBrowserTypeCount];  // the kinds the hook knows by class, in table order
     int withClassCount;
-    int byTitle[kBrowserTypeCount];  // the kinds known by title alone
+    int byTitle[kBrowserTypeCount];  // the kinds the hook knows by title alone
     int byTitleCount;
     // The bits of a kind and of every kind that shares its class: any of them makes its windows
     // worth watching until the title settles which kind it is.
@@ -172,7 +228,9 @@ constexpr KindIndex MakeKindIndex()
 {
     KindIndex index{};
     for (const BrowserKind& kind : kBrowserKinds) {
-        if (kind.className)
+        if (!kind.watchedByHook)
+            ;  // the watcher's alone
+        else if (kind.className)
             index.withClass[index.withClassCount++] = kind.type;
         else
             index.byTitle[index.byTitleCount++] = kind.type;

@@ -11,6 +11,7 @@ enum BrowserType {
     BROWSER_OPERA_OUI = 3,
     BROWSER_MOZILLA = 4,
     BROWSER_OPERA_OP = 5,
+    BROWSER_CHROMIUM = 6,  // watched by the program itself: the hook never reports it
 };
 
 // Target-browser mask: bit 1 << type for each watched type.

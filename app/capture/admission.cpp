@@ -24,7 +24,7 @@ Admission AdmitNewWindow(const NewWindowFacts& facts, int type, const SettingsVa
         admission.refusal = Refusal::Owned;
     else if (w.ours)
         admission.refusal = Refusal::Ours;
-    else if (!IsBrowserOfType(w.className, facts.title, type))
+    else if (!IsOfKind(facts, type))
         admission.refusal = Refusal::NotOfItsKind;
     if (admission.refusal != Refusal::None)
         return admission;

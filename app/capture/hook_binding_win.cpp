@@ -84,7 +84,7 @@ void WatchWindows(const SweepList& windows, int mask)
         return;
     for (int i = 0; i < windows.count; ++i) {
         const int type = windows.types[i];
-        if (KindOf(type) && (mask & TargetBit(type)))
+        if (KindOf(type) && KindOf(type)->watchedByHook && (mask & TargetBit(type)))
             g_pfnAddWatchWindow(reinterpret_cast<HWND>(windows.windows[i]), type, WATCH_ANNOUNCED);
     }
 }

@@ -1,5 +1,7 @@
 #include "capture/kind_rules.h"
 
+#include <cctype>
+
 namespace {
 
 bool Holds(const TitleRule& rule, const std::string& title)
@@ -7,39 +9,139 @@ bool Holds(const TitleRule& rule, const std::string& title)
     return kinds::Holds(rule, title.c_str());
 }
 
-bool IsSweptAs(const BrowserKind& kind, const std::string& title, bool visible)
+bool HasClass(const BrowserKind& kind, const std::string& className)
 {
-    return Holds(kind.sweepTitle, title) && (visible || !kind.sweepVisibleOnly);
+    if (!kind.className)
+        return false;
+    return kind.classIsPrefix
+               ? className.compare(0, std::char_traits<char>::length(kind.className), kind.className) == 0
+               : className == kind.className;
+}
+
+// The file name of a process image, in lower case, as the program list spells it.
+std::string ImageName(const std::string& path)
+{
+    std::string name = path.substr(path.find_last_of("\\/") + 1);
+    for (char& c : name)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+
+const BrowserProgram* ProgramOf(const BrowserFamily& family, const std::string& imagePath)
+{
+    const std::string image = ImageName(imagePath);
+    for (int i = 0; i < family.programCount; ++i)
+        if (image == family.programs[i].image)
+            return &family.programs[i];
+    return nullptr;
+}
+
+// Where the last of PROGRAM's spellings of its name stands in TITLE; npos when none is there.
+size_t MarkerAt(const BrowserProgram& program, const std::string& title, size_t& length)
+{
+    size_t at = std::string::npos;
+    for (const char* marker : program.markers) {
+        if (!marker)
+            continue;
+        const size_t found = title.rfind(marker);
+        if (found != std::string::npos && (at == std::string::npos || found > at)) {
+            at = found;
+            length = std::char_traits<char>::length(marker);
+        }
+    }
+    return at;
+}
+
+// A browsing window of the family: a frame of one of its programs, visible and not cloaked, its
+// title carrying its program's name.
+bool IsFamilyBrowser(const BrowserFamily& family, const NewWindowFacts& f)
+{
+    const BrowserProgram* program = ProgramOf(family, f.processImage);
+    size_t length = 0;
+    return program && f.styleKnown && (f.style & family.frameStyle) == family.frameStyle &&
+           !(f.exStyle & family.notFrameExStyle) && !f.identity.owned && !f.cloaked &&
+           MarkerAt(*program, f.title, length) != std::string::npos;
+}
+
+bool IsSweptAs(const BrowserKind& kind, const NewWindowFacts& f)
+{
+    if (!Holds(kind.sweepTitle, f.title) || (kind.sweepVisibleOnly && !f.visible))
+        return false;
+    return !kind.family || IsFamilyBrowser(*kind.family, f);
 }
 
 }  // namespace
 
-int ClassifyOpenWindow(const std::string& className, const std::string& title, bool visible)
+bool MayBeOfAKind(const std::string& className)
 {
     for (const BrowserKind& kind : kBrowserKinds)
-        if (kind.className && className == kind.className && IsSweptAs(kind, title, visible))
+        if (!kind.className || HasClass(kind, className))
+            return true;
+    return false;
+}
+
+int ClassifyWindow(const NewWindowFacts& facts)
+{
+    const std::string& className = facts.identity.className;
+    for (const BrowserKind& kind : kBrowserKinds)
+        if (HasClass(kind, className) && IsSweptAs(kind, facts))
             return kind.type;
     for (const BrowserKind& kind : kBrowserKinds)
-        if (!kind.className && IsSweptAs(kind, title, visible))
+        if (!kind.className && IsSweptAs(kind, facts))
             return kind.type;
     return -1;
 }
 
-bool IsBrowserOfType(const std::string& className, const std::string& title, int type)
+int RecogniseWindow(const NewWindowFacts& facts)
+{
+    const std::string& className = facts.identity.className;
+    for (const BrowserKind& kind : kBrowserKinds)
+        if (kind.family && HasClass(kind, className))
+            return IsFamilyBrowser(*kind.family, facts) ? kind.type : -1;
+    if (const BrowserKind* kind = kinds::KindByClass(className.c_str(), facts.style)) {
+        if (!kinds::IsProvisional(*kind))
+            return kind->type;
+        const BrowserKind* settled = kinds::KindAtAnnouncement(*kind, facts.title.c_str());
+        return settled ? settled->type : -1;
+    }
+    for (const BrowserKind& kind : kBrowserKinds)
+        if (!kind.className && Holds(kind.sweepTitle, facts.title))
+            return kind.type;
+    return -1;
+}
+
+bool IsOfKind(const NewWindowFacts& facts, int type)
 {
     const BrowserKind* kind = KindOf(type);
     if (!kind)
         return false;
+    if (kind->family)
+        return HasClass(*kind, facts.identity.className) && IsFamilyBrowser(*kind->family, facts);
     if (kind->className)
-        return className == kind->className;
+        return facts.identity.className == kind->className;
     // A kind known by title keeps its name in its title, as it had it when it was created.
-    return title.find(kind->createTitle.text) != std::string::npos;
+    return facts.title.find(kind->createTitle.text) != std::string::npos;
 }
 
 bool NormalizeTitle(std::string& title, int type)
 {
     const BrowserKind* kind = KindOf(type);
-    if (!kind || !kind->titleMarker)
+    if (!kind)
+        return false;
+    if (kind->family) {
+        // Whichever program of the family: its name is the last thing in the title.
+        size_t at = std::string::npos, length = 0;  // the length is the cut's business only
+        for (int i = 0; i < kind->family->programCount; ++i) {
+            const size_t where = MarkerAt(kind->family->programs[i], title, length);
+            if (where != std::string::npos && (at == std::string::npos || where > at))
+                at = where;
+        }
+        if (at == std::string::npos)
+            return false;
+        title.erase(at);
+        return true;
+    }
+    if (!kind->titleMarker)
         return false;
     const std::string marker = kind->titleMarker;
     const size_t at = title.find(marker);

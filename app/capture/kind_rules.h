@@ -1,20 +1,29 @@
-// The browser-kind table (hooklib/browser_kinds.h) as the program reads it: which kind an open
-// window is, whether a window can be of the kind a notification says, each browser's own name in
-// a title, and the inner window whose absence marks a pop-up.
+// The browser-kind table (hooklib/browser_kinds.h) as the program reads it: which kind a window
+// is, whether a window can be of the kind a notification says, each browser's own name in a
+// title, and the inner window whose absence marks a pop-up.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "capture/window_facts.h"
 #include "hooklib/browser_kinds.h"
 
-// The start-up sweep's kind for an open top-level window; -1 for none. A kind with a class wins
-// over a kind known by its title.
-int ClassifyOpenWindow(const std::string& className, const std::string& title, bool visible);
+// Whether CLASS_NAME is a kind's class (exactly, or beginning with a prefix class), or may be a
+// kind known by title: the windows whose other facts are worth reading.
+bool MayBeOfAKind(const std::string& className);
 
-// Whether a window of CLASS_NAME titled TITLE can be of TYPE: its class, or for a kind known by
-// title, its name in the title.
-bool IsBrowserOfType(const std::string& className, const std::string& title, int type);
+// The kind an open top-level window is taken for, as the start-up sweep and the watcher take
+// them; -1 for none. A kind with a class wins over a kind known by its title.
+int ClassifyWindow(const NewWindowFacts& facts);
+
+// The kind a shown top-level window is, as the hook would have recognised it when it was made
+// and announced, or as today's browsers are told; -1 for none. The watcher's question.
+int RecogniseWindow(const NewWindowFacts& facts);
+
+// Whether a window can be of TYPE, as a notification says: its class; for a kind known by title,
+// its name in the title; for a family, its program, its frame and its program's name in the title.
+bool IsOfKind(const NewWindowFacts& facts, int type);
 
 // Cuts the browser's own name off TITLE (in place); false when its marker is not there.
 bool NormalizeTitle(std::string& title, int type);

@@ -10,9 +10,9 @@ SweepList SweepBrowserWindows(WindowSeam& seam)
         if (found.count >= kMaxSweptWindows)
             break;
         const std::string className = seam.ClassOf(window);
-        if (className.empty())
+        if (className.empty() || !MayBeOfAKind(className))
             continue;
-        const int type = ClassifyOpenWindow(className, seam.TitleOf(window, 512), seam.IsVisible(window));
+        const int type = ClassifyWindow(GatherFacts(seam, window, -1, false));
         if (type >= 0)
             found.Add(window, type);
     }

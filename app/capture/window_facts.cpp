@@ -8,6 +8,14 @@ namespace {
 
 const char kAddressClass[] = "Edit";
 
+bool IsOfAFamilyClass(const std::string& className)
+{
+    for (const BrowserKind& kind : kBrowserKinds)
+        if (kind.family && className.compare(0, std::char_traits<char>::length(kind.className), kind.className) == 0)
+            return true;
+    return false;
+}
+
 }  // namespace
 
 NewWindowFacts GatherFacts(WindowSeam& seam, WindowHandle window, int type, bool wantAddress)
@@ -18,7 +26,12 @@ NewWindowFacts GatherFacts(WindowSeam& seam, WindowHandle window, int type, bool
         return facts;
     facts.title = seam.TitleOf(window, kTitleBufferSize);
     facts.listTitle = seam.TitleOf(window, kListTitleSize);
-    facts.styleKnown = seam.StyleOf(window, facts.style);
+    facts.visible = seam.IsVisible(window);
+    facts.styleKnown = seam.StyleOf(window, facts.style) && seam.ExStyleOf(window, facts.exStyle);
+    if (IsOfAFamilyClass(facts.identity.className)) {
+        facts.processImage = seam.ProcessImageOf(window);
+        facts.cloaked = seam.IsCloaked(window);
+    }
     const BrowserKind* kind = KindOf(type);
     const bool wantInner = kind && kind->innerClass;
     if (!wantInner && !wantAddress)

@@ -15,15 +15,20 @@ struct NewWindowFacts {
     WindowFacts identity;   // alive, top-level, owned, of this process, its class
     std::string title;      // as the filters read it
     std::string listTitle;  // as the list shows it
+    bool visible = false;
     bool styleKnown = false;
     uint32_t style = 0;
+    uint32_t exStyle = 0;
+    // Read only for the kinds that are told by them (a family of today's browsers).
+    std::string processImage;
+    bool cloaked = false;
     bool innerWindow = true;  // the inner window of its kind is there (or its kind has none)
     bool hasAddress = false;  // an address box: its first "Edit" descendant
     std::string address;
 };
 
-// The facts of WINDOW, announced as of TYPE; the address only when WANT_ADDRESS (it is read from
-// another process, and may wait for it a moment).
+// The facts of WINDOW, announced as of TYPE (-1: of whichever kind its class tells); the address
+// only when WANT_ADDRESS (it is read from another process, and may wait for it a moment).
 NewWindowFacts GatherFacts(WindowSeam& seam, WindowHandle window, int type, bool wantAddress);
 
 // The address shown in a browser window: the text of its first "Edit" descendant, cut to

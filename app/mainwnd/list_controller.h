@@ -81,7 +81,7 @@ public:
     int Current() const { return m_nCurrent; }
 
 private:
-    enum Job { SettleTitle = 1, ConfirmDestruction = 2 };
+    enum Job { SettleTitle = 1, ConfirmDestruction = 2, AwaitRelease = 3 };
 
     void InsertEntry(int position, WindowHandle window, int type, const std::string& title);
     void RemoveListEntry(int index);
@@ -94,6 +94,7 @@ private:
     void Forget(WindowHandle window);
     void OnTitleSettled(WindowHandle window);
     void OnDestructionDue(const CTimerQueue::Job& job);
+    void OnReleaseDue();
     bool IsPopup(WindowHandle window) const { return m_capture.Popups().Contains(window); }
     WindowHandle WindowAt(int index) const;
     void RefreshMarks();
@@ -106,4 +107,6 @@ private:
     CCaptureState& m_capture;
     std::vector<ListEntry> m_entries;
     int m_nCurrent = -1;
+    // Windows that came while the mouse button was held: a tab being dragged out.
+    std::vector<std::pair<WindowHandle, int>> m_awaitingRelease;
 };

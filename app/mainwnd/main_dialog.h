@@ -9,6 +9,7 @@
 #include "capture/capture_startup_win.h"
 #include "capture/capture_state.h"
 #include "capture/window_mover.h"
+#include "capture/window_watcher.h"
 #include "mainwnd/filter_host.h"
 #include "mainwnd/list_controller.h"
 #include "mainwnd/tray_icon.h"
@@ -16,7 +17,7 @@
 #include "ui/dialog.h"
 #include "ui/window_list_ctrl.h"
 #include "win/program_windows.h"
-#include "win/timer_queue.h"
+#include "win/window_timer_win.h"
 #include "win/window_seam_win.h"
 
 // The dialogs of other rooms that the main window opens over itself; the application supplies them.
@@ -24,7 +25,7 @@ struct MainDialogOpeners {
     void (*aboutBox)(HWND owner);
 };
 
-class CPelorusDlg : public CDialog, private Clock {
+class CPelorusDlg : public CDialog, private WatcherHost {
 public:
     explicit CPelorusDlg(const MainDialogOpeners& openers);
 
@@ -36,6 +37,8 @@ protected:
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     BOOL OnInitDialog() override;
     void OnHookNotify(WPARAM wParam, LPARAM lParam);
+    void OnStartup();
+    void OnWindowEvent(WPARAM event, WindowHandle window);
     void OnDestroy();
     bool OnSysCommand(UINT id);
     void OnCommand(UINT id);
@@ -60,8 +63,12 @@ protected:
     // Helpers
     void CloseCloseListDialog();
     TrayMenuState MenuState() const;
-    uint32_t Now() override;
-    void WakeAfter(uint32_t delayMs) override;
+    // WatcherHost: the watcher's announcements take the hook's way in.
+    bool Holds(WindowHandle window) override;
+    bool HookWatches(WindowHandle window) override;
+    void Announce(WindowHandle window, int type) override;
+    void TitleChanged(WindowHandle window) override;
+    void Destroyed(WindowHandle window) override;
 
 private:
     // Data members
@@ -76,13 +83,26 @@ private:
     CTrayIcon m_tray;
     int m_bIconicStartPending = 0;  // ICONIC: the start-up minimise is yet to hold
     bool m_ending = false;          // exit chosen from the tray: no icon or menu any more
+    bool m_watching = false;        // the watcher runs: from the start-up to the end
     UINT m_taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    // The window's timers: its tick, the list's waits, the watcher's looks (3 and 4 are the
+    // start-up's, CCaptureStartup).
+    static constexpr UINT_PTR kTickTimer = 1, kListTimer = 2, kWatchTimer = 5;
+    static_assert(kTickTimer != CCaptureStartup::kCatchUpTimer && kTickTimer != CCaptureStartup::kRelayDeadlineTimer &&
+                      kListTimer != CCaptureStartup::kCatchUpTimer &&
+                      kListTimer != CCaptureStartup::kRelayDeadlineTimer &&
+                      kWatchTimer != CCaptureStartup::kCatchUpTimer &&
+                      kWatchTimer != CCaptureStartup::kRelayDeadlineTimer,
+                  "one number a timer");
+    CWindowTimer m_listClock{kListTimer};
+    CWindowTimer m_watchClock{kWatchTimer};
     // The program's state, each piece with one owner; in the order they depend on each other.
     Win32WindowSeam m_seam{g_hRelayWnd};
     CSettingsModel m_settings;
     CWindowMover m_mover{m_seam, m_settings};
     CCaptureState m_capture{m_seam, m_mover, m_settings};
-    CListController m_controller{{m_listWindows, *this, m_seam, m_settings, m_mover, m_capture}};
+    CListController m_controller{{m_listWindows, m_listClock, m_seam, m_settings, m_mover, m_capture}};
+    CWindowWatcher m_watcher{m_seam, m_settings, m_watchClock, *this};
     CCaptureStartupWin m_startupPlatform{m_seam, [this] { m_controller.OnRelayWindow(); }};
     CCaptureStartup m_startup{m_startupPlatform, m_capture.Swept(), m_settings};
     CMainWindowFilterHost m_filterHost{m_seam, m_controller, m_capture.CloseList(),

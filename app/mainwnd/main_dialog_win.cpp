@@ -3,6 +3,7 @@
 
 #include "capture/hook_binding.h"
 #include "capture/keeper_client.h"
+#include "capture/window_events_win.h"
 #include "mainwnd/menu_bitmaps.h"
 #include "res/resource.h"
 #include "settings/profile_store_win.h"
@@ -12,12 +13,7 @@ namespace {
 
 // A browser that is killed never reports its end, and a window that stops answering is asked
 // again now and then: the list looks at its windows twice a second.
-const UINT_PTR kTickTimer = 1;
 const UINT kTickMs = 500;
-const UINT_PTR kWakeTimer = 2;  // the timer queue's; the start-up has its own
-static_assert(kWakeTimer != CCaptureStartup::kCatchUpTimer && kWakeTimer != CCaptureStartup::kRelayDeadlineTimer &&
-                  kTickTimer != CCaptureStartup::kCatchUpTimer && kTickTimer != CCaptureStartup::kRelayDeadlineTimer,
-              "one number a timer");
 
 // Notifications and answers are only ever posted: one sent from elsewhere would be handled in
 // the middle of another, while this thread waits on a browser to be re-parented or placed.
@@ -54,6 +50,10 @@ INT_PTR CPelorusDlg::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_HOOK_NOTIFY:
         if (!SentFromElsewhere())
             OnHookNotify(wParam, lParam);
+        return TRUE;
+    case WM_WINDOW_EVENT:
+        if (!SentFromElsewhere())
+            OnWindowEvent(wParam, static_cast<WindowHandle>(lParam));
         return TRUE;
     case WM_WINDOW_ANSWERED:
         if (!SentFromElsewhere())
@@ -116,6 +116,8 @@ BOOL CPelorusDlg::OnInitDialog()
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
     g_hMainWnd = m_hWnd;
     m_startupPlatform.SetOwner(m_hWnd);
+    m_listClock.Attach(m_hWnd);
+    m_watchClock.Attach(m_hWnd);
 
     Win32ProfileStore store;
     StoredPosition position;
@@ -156,7 +158,7 @@ void CPelorusDlg::OnHookNotify(WPARAM wParam, LPARAM lParam)
         m_controller.OnTitleChanged(window);
         break;
     case HN_STARTUP:
-        m_startup.Begin();
+        OnStartup();
         break;
     default:
         break;
@@ -164,25 +166,64 @@ void CPelorusDlg::OnHookNotify(WPARAM wParam, LPARAM lParam)
     m_listWindows.ResumeRedrawUnlessBusy();
 }
 
+void CPelorusDlg::OnStartup()
+{
+    m_startup.Begin();
+    if (!m_watching) {
+        m_watching = true;
+        StartWindowEvents();
+        m_watcher.Start();
+    }
+}
+
+void CPelorusDlg::OnWindowEvent(WPARAM event, WindowHandle window)
+{
+    WindowEvent taken;
+    if (m_watching && WindowEventOf(event, taken)) {
+        m_listWindows.HoldRedraw();
+        m_watcher.OnEvent(taken, window);
+        m_listWindows.ResumeRedrawUnlessBusy();
+    }
+}
+
 void CPelorusDlg::OnTimer(UINT_PTR id)
 {
-    if (id == kWakeTimer) {
-        KillTimer(m_hWnd, kWakeTimer);
+    if (id == kListTimer) {
+        m_listClock.Stop();
         m_controller.OnWake();
+    } else if (id == kWatchTimer) {
+        m_watchClock.Stop();
+        if (m_watching)
+            m_watcher.OnWake();
     } else if (!m_startup.OnTimer(id)) {
         m_controller.OnTick();
         m_listWindows.ResumeRedraw();  // however the last burst ended, it is drawn now
     }
 }
 
-uint32_t CPelorusDlg::Now()
+bool CPelorusDlg::Holds(WindowHandle window)
 {
-    return GetTickCount();
+    return m_controller.FindListIndex(window) >= 0 || m_capture.Holds(window);
 }
 
-void CPelorusDlg::WakeAfter(uint32_t delayMs)
+bool CPelorusDlg::HookWatches(WindowHandle window)
 {
-    SetTimer(m_hWnd, kWakeTimer, delayMs, nullptr);
+    return IsWatchedByHook(reinterpret_cast<HWND>(window));
+}
+
+void CPelorusDlg::Announce(WindowHandle window, int type)
+{
+    OnHookNotify(HN_NEWWINDOW | static_cast<WPARAM>(type), static_cast<LPARAM>(window));
+}
+
+void CPelorusDlg::TitleChanged(WindowHandle window)
+{
+    OnHookNotify(HN_TITLECHANGED, static_cast<LPARAM>(window));
+}
+
+void CPelorusDlg::Destroyed(WindowHandle window)
+{
+    OnHookNotify(HN_DESTROYED, static_cast<LPARAM>(window));
 }
 
 // Order matters: the hook falls silent first; the windows go back to the desktop (or are asked
@@ -191,7 +232,10 @@ void CPelorusDlg::WakeAfter(uint32_t delayMs)
 void CPelorusDlg::OnDestroy()
 {
     KillTimer(m_hWnd, kTickTimer);
-    KillTimer(m_hWnd, kWakeTimer);
+    m_listClock.Stop();
+    m_watchClock.Stop();
+    m_watching = false;
+    StopWindowEvents();
     m_startup.Stop();
     CloseCloseListDialog();
     if (m_bInTray) {

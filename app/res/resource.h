@@ -35,6 +35,7 @@
 #define IDC_BROWSER_NETSCAPE6 1004
 #define IDC_BROWSER_OPERA 1005
 #define IDC_BROWSER_MOZILLA 1006
+#define IDC_BROWSER_CHROMIUM 1007
 
 // Filter settings dialog (139) controls.
 #define IDC_FILTER_CLOSE 1013
@@ -65,6 +66,7 @@
 #define IDB_BROWSER_NETSCAPE4 136
 #define IDB_BROWSER_OPERA 137
 #define IDB_BROWSER_MOZILLA 138
+#define IDB_BROWSER_CHROMIUM 141
 #define IDS_ABOUTBOX 101
 // The browser kinds' names.
 #define IDS_BROWSER_IE 201
@@ -72,6 +74,7 @@
 #define IDS_BROWSER_NETSCAPE4 203
 #define IDS_BROWSER_OPERA 204
 #define IDS_BROWSER_MOZILLA 205
+#define IDS_BROWSER_CHROMIUM 206
 
 // System-menu command of the About box.
 #define IDM_ABOUTBOX 0x0010

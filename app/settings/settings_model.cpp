@@ -1,5 +1,6 @@
 #include "settings/settings_model.h"
 
+#include "hooklib/hook_protocol.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -48,7 +49,9 @@ void CSettingsModel::Load(ProfileStore& store, StoredPosition& position)
     position.x = store.GetInt("XPOS", -1);
     position.y = store.GetInt("YPOS", -1);
     v.bIconic = store.GetInt("ICONIC", 0);
-    v.nTargetBrowser = store.GetInt("TARGET_B", 1);
+    // A new user's browsers: Internet Explorer, Mozilla and Firefox, and today's Chromium family.
+    v.nTargetBrowser =
+        store.GetInt("TARGET_B", TargetBit(BROWSER_IE) | TargetBit(BROWSER_MOZILLA) | TargetBit(BROWSER_CHROMIUM));
     v.bExitBrowser = store.GetInt("EXIT_BROWSER", 0);
     v.bFilter = store.GetInt("FILTER", 0);
     v.bFilterClose = store.GetInt("FILTER_CLOSE", 1);

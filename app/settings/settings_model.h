@@ -20,21 +20,21 @@ struct SettingsValues {
     int nWinTop = 0;   // a negative width or height: none recorded
     int nWinWidth = -1;
     int nWinHeight = -1;
-    int nNewWindowMode = 0;                   // NewWindowMode: show the new window (0) or keep the current one
-    int nListMode = 0;                        // ListMode: where a new entry goes
-    int bSizePos = 1;                         // Size_Pos: shown windows get the fixed rectangle
-    int bIconic = 0;                          // ICONIC: start in the tray
-    int nTargetBrowser = 1;                   // TARGET_B: the target-browser mask (1: Internet Explorer only)
-    int bExitBrowser = 0;                     // EXIT_BROWSER: close (1) or release (0) listed windows at exit
-    int bFilter = 0;                          // FILTER
-    int bFilterClose = 1;                     // FILTER_CLOSE: close (1) or park (0) filtered windows
-    int bFilterCheckPopup = 1;                // FILTER_CHECK_POPUP
-    int nMaxPendingNum = 4;                   // MAX_PENDING_NUM: 1 to 8
-    int bFilterUseUrl = 0;                    // FILTER_USE_URL
-    int bFilterUseTitle = 0;                  // FILTER_USE_TITLE
-    int nFilterUrlNum = 0;                    // FILTER_URL_NUM: how many numbered keys the file claims
-    int nFilterTitleNum = 0;                  // FILTER_TITLE_NUM
-    std::vector<std::string> arrFilterUrl;    // FILTER_URLn, in file order, none empty
+    int nNewWindowMode = 0;                 // NewWindowMode: show the new window (0) or keep the current one
+    int nListMode = 0;                      // ListMode: where a new entry goes
+    int bSizePos = 1;                       // Size_Pos: shown windows get the fixed rectangle
+    int bIconic = 0;                        // ICONIC: start in the tray
+    int nTargetBrowser = 0x51;              // TARGET_B: the target-browser mask (Internet Explorer, Mozilla, Chromium)
+    int bExitBrowser = 0;                   // EXIT_BROWSER: close (1) or release (0) listed windows at exit
+    int bFilter = 0;                        // FILTER
+    int bFilterClose = 1;                   // FILTER_CLOSE: close (1) or park (0) filtered windows
+    int bFilterCheckPopup = 1;              // FILTER_CHECK_POPUP
+    int nMaxPendingNum = 4;                 // MAX_PENDING_NUM: 1 to 8
+    int bFilterUseUrl = 0;                  // FILTER_USE_URL
+    int bFilterUseTitle = 0;                // FILTER_USE_TITLE
+    int nFilterUrlNum = 0;                  // FILTER_URL_NUM: how many numbered keys the file claims
+    int nFilterTitleNum = 0;                // FILTER_TITLE_NUM
+    std::vector<std::string> arrFilterUrl;  // FILTER_URLn, in file order, none empty
     std::vector<std::string> arrFilterTitle;  // FILTER_TITLEn
 };
 

@@ -43,6 +43,7 @@ public:
     // set for the next one.
     std::vector<Job> TakeDue();
     uint32_t AgeOf(const Job& job) const { return m_clock.Now() - job.since; }
+    uint32_t Now() const { return m_clock.Now(); }
 
 private:
     void Arm();

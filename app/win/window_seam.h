@@ -38,8 +38,15 @@ public:
     // A control's text, at most SIZE - 1 bytes (WM_GETTEXT, which reads across processes; it gives
     // up on a window that does not answer).
     virtual std::string ControlTextOf(WindowHandle window, int size) = 0;
-    // The window's style; false when the window cannot be read.
+    // The window's style, and its extended style; false when the window cannot be read.
     virtual bool StyleOf(WindowHandle window, uint32_t& style) = 0;
+    virtual bool ExStyleOf(WindowHandle window, uint32_t& exStyle) = 0;
+    // The full path of the program whose process owns the window; "" when it cannot be read.
+    virtual std::string ProcessImageOf(WindowHandle window) = 0;
+    // Kept out of sight by the system though visible (on another virtual desktop, say).
+    virtual bool IsCloaked(WindowHandle window) = 0;
+    // Whether the left mouse button is held now: a drag may be under way.
+    virtual bool IsLeftButtonHeld() = 0;
     // All descendants, children of children included, in the platform's order.
     virtual std::vector<WindowHandle> DescendantsOf(WindowHandle window) = 0;
     virtual WindowFacts FactsOf(WindowHandle window) = 0;

@@ -20,6 +20,16 @@ WindowHandle FromHwnd(HWND window)
     return reinterpret_cast<WindowHandle>(window);
 }
 
+std::string Utf8Of(const std::wstring& text)
+{
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(size > 0 ? static_cast<size_t>(size) : 0, '\0');
+    if (size > 0)
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &utf8[0], size, nullptr, nullptr);
+    return utf8;
+}
+
 BOOL CALLBACK CollectWindow(HWND window, LPARAM param)
 {
     reinterpret_cast<std::vector<WindowHandle>*>(param)->push_back(FromHwnd(window));
@@ -82,6 +92,51 @@ bool Win32WindowSeam::StyleOf(WindowHandle window, uint32_t& style)
         return false;
     style = info.dwStyle;
     return true;
+}
+
+bool Win32WindowSeam::ExStyleOf(WindowHandle window, uint32_t& exStyle)
+{
+    WINDOWINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetWindowInfo(ToHwnd(window), &info))
+        return false;
+    exStyle = info.dwExStyle;
+    return true;
+}
+
+std::string Win32WindowSeam::ProcessImageOf(WindowHandle window)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(ToHwnd(window), &pid);
+    HANDLE process = pid ? OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid) : nullptr;
+    if (!process)
+        return {};
+    wchar_t path[MAX_PATH * 2];
+    DWORD length = MAX_PATH * 2;
+    const BOOL read = QueryFullProcessImageNameW(process, 0, path, &length);
+    CloseHandle(process);
+    return read ? Utf8Of(std::wstring(path, length)) : std::string();
+}
+
+bool Win32WindowSeam::IsCloaked(WindowHandle window)
+{
+    // Asked of the window manager where it is there to ask (not before Windows 8, not under Wine).
+    using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
+    static const GetAttribute getAttribute = [] {
+        HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
+        return dwm ? reinterpret_cast<GetAttribute>(
+                         reinterpret_cast<void (*)()>(GetProcAddress(dwm, "DwmGetWindowAttribute")))
+                   : nullptr;
+    }();
+    DWORD cloaked = 0;
+    const DWORD kCloaked = 14;  // DWMWA_CLOAKED
+    return getAttribute && SUCCEEDED(getAttribute(ToHwnd(window), kCloaked, &cloaked, sizeof cloaked)) && cloaked;
+}
+
+bool Win32WindowSeam::IsLeftButtonHeld()
+{
+    // The primary button, wherever the user has put it.
+    return (GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) & 0x8000) != 0;
 }
 
 std::vector<WindowHandle> Win32WindowSeam::DescendantsOf(WindowHandle window)

@@ -20,6 +20,10 @@ public:
     std::string TitleOf(WindowHandle window, int size) override;
     std::string ControlTextOf(WindowHandle window, int size) override;
     bool StyleOf(WindowHandle window, uint32_t& style) override;
+    bool ExStyleOf(WindowHandle window, uint32_t& exStyle) override;
+    std::string ProcessImageOf(WindowHandle window) override;
+    bool IsCloaked(WindowHandle window) override;
+    bool IsLeftButtonHeld() override;
     std::vector<WindowHandle> DescendantsOf(WindowHandle window) override;
     WindowFacts FactsOf(WindowHandle window) override;
     bool IsAlive(WindowHandle window) override;

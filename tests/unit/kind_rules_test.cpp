@@ -39,18 +39,28 @@ TEST(NormalizeTitle, CutsEachBrowsersOwnName)
     }
 }
 
-TEST(ClassifyOpenWindow, RecognisesBrowsersByClassAndTitle)
+NewWindowFacts Open(const char* className, const char* title, bool visible)
 {
-    EXPECT_EQ(BROWSER_IE, ClassifyOpenWindow("IEFrame", "", false));
-    EXPECT_EQ(BROWSER_NETSCAPE6, ClassifyOpenWindow("MozillaWindowClass", "Page - Netscape 7", true));
-    EXPECT_EQ(BROWSER_MOZILLA, ClassifyOpenWindow("MozillaWindowClass", "Page - Mozilla", true));
-    EXPECT_EQ(-1, ClassifyOpenWindow("MozillaWindowClass", "Mozilla", true));
-    EXPECT_EQ(BROWSER_OPERA_OUI, ClassifyOpenWindow("OUIWINDOW", "", false));
-    EXPECT_EQ(BROWSER_OPERA_OP, ClassifyOpenWindow("OpWindow", "", true));
-    EXPECT_EQ(-1, ClassifyOpenWindow("OpWindow", "", false));
-    EXPECT_EQ(BROWSER_NETSCAPE4, ClassifyOpenWindow("OpWindow", "Page - Netscape", false));
-    EXPECT_EQ(BROWSER_NETSCAPE4, ClassifyOpenWindow("Other", "Page - Netscape", false));
-    EXPECT_EQ(-1, ClassifyOpenWindow("ieframe", "", true)) << "class names are case-sensitive";
+    NewWindowFacts facts;
+    facts.identity = {true, true, false, false, className};
+    facts.title = title;
+    facts.visible = visible;
+    return facts;
+}
+
+TEST(ClassifyWindow, RecognisesBrowsersByClassAndTitle)
+{
+    EXPECT_EQ(BROWSER_IE, ClassifyWindow(Open("IEFrame", "", false)));
+    EXPECT_EQ(BROWSER_IE, ClassifyWindow(Open("IEFrame", "Page - Netscape", false))) << "its class first";
+    EXPECT_EQ(BROWSER_NETSCAPE6, ClassifyWindow(Open("MozillaWindowClass", "Page - Netscape 7", true)));
+    EXPECT_EQ(BROWSER_MOZILLA, ClassifyWindow(Open("MozillaWindowClass", "Page - Mozilla", true)));
+    EXPECT_EQ(-1, ClassifyWindow(Open("MozillaWindowClass", "Mozilla", true)));
+    EXPECT_EQ(BROWSER_OPERA_OUI, ClassifyWindow(Open("OUIWINDOW", "", false)));
+    EXPECT_EQ(BROWSER_OPERA_OP, ClassifyWindow(Open("OpWindow", "", true)));
+    EXPECT_EQ(-1, ClassifyWindow(Open("OpWindow", "", false)));
+    EXPECT_EQ(BROWSER_NETSCAPE4, ClassifyWindow(Open("OpWindow", "Page - Netscape", false)));
+    EXPECT_EQ(BROWSER_NETSCAPE4, ClassifyWindow(Open("Other", "Page - Netscape", false)));
+    EXPECT_EQ(-1, ClassifyWindow(Open("ieframe", "", true))) << "class names are case-sensitive";
 }
 
 }  // namespace

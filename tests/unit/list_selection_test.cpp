@@ -85,8 +85,8 @@ TEST(BrowserIconSlots, EachValidTypeIsTakenOnce)
     EXPECT_TRUE(slots.TakeFirst(BROWSER_IE));
     EXPECT_FALSE(slots.TakeFirst(BROWSER_IE));
     EXPECT_TRUE(slots.TakeFirst(BROWSER_OPERA_OP));
-    EXPECT_FALSE(slots.TakeFirst(-1)) << "no slot outside 0..5";
-    EXPECT_FALSE(slots.TakeFirst(6));
+    EXPECT_FALSE(slots.TakeFirst(-1)) << "no slot outside the kinds";
+    EXPECT_FALSE(slots.TakeFirst(kBrowserTypeCount));
 }
 
 }  // namespace

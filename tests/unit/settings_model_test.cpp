@@ -26,7 +26,7 @@ protected:
 TEST_F(SettingsModel, NoFileGivesTheDefaults)
 {
     Load();
-    EXPECT_EQ(1, v().nTargetBrowser) << "Internet Explorer only";
+    EXPECT_EQ(0x51, v().nTargetBrowser) << "Internet Explorer, Mozilla and Firefox, the Chromium family";
     EXPECT_EQ(1, v().bSizePos);
     EXPECT_EQ(-1, v().nWinWidth) << "no rectangle recorded";
     EXPECT_EQ(-1, v().nWinHeight);

@@ -74,7 +74,8 @@ TEST(SettingsSheet, BrowserBoxesSetBothOperaBitsAndDropBitsWithoutABox)
     EXPECT_EQ(0x3F, ShownAndLeft(0x3F));
     EXPECT_EQ(0x10, ShownAndLeft(0x10)) << "Mozilla has a box of its own";
     EXPECT_EQ(0, MaskFromBoxes([](int) { return false; }));
-    EXPECT_EQ(5u, BrowserBoxes().size()) << "both Opera kinds share one";
+    EXPECT_EQ(0x7F, ShownAndLeft(0x7F)) << "the Chromium family has its own too";
+    EXPECT_EQ(6u, BrowserBoxes().size()) << "both Opera kinds share one";
     SheetValues inForce;
     inForce.targetBrowser = 0x08;
     SheetValues shown = inForce;

@@ -52,9 +52,19 @@ private:
 };
 
 // One testbrowser.exe process, driven line by line; see the tool for its commands.
+// How a test browser's process runs: under another program's file name (a copy of the test
+// browser named "chrome.exe", say), raising the window events Windows raises, and from another
+// build's directory (the other architecture's).
+struct BrowserProcess {
+    std::string image;
+    bool windowEvents = false;
+    std::string directory;
+};
+
 class TestBrowser {
 public:
-    TestBrowser();
+    TestBrowser() : TestBrowser(BrowserProcess{}) {}
+    explicit TestBrowser(const BrowserProcess& as);
     ~TestBrowser();
     bool started() const { return m_started; }
 

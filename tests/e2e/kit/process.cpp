@@ -155,10 +155,20 @@ void ChildProcess::CloseInput()
     CloseIfOpen(m_input);
 }
 
-TestBrowser::TestBrowser()
+TestBrowser::TestBrowser(const BrowserProcess& as)
 {
-    if (!m_process.Start(ProgramDirectory() + "\\testbrowser.exe", "--stdin", true)) {
-        ADD_FAILURE() << "cannot start testbrowser.exe: error " << GetLastError();
+    std::string program = (as.directory.empty() ? ProgramDirectory() : as.directory) + "\\testbrowser.exe";
+    if (!as.image.empty()) {
+        char temp[MAX_PATH] = "";
+        GetTempPathA(MAX_PATH, temp);
+        const std::string directory = std::string(temp) + "pelorus-browsers";
+        CreateDirectoryA(directory.c_str(), nullptr);
+        const std::string copy = directory + "\\" + as.image;
+        CopyFileA(program.c_str(), copy.c_str(), FALSE);  // in use by another instance: it is the same file
+        program = copy;
+    }
+    if (!m_process.Start(program, as.windowEvents ? "--stdin --winevents" : "--stdin", true)) {
+        ADD_FAILURE() << "cannot start " << program << ": error " << GetLastError();
         return;
     }
     std::string reply = Command("ping");

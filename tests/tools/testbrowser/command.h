@@ -33,6 +33,7 @@ struct OpenOptions {
     std::string title = "Test Browser";
     std::string createTitle;  // the title at creation; real browsers set theirs after they show
     bool titleBeforeShow = false;
+    bool utf8 = false;  // the titles are UTF-8, set as Unicode (a character outside any code page)
     uint32_t style = kStyleOverlappedWindow;
     uint32_t exStyle = 0;
     int owner = 0;

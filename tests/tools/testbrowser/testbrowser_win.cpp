@@ -1,9 +1,11 @@
 // testbrowser.exe: a scriptable fake browser for the end-to-end tests. Each instance is its own
 // process with its own windows, so the tests drive real windows through the real hook.
 //
-//   testbrowser.exe [--stdin] [COMMAND ...]
+//   testbrowser.exe [--stdin] [--winevents] [COMMAND ...]
 //
-// Every argument is a command, run in order at start. With --stdin it then reads one command a
+// With --winevents its windows raise the window events Windows raises for them (created, shown,
+// hidden, renamed, destroyed), which Wine does not raise itself. Every other argument is a
+// command, run in order at start. With --stdin it then reads one command a
 // line from standard input and answers each with one line ("ok ..." or "error ..."); it ends at
 // "quit" or at the end of its input. Without --stdin it ends when its last window is gone.
 // The commands are listed in Usage() below.
@@ -27,11 +29,11 @@ const UINT WM_TB_INPUT_ENDED = WM_APP + 2;
 const UINT WM_TB_HANG = WM_APP + 3;
 
 const char kUsage[] =
-    "commands: open [class=C] [title=T] [createtitle=T] [titlefirst] [style=S] [exstyle=S] "
+    "commands: open [class=C] [title=T] [createtitle=T] [titlefirst] [utf8] [style=S] [exstyle=S] "
     "[owner=N|parent=N] [url=U] [child=CLASS]... [icon=on|off] [childicon=on|off] "
     "[show=normal|hidden|min|max] [rect=x,y,w,h] | title N TEXT | show|hide|minimize|maximize|restore N "
     "| titles N COUNT TEXT | close N | destroy N | refuse N on|off | closes N | hwnd N "
-    "| classicon N frame|CHILDCLASS | listview N [select=K] [data=..] ITEM... "
+    "| classicon N frame|CHILDCLASS | listview N [select=K] [data=..] ITEM... | cloak N on|off "
     "| hang | unhang | ping | quit";
 
 struct BrowserWindow {
@@ -39,11 +41,31 @@ struct BrowserWindow {
     HWND list = nullptr;  // a list view filling the client area, if one was made
     bool refuseClose = false;
     int closesReceived = 0;
+    bool utf8 = false;  // its titles are UTF-8
 };
 
 HINSTANCE g_hInstance;
 HWND g_hControl;
 bool g_bPipeMode;
+bool g_bRaiseEvents;  // --winevents
+
+void Raise(DWORD event, HWND hwnd)
+{
+    NotifyWinEvent(event, hwnd, OBJID_WINDOW, CHILDID_SELF);
+}
+
+// TEXT as the window's title: bytes of the code page, or UTF-8 set as Unicode.
+void SetTitle(HWND hwnd, const std::string& text, bool utf8)
+{
+    if (!utf8) {
+        SetWindowTextA(hwnd, text.c_str());
+        return;
+    }
+    std::wstring wide(text.size() + 1, L'\0');
+    const int n = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+    wide.resize(n > 0 ? static_cast<size_t>(n) : 1);
+    SetWindowTextW(hwnd, wide.c_str());
+}
 // "hang" stops the window thread (and with it every window) until "unhang" or "quit".
 HANDLE g_hHung;
 HANDLE g_hUnhang;
@@ -75,6 +97,20 @@ bool AnyWindowAlive()
 LRESULT CALLBACK BrowserWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     BrowserWindow* self = FindByHandle(hwnd);
+    if (g_bRaiseEvents && !(GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) {  // as Windows raises them
+        if (message == WM_SETTEXT || message == WM_SHOWWINDOW) {
+            const LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
+            Raise(message == WM_SETTEXT ? EVENT_OBJECT_NAMECHANGE
+                  : wParam              ? EVENT_OBJECT_SHOW
+                                        : EVENT_OBJECT_HIDE,
+                  hwnd);
+            return result;
+        }
+        if (message == WM_CREATE)
+            Raise(EVENT_OBJECT_CREATE, hwnd);
+        else if (message == WM_DESTROY)
+            Raise(EVENT_OBJECT_DESTROY, hwnd);
+    }
     switch (message) {
     case WM_CLOSE:
         if (self) {
@@ -191,13 +227,14 @@ std::string OnOpen(const std::vector<std::string>& words)
     g_windows.back().hwnd = hwnd;
     CreateDescendants(hwnd, options);
 
+    g_windows.back().utf8 = options.utf8;
     const bool show = options.show != testbrowser::ShowAs::Hidden;
     if (options.titleBeforeShow || !show)
-        SetWindowTextA(hwnd, options.title.c_str());
+        SetTitle(hwnd, options.title, options.utf8);
     if (show)
         ShowWindow(hwnd, ShowCommandOf(options.show));
     if (!options.titleBeforeShow && show)
-        SetWindowTextA(hwnd, options.title.c_str());
+        SetTitle(hwnd, options.title, options.utf8);
     return "ok " + std::to_string(g_windows.size()) + " " + HandleText(hwnd);
 }
 
@@ -251,7 +288,7 @@ std::string OnWindowCommand(const std::vector<std::string>& words)
 
     long count = 0;
     if (verb == "title" && words.size() == 3) {
-        SetWindowTextA(w->hwnd, words[2].c_str());
+        SetTitle(w->hwnd, words[2], w->utf8);
     } else if (verb == "titles" && words.size() == 4 && testbrowser::ParseNumber(words[2], count) && count > 0) {
         // A storm of retitles, as fast as the window takes them: "TEXT 1" to "TEXT COUNT".
         for (long i = 1; i <= count; ++i)
@@ -270,6 +307,9 @@ std::string OnWindowCommand(const std::vector<std::string>& words)
         return IsWindow(hwnd) ? "ok refused" : "ok";
     } else if (verb == "destroy" && words.size() == 2) {
         DestroyWindow(w->hwnd);
+    } else if (verb == "cloak" && words.size() == 3 && (words[2] == "on" || words[2] == "off")) {
+        // What Windows raises when the system hides a window from sight: Wine keeps no cloak.
+        Raise(words[2] == "on" ? 0x8017 : 0x8018, w->hwnd);  // EVENT_OBJECT_CLOAKED, UNCLOAKED
     } else if (verb == "refuse" && words.size() == 3 && (words[2] == "on" || words[2] == "off")) {
         w->refuseClose = words[2] == "on";
     } else if (verb == "closes" && words.size() == 2) {
@@ -403,6 +443,10 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
         std::string arg = __argv[i];
         if (arg == "--stdin") {
             g_bPipeMode = true;
+            continue;
+        }
+        if (arg == "--winevents") {
+            g_bRaiseEvents = true;
             continue;
         }
         std::string reply = RunCommand(arg);

@@ -17,7 +17,10 @@ public:
     struct Window {
         std::string className;
         std::string title;
-        uint32_t style = 0x00CF0000;            // an overlapped window: maximise box and thick frame
+        uint32_t style = 0x00CF0000;  // an overlapped window: maximise box and thick frame
+        uint32_t exStyle = 0;
+        std::string image = "C:\\Program Files\\Browser\\browser.exe";
+        bool cloaked = false;
         std::string text;                       // a control's text (WM_GETTEXT)
         std::vector<WindowHandle> descendants;  // its children
         bool readable = true;
@@ -62,6 +65,7 @@ public:
     std::map<WindowHandle, uint32_t> cookies;  // the last probe's, by window
     // "hide W", "release W", "place W", "show W", "top W", "close W": W is the window's title.
     std::vector<std::string> actions;
+    bool leftButtonHeld = false;
 
     std::string ClassOf(WindowHandle w) override { return Has(w) ? windows[w].className.substr(0, 255) : ""; }
     std::string TitleOf(WindowHandle w, int size) override { return Has(w) ? Cut(windows[w].title, size) : ""; }
@@ -73,6 +77,14 @@ public:
         style = windows[w].style;
         return true;
     }
+    bool ExStyleOf(WindowHandle w, uint32_t& exStyle) override
+    {
+        exStyle = Has(w) ? windows[w].exStyle : 0;
+        return Has(w);
+    }
+    std::string ProcessImageOf(WindowHandle w) override { return Has(w) ? windows[w].image : ""; }
+    bool IsCloaked(WindowHandle w) override { return Has(w) && windows[w].cloaked; }
+    bool IsLeftButtonHeld() override { return leftButtonHeld; }
     // Depth first, each child before its own children, as EnumChildWindows goes.
     std::vector<WindowHandle> DescendantsOf(WindowHandle w) override
     {

@@ -1,0 +1,136 @@
+#include "capture/window_watcher.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "capture/kind_rules.h"
+#include "capture/window_facts.h"
+
+void CWindowWatcher::Start()
+{
+    m_timers.Schedule(0, Look, 0, 0);
+}
+
+void CWindowWatcher::OnEvent(WindowEvent event, WindowHandle window)
+{
+    switch (event) {
+    case WindowEvent::Created:
+        m_known.erase(window);  // a new window, perhaps under a handle used before
+        m_timers.Schedule(0, Look, kLookAfterCreationMs, kLookAfterCreationMaxMs);
+        break;
+    case WindowEvent::Cloaked:
+        if (Known* known = See(window))
+            known->cloaked = true;
+        break;
+    case WindowEvent::Uncloaked:
+    case WindowEvent::Shown:
+        if (Known* known = See(window)) {
+            known->cloaked = known->cloaked && event != WindowEvent::Uncloaked;
+            Consider(window, *known);
+        }
+        break;
+    case WindowEvent::Renamed:
+        if (Known* known = See(window))
+            known->state == Known::Followed ? FollowTitle(window, *known) : Consider(window, *known);
+        break;
+    case WindowEvent::Destroyed: {
+        auto it = m_known.find(window);
+        if (it != m_known.end() && it->second.state == Known::Followed)
+            m_host.Destroyed(window);
+        if (it != m_known.end())
+            m_known.erase(it);
+        break;
+    }
+    }
+}
+
+void CWindowWatcher::OnWake()
+{
+    for (const CTimerQueue::Job& job : m_timers.TakeDue()) {
+        if (job.kind == Look) {
+            LookOver();
+        } else if (auto it = m_known.find(job.window); it != m_known.end()) {
+            Consider(job.window, it->second);
+        }
+    }
+}
+
+// Every top-level window: the new ones are seen, and the candidates considered again; the titles
+// of the windows announced are followed, and those gone are reported gone.
+void CWindowWatcher::LookOver()
+{
+    std::vector<WindowHandle> top = m_seam.TopLevelWindows();
+    for (WindowHandle window : top)
+        if (Known* known = See(window); known && known->state == Known::Candidate)
+            Consider(window, *known);
+    std::sort(top.begin(), top.end());
+    for (auto it = m_known.begin(); it != m_known.end();) {
+        Known& known = it->second;
+        const WindowHandle window = it->first;
+        if (known.state == Known::Followed) {  // perhaps hidden under the relay window: not top-level
+            if (!m_seam.IsAlive(window)) {
+                m_host.Destroyed(window);
+                it = m_known.erase(it);
+                continue;
+            }
+            FollowTitle(window, known);
+        } else if (!std::binary_search(top.begin(), top.end(), window)) {
+            it = m_known.erase(it);  // gone, or a child: seen again should it come back
+            continue;
+        }
+        ++it;
+    }
+    m_timers.Schedule(0, Look, kLookMs, kLookMs);
+}
+
+// A window first seen has its class read once: most are of no kind, and nothing more is read.
+CWindowWatcher::Known* CWindowWatcher::See(WindowHandle window)
+{
+    auto [it, added] = m_known.try_emplace(window);
+    if (added && !MayBeOfAKind(m_seam.ClassOf(window)))
+        it->second.state = Known::NoKind;
+    return it->second.state == Known::NoKind ? nullptr : &it->second;
+}
+
+void CWindowWatcher::Consider(WindowHandle window, Known& known)
+{
+    if (known.state != Known::Candidate || !m_seam.IsVisible(window))
+        return;  // shown later: its event, or a look, brings it back
+    NewWindowFacts facts = GatherFacts(m_seam, window, -1, false);
+    facts.cloaked = facts.cloaked || known.cloaked;
+    const int type = RecogniseWindow(facts);
+    if (type < 0 || !facts.identity.topLevel || !(m_settings.Values().nTargetBrowser & TargetBit(type)))
+        return;  // not yet, perhaps: a browser titles its window a moment after showing it
+    const bool byHook = KindOf(type)->watchedByHook;
+    if (byHook && m_host.HookWatches(window)) {
+        known.state = Known::ByHook;  // the hook announces it, as it always has
+        return;
+    }
+    if (m_host.Holds(window)) {  // taken from the start-up's sweep, say: followed from here
+        known.state = Known::Followed;
+        known.title = facts.title;
+        return;
+    }
+    if (byHook) {
+        if (!known.seenShown) {
+            known.seenShown = true;
+            known.firstShown = m_timers.Now();
+        }
+        if (m_timers.Now() - known.firstShown < kHookGraceMs) {
+            m_timers.Schedule(window, GraceOver, kHookGraceMs, kHookGraceMs);
+            return;
+        }
+    }
+    known.state = Known::Followed;
+    known.title = facts.title;
+    m_host.Announce(window, type);
+}
+
+void CWindowWatcher::FollowTitle(WindowHandle window, Known& known)
+{
+    std::string title = m_seam.TitleOf(window, kTitleBufferSize);
+    if (title == known.title)
+        return;
+    known.title = std::move(title);
+    m_host.TitleChanged(window);
+}
