@@ -47,7 +47,7 @@ bench:
 	@arch=$(TEST_ARCH); scripts/build $$arch && \
 	  scripts/winenv --arch $$arch -- bash -c "wine build/$$arch/bin/hook_overhead.exe && \
 	    wine build/$$arch/bin/capture_latency.exe && wine build/$$arch/bin/title_storm.exe" && \
-	  bench/keeper_cost $$arch
+	  bench/keeper_cost $$arch && bench/watcher_cost $$arch
 
 # The release in build/dist: a zip and an installer for each architecture (scripts/dist).
 dist: bootstrap

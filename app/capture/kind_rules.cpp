@@ -72,12 +72,44 @@ bool IsSweptAs(const BrowserKind& kind, const NewWindowFacts& f)
 
 }  // namespace
 
-bool MayBeOfAKind(const std::string& className)
+bool MayBeOfAKind(const std::string& className, int mask)
 {
     for (const BrowserKind& kind : kBrowserKinds)
-        if (!kind.className || HasClass(kind, className))
+        if ((mask & TargetBit(kind.type)) && (!kind.className || HasClass(kind, className)))
             return true;
     return false;
+}
+
+bool HasKindClass(const std::string& className, int mask)
+{
+    for (const BrowserKind& kind : kBrowserKinds)
+        if ((mask & TargetBit(kind.type)) && HasClass(kind, className))
+            return true;
+    return false;
+}
+
+bool MayBeKnownByTitle(const std::string& title, int mask)
+{
+    for (const BrowserKind& kind : kBrowserKinds)
+        if ((mask & TargetBit(kind.type)) && !kind.className && Holds(kind.sweepTitle, title))
+            return true;
+    return false;
+}
+
+bool IsFamilyClass(const std::string& className)
+{
+    for (const BrowserKind& kind : kBrowserKinds)
+        if (kind.family && HasClass(kind, className))
+            return true;
+    return false;
+}
+
+bool IsOfNoFamilyProgram(const std::string& className, const std::string& imagePath)
+{
+    for (const BrowserKind& kind : kBrowserKinds)
+        if (kind.family && HasClass(kind, className) && ProgramOf(*kind.family, imagePath))
+            return false;
+    return IsFamilyClass(className);
 }
 
 int ClassifyWindow(const NewWindowFacts& facts)

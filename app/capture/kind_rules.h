@@ -9,9 +9,20 @@
 #include "capture/window_facts.h"
 #include "hooklib/browser_kinds.h"
 
-// Whether CLASS_NAME is a kind's class (exactly, or beginning with a prefix class), or may be a
-// kind known by title: the windows whose other facts are worth reading.
-bool MayBeOfAKind(const std::string& className);
+// Whether CLASS_NAME is the class of a kind in MASK (exactly, or beginning with a prefix class),
+// or a window of it may be of a kind in MASK known by its title: the windows whose other facts are
+// worth reading.
+bool MayBeOfAKind(const std::string& className, int mask);
+// Whether CLASS_NAME is the class of a kind in MASK: a window of no such class is of a kind only
+// by its title.
+bool HasKindClass(const std::string& className, int mask);
+// Whether TITLE may make a window of a kind in MASK known by title alone.
+bool MayBeKnownByTitle(const std::string& title, int mask);
+// Whether a window of CLASS_NAME whose process runs IMAGE_PATH is of no family's program: it
+// never is a browser of the family (an Electron program's window, of the Chromium class).
+bool IsOfNoFamilyProgram(const std::string& className, const std::string& imagePath);
+// Whether CLASS_NAME is a family's class: the program's image tells more.
+bool IsFamilyClass(const std::string& className);
 
 // The kind an open top-level window is taken for, as the start-up sweep and the watcher take
 // them; -1 for none. A kind with a class wins over a kind known by its title.

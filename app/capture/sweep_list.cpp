@@ -10,7 +10,7 @@ SweepList SweepBrowserWindows(WindowSeam& seam)
         if (found.count >= kMaxSweptWindows)
             break;
         const std::string className = seam.ClassOf(window);
-        if (className.empty() || !MayBeOfAKind(className))
+        if (className.empty() || !MayBeOfAKind(className, ~0))
             continue;
         const int type = ClassifyWindow(GatherFacts(seam, window, -1, false));
         if (type >= 0)

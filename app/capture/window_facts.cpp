@@ -8,14 +8,6 @@ namespace {
 
 const char kAddressClass[] = "Edit";
 
-bool IsOfAFamilyClass(const std::string& className)
-{
-    for (const BrowserKind& kind : kBrowserKinds)
-        if (kind.family && className.compare(0, std::char_traits<char>::length(kind.className), kind.className) == 0)
-            return true;
-    return false;
-}
-
 }  // namespace
 
 NewWindowFacts GatherFacts(WindowSeam& seam, WindowHandle window, int type, bool wantAddress)
@@ -28,7 +20,7 @@ NewWindowFacts GatherFacts(WindowSeam& seam, WindowHandle window, int type, bool
     facts.listTitle = seam.TitleOf(window, kListTitleSize);
     facts.visible = seam.IsVisible(window);
     facts.styleKnown = seam.StyleOf(window, facts.style) && seam.ExStyleOf(window, facts.exStyle);
-    if (IsOfAFamilyClass(facts.identity.className)) {
+    if (IsFamilyClass(facts.identity.className)) {
         facts.processImage = seam.ProcessImageOf(window);
         facts.cloaked = seam.IsCloaked(window);
     }

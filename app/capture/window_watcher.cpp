@@ -17,6 +17,7 @@ void CWindowWatcher::OnEvent(WindowEvent event, WindowHandle window)
     case WindowEvent::Created:
         m_known.erase(window);  // a new window, perhaps under a handle used before
         m_timers.Schedule(0, Look, kLookAfterCreationMs, kLookAfterCreationMaxMs);
+        m_timers.Schedule(0, LookAgain, kLookAgainAfterCreationMs, kLookAgainAfterCreationMs);
         break;
     case WindowEvent::Cloaked:
         if (Known* known = See(window))
@@ -47,8 +48,8 @@ void CWindowWatcher::OnEvent(WindowEvent event, WindowHandle window)
 void CWindowWatcher::OnWake()
 {
     for (const CTimerQueue::Job& job : m_timers.TakeDue()) {
-        if (job.kind == Look) {
-            LookOver();
+        if (job.kind == Look || job.kind == LookAgain) {
+            LookOver(job.kind == Look);
         } else if (auto it = m_known.find(job.window); it != m_known.end()) {
             Consider(job.window, it->second);
         }
@@ -57,8 +58,13 @@ void CWindowWatcher::OnWake()
 
 // Every top-level window: the new ones are seen, and the candidates considered again; the titles
 // of the windows announced are followed, and those gone are reported gone.
-void CWindowWatcher::LookOver()
+void CWindowWatcher::LookOver(bool nextRound)
 {
+    if (m_mask != m_settings.Values().nTargetBrowser) {  // a window of no kind then may be of one now
+        m_mask = m_settings.Values().nTargetBrowser;
+        for (auto it = m_known.begin(); it != m_known.end();)
+            it = it->second.state == Known::NoKind ? m_known.erase(it) : std::next(it);
+    }
     std::vector<WindowHandle> top = m_seam.TopLevelWindows();
     for (WindowHandle window : top)
         if (Known* known = See(window); known && known->state == Known::Candidate)
@@ -80,21 +86,39 @@ void CWindowWatcher::LookOver()
         }
         ++it;
     }
-    m_timers.Schedule(0, Look, kLookMs, kLookMs);
+    if (nextRound)
+        m_timers.Schedule(0, Look, kLookMs, kLookMs);
 }
 
 // A window first seen has its class read once: most are of no kind, and nothing more is read.
 CWindowWatcher::Known* CWindowWatcher::See(WindowHandle window)
 {
     auto [it, added] = m_known.try_emplace(window);
-    if (added && !MayBeOfAKind(m_seam.ClassOf(window)))
-        it->second.state = Known::NoKind;
+    if (added) {
+        it->second.className = m_seam.ClassOf(window);
+        if (!MayBeOfAKind(it->second.className, m_settings.Values().nTargetBrowser))
+            it->second.state = Known::NoKind;
+    }
     return it->second.state == Known::NoKind ? nullptr : &it->second;
+}
+
+// The cheap questions first, as a look asks them of every shown window: a window of no kind's
+// class is worth more only by its title, and one of a family's class only in a program of it.
+bool CWindowWatcher::WorthFacts(WindowHandle window, Known& known)
+{
+    const int mask = m_settings.Values().nTargetBrowser;
+    if (!HasKindClass(known.className, mask))
+        return MayBeKnownByTitle(m_seam.TitleOf(window, kTitleBufferSize), mask);
+    if (IsFamilyClass(known.className) && IsOfNoFamilyProgram(known.className, m_seam.ProcessImageOf(window))) {
+        known.state = Known::NoKind;  // its program never changes
+        return false;
+    }
+    return true;
 }
 
 void CWindowWatcher::Consider(WindowHandle window, Known& known)
 {
-    if (known.state != Known::Candidate || !m_seam.IsVisible(window))
+    if (known.state != Known::Candidate || !m_seam.IsVisible(window) || !WorthFacts(window, known))
         return;  // shown later: its event, or a look, brings it back
     NewWindowFacts facts = GatherFacts(m_seam, window, -1, false);
     facts.cloaked = facts.cloaked || known.cloaked;

@@ -30,6 +30,11 @@ TEST(NormalizeTitle, CutsEachBrowsersOwnName)
         {BROWSER_OPERA_OUI, "Opera - a - b", "a - b", true},
         {BROWSER_OPERA_OP, "Opera-[no spaces]", "Opera-[no spaces]", false},
         {-1, "News - Microsoft Internet Explorer", "News - Microsoft Internet Explorer", false},
+        {BROWSER_CHROMIUM, "News - Google Chrome", "News", true},
+        {BROWSER_CHROMIUM, "News - Microsoft\xE2\x80\x8B Edge", "News", true},
+        {BROWSER_CHROMIUM, "News and 2 more pages - Microsoft? Edge", "News and 2 more pages", true},
+        {BROWSER_CHROMIUM, "Carmen - Opera - Opera", "Carmen - Opera", true},
+        {BROWSER_CHROMIUM, "DevTools - example.com/", "DevTools - example.com/", false},
         {kBrowserTypeCount, "Opera - x", "Opera - x", false},
     };
     for (const TitleCase& c : cases) {
@@ -61,6 +66,46 @@ TEST(ClassifyWindow, RecognisesBrowsersByClassAndTitle)
     EXPECT_EQ(BROWSER_NETSCAPE4, ClassifyWindow(Open("OpWindow", "Page - Netscape", false)));
     EXPECT_EQ(BROWSER_NETSCAPE4, ClassifyWindow(Open("Other", "Page - Netscape", false)));
     EXPECT_EQ(-1, ClassifyWindow(Open("ieframe", "", true))) << "class names are case-sensitive";
+}
+
+// A frame of chrome.exe, shown, titled TITLE.
+NewWindowFacts Chrome(const char* title, const char* image = "C:\\Program Files\\Google\\Chrome\\Chrome.exe")
+{
+    NewWindowFacts facts = Open("Chrome_WidgetWin_1", title, true);
+    facts.processImage = image;
+    facts.styleKnown = true;
+    facts.style = 0x16CF0000;  // an overlapped window, visible, clipping its children
+    return facts;
+}
+
+TEST(ChromiumFamily, BrowsingWindowsAreFramesOfItsProgramsWithTheirNameInTheTitle)
+{
+    EXPECT_EQ(BROWSER_CHROMIUM, RecogniseWindow(Chrome("Page - Google Chrome")));
+    EXPECT_EQ(BROWSER_CHROMIUM, ClassifyWindow(Chrome("Page - Google Chrome")));
+    EXPECT_TRUE(IsOfKind(Chrome("Page - Google Chrome"), BROWSER_CHROMIUM));
+    for (const char* edge : {"Page - Microsoft\xE2\x80\x8B Edge", "Page - Microsoft? Edge", "Page - Microsoft Edge"})
+        EXPECT_EQ(BROWSER_CHROMIUM, RecogniseWindow(Chrome(edge, "C:\\Edge\\msedge.exe"))) << edge;
+
+    NewWindowFacts popup = Chrome("Page - Google Chrome"), owned = popup, cloaked = popup, noCaption = popup;
+    popup.exStyle = 0x00000080;   // a tool window: a menu, a bubble, the address bar's list
+    owned.identity.owned = true;  // a dialog
+    cloaked.cloaked = true;
+    noCaption.style = 0x96000000;
+    const NewWindowFacts others[] = {popup,
+                                     owned,
+                                     cloaked,
+                                     noCaption,
+                                     Chrome("DevTools - example.com/"),
+                                     Chrome("Calendar"),
+                                     Chrome("main.cpp - Visual Studio Code", "C:\\VS Code\\Code.exe"),
+                                     Chrome("Page - Microsoft Edge")};  // Chrome's window does not bear Edge's name
+    for (const NewWindowFacts& other : others) {
+        EXPECT_EQ(-1, RecogniseWindow(other)) << other.title;
+        EXPECT_FALSE(IsOfKind(other, BROWSER_CHROMIUM)) << other.title;
+    }
+    NewWindowFacts hidden = Chrome("Page - Google Chrome");
+    hidden.visible = false;
+    EXPECT_EQ(-1, ClassifyWindow(hidden)) << "the sweep takes it once shown";
 }
 
 }  // namespace

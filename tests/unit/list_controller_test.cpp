@@ -112,6 +112,19 @@ TEST_F(ListStory, PopupIsMovedToTheFixedCornerAndKeepsItsSize)
     EXPECT_EQ((NormalRect{10, 20, 410, 320}), desk.windows[popup].normal);
 }
 
+TEST_F(ListStory, WindowThatComesWhileTheButtonIsHeldIsTakenOnceItIsLetGo)
+{
+    const WindowHandle a = Listed({"A"})[0];
+    desk.leftButtonHeld = true;  // a tab being dragged out
+    list.OnNewWindow(Browser("Dragged"), BROWSER_IE);
+    Advance(200);
+    EXPECT_EQ(Strings{"A"}, rows);
+    desk.leftButtonHeld = false;
+    Advance(60);
+    EXPECT_EQ((Strings{"A", "Dragged"}), rows);
+    EXPECT_TRUE(desk.Hidden(a));
+}
+
 TEST_F(ListStory, NewWindowModeOneKeepsTheCurrentWindowShown)
 {
     Listed({"A", "B"});
