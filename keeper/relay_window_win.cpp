@@ -161,6 +161,17 @@ LRESULT CALLBACK RelayWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
+// The relay window changes nothing for the windows it holds: it is per-monitor aware (the
+// keeper's manifest), as today's browsers are, and where the system offers it (Windows 10, 1803
+// and later) it hosts children of any other awareness as they are.
+void HostChildrenOfAnyAwareness()
+{
+    using SetHostingBehavior = int(WINAPI*)(int);
+    const int kMixed = 1;  // DPI_HOSTING_BEHAVIOR_MIXED
+    if (auto set = ProcAddress<SetHostingBehavior>(GetModuleHandleA("user32.dll"), "SetThreadDpiHostingBehavior"))
+        set(kMixed);
+}
+
 }  // namespace
 
 HWND CreateRelayWindow(HWND main, uint32_t closeCookie, HANDLE nameLock)
@@ -177,6 +188,7 @@ HWND CreateRelayWindow(HWND main, uint32_t closeCookie, HANDLE nameLock)
     s_main = main;
     s_closeCookie = closeCookie;
     s_nameLock = nameLock;
+    HostChildrenOfAnyAwareness();  // before the window: a window keeps the behaviour it was made with
     HWND relay = CreateWindowExA(WS_EX_TOOLWINDOW, PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE, WS_OVERLAPPEDWINDOW, -10,
                                  -10, 0, 0, nullptr, nullptr, instance, nullptr);
     if (relay)

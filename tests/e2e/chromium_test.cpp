@@ -4,6 +4,8 @@
 // another program of their class, stay on the desktop.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "kit/kit.h"
 #include "pelorus_fixture.h"
 
@@ -93,6 +95,28 @@ TEST_F(Chromium, TabDraggedOutIsCapturedOnceTheButtonIsLetGo)
     Button(false);
     EXPECT_TRUE(WaitForCount(2));
     EXPECT_TRUE(kit::WaitUntil([&] { return Shown(dragged) && Hidden(first); }));
+}
+
+// Browsers of the other architecture, which no hook of this one reaches: run by the crossarch
+// tests (tests/e2e/CMakeLists.txt), which name their directory.
+TEST_F(Chromium, DISABLED_WindowsOfTheOtherArchitectureAreCapturedAlike)
+{
+    const char* directory = std::getenv("PELORUS_OTHER_BROWSERS");
+    ASSERT_TRUE(directory) << "PELORUS_OTHER_BROWSERS names the other architecture's test browser";
+    BrowserProcess other = As("chrome.exe", false), older;
+    other.directory = older.directory = directory;
+    TestBrowser chrome(other), firefox(older);
+    ASSERT_TRUE(chrome.started() && firefox.started());
+    Start();
+    HWND mozilla = firefox.Open("class=MozillaWindowClass \"title=Page - Mozilla Firefox\"");
+    ASSERT_TRUE(WaitForCount(1)) << "an older kind: announced by the watcher";
+    HWND page = chrome.Open(std::string(kChromeFrame) + "\"title=Page - Google Chrome\"");
+    ASSERT_TRUE(WaitForCount(2));
+    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(page) && Hidden(mozilla); }));
+    ASSERT_EQ("ok", firefox.Command("title 1 \"Next - Mozilla Firefox\""));
+    EXPECT_TRUE(kit::WaitUntil([&] { return Items().at(0).text == "Next - Mozilla Firefox"; }));
+    ASSERT_EQ("ok", firefox.Command("destroy 1"));
+    EXPECT_TRUE(WaitForCount(1));
 }
 
 }  // namespace
