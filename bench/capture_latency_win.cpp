@@ -1,9 +1,10 @@
 // How long capture takes. (1) From asking a fake browser to open a window (create, show, title:
 // the title is what announces it) until Pelorus shows it and has hidden the previous one, over
 // 50 windows, side by side with the floor: the same window opened while Pelorus is not running,
-// until the browser reports it open. (2) The start-up sweep: 32 browser windows already open,
-// from the main window's appearance until all are listed, beside the start until it appears.
-// Prints figures; asserts nothing.
+// until the browser reports it open. The same for a Chromium-family window, seen by the watcher,
+// with the window events Windows raises and with none (Wine raises the creation alone). (2) The
+// start-up sweep: 32 browser windows already open, from the main window's appearance until all
+// are listed, beside the start until it appears. Prints figures; asserts nothing.
 #include <windows.h>
 
 #include <algorithm>
@@ -38,14 +39,25 @@ Figures Summarize(std::vector<double> values)
 // Opens kWindows windows one by one; with Pelorus running, waits for each to be shown and the
 // one before to be hidden. Pauses between windows so that one capture never waits on the last
 // (Pelorus reads a title once it has stood still for 100 ms).
-std::vector<double> OpenWindows(bool captured)
+std::string IEWindow(int i)
 {
-    kit::TestBrowser browser;
+    return "class=IEFrame title=W" + std::to_string(i);
+}
+
+std::string ChromeWindow(int i)
+{
+    return "class=Chrome_WidgetWin_1 \"title=W" + std::to_string(i) + " - Google Chrome\"";
+}
+
+std::vector<double> OpenWindows(bool captured, const kit::BrowserProcess& as = {},
+                                std::string (*options)(int) = IEWindow)
+{
+    kit::TestBrowser browser(as);
     std::vector<double> times;
     HWND previous = nullptr;
     for (int i = 0; i < kWindows && browser.started(); ++i) {
         const LARGE_INTEGER start = Now();
-        HWND window = browser.Open("class=IEFrame title=W" + std::to_string(i));
+        HWND window = browser.Open(options(i));
         if (!window)
             break;
         if (captured) {
@@ -74,7 +86,7 @@ int main()
     DeleteFileA(IniPath().c_str());
 
     const std::vector<double> floor = OpenWindows(false);
-    std::vector<double> capture;
+    std::vector<double> capture, chromium, quiet;
     {
         kit::ChildProcess pelorus;
         if (!pelorus.Start(pelorusPath, "", false) || !Spin([] { return RelayWindow() != nullptr; })) {
@@ -83,6 +95,12 @@ int main()
         }
         Sleep(500);
         capture = OpenWindows(true);
+        kit::BrowserProcess chrome;
+        chrome.image = "chrome.exe";
+        chrome.windowEvents = true;
+        chromium = OpenWindows(true, chrome, ChromeWindow);
+        chrome.windowEvents = false;
+        quiet = OpenWindows(true, chrome, ChromeWindow);
         ClosePelorus(pelorus);
     }
 
@@ -104,18 +122,22 @@ int main()
     }
 
     DeleteFileA(IniPath().c_str());  // the geometry Pelorus wrote at exit: leave the prefix as found
-    if (floor.size() < kWindows || capture.size() < kWindows) {
-        std::fprintf(stderr, "capture_latency: only %zu and %zu of %d windows measured\n", floor.size(), capture.size(),
-                     kWindows);
+    if (floor.size() < kWindows || capture.size() < kWindows || chromium.size() < kWindows || quiet.size() < kWindows) {
+        std::fprintf(stderr, "capture_latency: only %zu, %zu, %zu and %zu of %d windows measured\n", floor.size(),
+                     capture.size(), chromium.size(), quiet.size(), kWindows);
         return 1;
     }
-    const Figures f = Summarize(floor), c = Summarize(capture);
+    const Figures f = Summarize(floor), c = Summarize(capture), e = Summarize(chromium), q = Summarize(quiet);
     std::printf("capture_latency: %d windows, one at a time (%d-bit build)\n", kWindows,
                 static_cast<int>(sizeof(void*) * 8));
     std::printf("  %-34s median %7.1f ms   worst %7.1f ms\n", "opened, Pelorus not running (floor)", f.median, f.worst);
     std::printf("  %-34s median %7.1f ms   worst %7.1f ms\n", "opened and captured by Pelorus", c.median, c.worst);
     std::printf("  capture adds %.1f ms at the median (%.2fx the floor)\n", c.median - f.median, c.median / f.median);
-    std::printf("  start-up with %d open windows: the main window appears %.0f ms after the start,\n", kSwept, appeared);
+    std::printf("  %-34s median %7.1f ms   worst %7.1f ms   (%.2fx the hook's)\n", "Chromium, watched, with events",
+                e.median, e.worst, e.median / c.median);
+    std::printf("  %-34s median %7.1f ms   worst %7.1f ms\n", "Chromium, watched, no events", q.median, q.worst);
+    std::printf("  start-up with %d open windows: the main window appears %.0f ms after the start,\n", kSwept,
+                appeared);
     std::printf("  and all %d are listed %.0f ms after it appears\n", kSwept, listed);
     return 0;
 }

@@ -104,6 +104,17 @@ bool IsFamilyClass(const std::string& className)
     return false;
 }
 
+bool BearsFamilyName(const std::string& className, const std::string& title)
+{
+    size_t length = 0;
+    for (const BrowserKind& kind : kBrowserKinds)
+        if (kind.family && HasClass(kind, className))
+            for (int i = 0; i < kind.family->programCount; ++i)
+                if (MarkerAt(kind.family->programs[i], title, length) != std::string::npos)
+                    return true;
+    return false;
+}
+
 bool IsOfNoFamilyProgram(const std::string& className, const std::string& imagePath)
 {
     for (const BrowserKind& kind : kBrowserKinds)

@@ -23,6 +23,9 @@ bool MayBeKnownByTitle(const std::string& title, int mask);
 bool IsOfNoFamilyProgram(const std::string& className, const std::string& imagePath);
 // Whether CLASS_NAME is a family's class: the program's image tells more.
 bool IsFamilyClass(const std::string& className);
+// Whether TITLE bears the name of one of the programs of CLASS_NAME's family: a browsing window
+// does, and a window without it is no browsing window (yet).
+bool BearsFamilyName(const std::string& className, const std::string& title);
 
 // The kind an open top-level window is taken for, as the start-up sweep and the watcher take
 // them; -1 for none. A kind with a class wins over a kind known by its title.

@@ -16,7 +16,7 @@ void CWindowWatcher::OnEvent(WindowEvent event, WindowHandle window)
     switch (event) {
     case WindowEvent::Created:
         m_known.erase(window);  // a new window, perhaps under a handle used before
-        m_timers.Schedule(0, Look, kLookAfterCreationMs, kLookAfterCreationMaxMs);
+        m_timers.Schedule(0, LookSoon, kLookAfterCreationMs, kLookAfterCreationMaxMs);
         m_timers.Schedule(0, LookAgain, kLookAgainAfterCreationMs, kLookAgainAfterCreationMs);
         break;
     case WindowEvent::Cloaked:
@@ -48,7 +48,7 @@ void CWindowWatcher::OnEvent(WindowEvent event, WindowHandle window)
 void CWindowWatcher::OnWake()
 {
     for (const CTimerQueue::Job& job : m_timers.TakeDue()) {
-        if (job.kind == Look || job.kind == LookAgain) {
+        if (job.kind != GraceOver) {
             LookOver(job.kind == Look);
         } else if (auto it = m_known.find(job.window); it != m_known.end()) {
             Consider(job.window, it->second);
@@ -109,11 +109,16 @@ bool CWindowWatcher::WorthFacts(WindowHandle window, Known& known)
     const int mask = m_settings.Values().nTargetBrowser;
     if (!HasKindClass(known.className, mask))
         return MayBeKnownByTitle(m_seam.TitleOf(window, kTitleBufferSize), mask);
-    if (IsFamilyClass(known.className) && IsOfNoFamilyProgram(known.className, m_seam.ProcessImageOf(window))) {
-        known.state = Known::NoKind;  // its program never changes
-        return false;
+    if (!IsFamilyClass(known.className))
+        return true;
+    if (!known.programSeen) {
+        if (IsOfNoFamilyProgram(known.className, m_seam.ProcessImageOf(window))) {
+            known.state = Known::NoKind;  // its program never changes
+            return false;
+        }
+        known.programSeen = true;
     }
-    return true;
+    return BearsFamilyName(known.className, m_seam.TitleOf(window, kTitleBufferSize));
 }
 
 void CWindowWatcher::Consider(WindowHandle window, Known& known)

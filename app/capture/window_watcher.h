@@ -60,7 +60,7 @@ public:
     void OnWake();
 
 private:
-    enum Job { Look = 1, GraceOver = 2, LookAgain = 3 };
+    enum Job { Look = 1, GraceOver = 2, LookSoon = 3, LookAgain = 4 };
     struct Known {
         // NoKind: its class is no kind's. ByHook: the hook watches it. Followed: its title and its
         // end are reported from here (announced here, or held without the hook to follow it).
@@ -69,7 +69,8 @@ private:
         std::string className;
         uint32_t firstShown = 0;
         bool seenShown = false;
-        bool cloaked = false;  // by the last cloaking event: the system may not say so when asked
+        bool cloaked = false;      // by the last cloaking event: the system may not say so when asked
+        bool programSeen = false;  // its program is one of its family's
     };
 
     // NEXT_ROUND: the round of looks goes on from this one.
