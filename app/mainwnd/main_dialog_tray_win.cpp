@@ -48,10 +48,11 @@ void CPelorusDlg::OnTrayNotify(LPARAM mouseMessage)
 {
     if (m_ending)
         return;
+    const auto iconOf = [this](WindowHandle window) { return m_listWindows.IconOf(reinterpret_cast<HWND>(window)); };
     if (mouseMessage == WM_LBUTTONDOWN)
-        m_tray.Track(WindowMenu(MenuState()));
+        m_tray.Track(WindowMenu(MenuState()), iconOf);
     else if (mouseMessage == WM_RBUTTONDOWN)
-        m_tray.Track(CommandMenu(MenuState()));
+        m_tray.Track(CommandMenu(MenuState()), iconOf);
 }
 
 BOOL CPelorusDlg::OnTrayCommand(UINT id)

@@ -14,3 +14,6 @@ void LoadMenuBitmaps(HWND window);
 // A copy of SOURCE's 11 by 11 pixels stretched to the check-mark size; the caller owns it.
 HBITMAP ScaleMenuBitmap(HWND window, HBITMAP source);
 void FreeMenuBitmaps();
+// ICON drawn at the check-mark size on the menu's own background, to mark a window's item; the
+// caller owns it; null when it cannot be made.
+HBITMAP IconMenuBitmap(HWND window, HICON icon);

@@ -54,3 +54,24 @@ void FreeMenuBitmaps()
         bitmap = nullptr;
     }
 }
+
+HBITMAP IconMenuBitmap(HWND window, HICON icon)
+{
+    HDC screen = GetDC(window);
+    HDC to = CreateCompatibleDC(screen);
+    const LONG size = GetMenuCheckMarkDimensions();
+    const int width = LOWORD(size), height = HIWORD(size);
+    HBITMAP mark = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(to, mark);
+    RECT all = {0, 0, width, height};
+    FillRect(to, &all, GetSysColorBrush(COLOR_MENU));
+    const bool drawn = DrawIconEx(to, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL) != FALSE;
+    SelectObject(to, old);
+    DeleteDC(to);
+    ReleaseDC(window, screen);
+    if (!drawn) {
+        DeleteObject(mark);
+        return nullptr;
+    }
+    return mark;
+}

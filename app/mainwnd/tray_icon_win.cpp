@@ -34,8 +34,30 @@ const wchar_t* LabelText(TrayLabel label)
     }
 }
 
+// The bitmaps made for one menu's window items, freed when it is gone.
+struct MenuMarks {
+    HWND owner;
+    const std::function<HICON(WindowHandle)>& iconOf;
+    std::vector<HBITMAP> made;
+
+    HBITMAP MarkOf(const TrayMenuItem& item)
+    {
+        if (HICON icon = iconOf(item.window))
+            if (HBITMAP mark = IconMenuBitmap(owner, icon)) {
+                made.push_back(mark);
+                return mark;
+            }
+        return g_ahbmBrowserType[item.mark];
+    }
+    ~MenuMarks()
+    {
+        for (HBITMAP bitmap : made)
+            DeleteObject(bitmap);
+    }
+};
+
 // A popup menu from its model; null when it cannot be made.
-HMENU BuildMenu(const std::vector<TrayMenuItem>& items)
+HMENU BuildMenu(const std::vector<TrayMenuItem>& items, MenuMarks& marks)
 {
     HMENU menu = CreatePopupMenu();
     if (!menu)
@@ -45,7 +67,7 @@ HMENU BuildMenu(const std::vector<TrayMenuItem>& items)
         if (item.kind == TrayMenuItem::Separator) {
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         } else if (item.kind == TrayMenuItem::Popup) {
-            HMENU submenu = item.submenu.empty() && item.grayed ? nullptr : BuildMenu(item.submenu);
+            HMENU submenu = item.submenu.empty() && item.grayed ? nullptr : BuildMenu(item.submenu, marks);
             if (submenu &&
                 !AppendMenuW(menu, MF_POPUP | state, reinterpret_cast<UINT_PTR>(submenu), LabelText(item.label))) {
                 DestroyMenu(submenu);
@@ -57,7 +79,7 @@ HMENU BuildMenu(const std::vector<TrayMenuItem>& items)
             AppendMenuA(menu, MF_STRING | state, item.command, item.title.c_str());
             const int position = GetMenuItemCount(menu) - 1;
             if (PELORUS_ASSERT(KindOf(item.mark)))  // a listed window's type was checked when it came
-                SetMenuItemBitmaps(menu, position, MF_BYPOSITION, g_ahbmBrowserType[item.mark], g_hbmMenuCheck);
+                SetMenuItemBitmaps(menu, position, MF_BYPOSITION, marks.MarkOf(item), g_hbmMenuCheck);
         } else {
             AppendMenuW(menu, MF_STRING | state, item.command, LabelText(item.label));
         }
@@ -137,11 +159,12 @@ void CTrayIcon::UpdateTip(int count)
     }
 }
 
-void CTrayIcon::Track(const std::vector<TrayMenuItem>& items)
+void CTrayIcon::Track(const std::vector<TrayMenuItem>& items, const std::function<HICON(WindowHandle)>& iconOf)
 {
     if (items.empty())
         return;
-    HMENU menu = BuildMenu(items);
+    MenuMarks marks{m_main, iconOf, {}};
+    HMENU menu = BuildMenu(items, marks);
     if (!menu)
         return;
     m_shown = items;

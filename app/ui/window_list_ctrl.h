@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <map>
 #include <string>
 
 #include "ui/list_display.h"
@@ -28,7 +29,8 @@ public:
     int InsertWindowItem(int index, const char* title, HWND window, int type);
     void SetSelectedItem(int index);
     int TakeSelectedIndex();
-    int GetItemBrowserType(int index) const;
+    // The icon of its own a listed window showed when it was listed; null for one without.
+    HICON IconOf(HWND window) const;
 
     // Changes made while redrawing is held are drawn once, when it resumes: a burst of them would
     // otherwise draw the list (and its scroll bar) once each.
@@ -49,7 +51,11 @@ public:
     void SetItemText(int index, const std::string& title, bool unresponsive) override;
 
 private:
+    int ImageOf(HICON icon, int type);
+
     HWND m_hWnd = nullptr;
+    std::map<HICON, int> m_images;  // the image of each icon of its own a window showed
+    std::map<HWND, HICON> m_windowIcons;
     HIMAGELIST m_imageList = nullptr;
     BrowserIconSlots m_iconSlots;
     bool m_redrawHeld = false;

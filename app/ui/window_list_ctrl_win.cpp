@@ -31,9 +31,24 @@ BOOL CALLBACK FindIconChildProc(HWND child, LPARAM param)
     return FALSE;
 }
 
-// Some kinds carry their icon on a descendant of a class of their own.
-HICON BrowserIcon(HWND window, int type)
+// A window that does not answer at once is not waited for: its kind's icon does meanwhile.
+const UINT kIconAnswerMs = 100;
+// Icons of their own, kept in the image list beside the kinds' (browsers share theirs).
+const size_t kMostIcons = 64;
+
+// The window's own icon, as the task bar shows it: the one it set, else its class's; for a kind
+// that carries it on a descendant, that descendant's class icon.
+HICON OwnIcon(HWND window, int type)
 {
+    // ICON_SMALL2 would give a made-up icon for a window that has none: not its own.
+    for (WPARAM which : {ICON_SMALL, ICON_BIG}) {
+        DWORD_PTR icon = 0;
+        if (SendMessageTimeoutW(window, WM_GETICON, which, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, kIconAnswerMs, &icon) &&
+            icon)
+            return reinterpret_cast<HICON>(icon);
+    }
+    if (HICON icon = reinterpret_cast<HICON>(GetClassLongPtrA(window, GCLP_HICONSM)))
+        return icon;
     HICON icon = ClassIcon(window);
     const BrowserKind* kind = KindOf(type);
     if (!icon && kind && kind->iconChildClass) {
@@ -93,18 +108,37 @@ void CWindowListCtrl::InitList(HICON placeholder)
 
 int CWindowListCtrl::InsertWindowItem(int index, const char* title, HWND window, int type)
 {
-    if (m_iconSlots.TakeFirst(type)) {
-        // Found or not, the slot is settled: without an icon it keeps the placeholder for good.
-        if (HICON icon = BrowserIcon(window, type))
-            ImageList_ReplaceIcon(m_imageList, type, icon);
-    }
+    // Each window shows its own icon; one without shows its kind's, the icon of the first window
+    // of the kind that had one (the placeholder until then).
+    const HICON own = OwnIcon(window, type);
+    if (own && m_iconSlots.TakeFirst(type))
+        ImageList_ReplaceIcon(m_imageList, type, own);
+    m_windowIcons[window] = own;
     LVITEMA item = {};
     item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     item.iItem = index;
     item.pszText = const_cast<char*>(title);
-    item.iImage = type;
+    item.iImage = own ? ImageOf(own, type) : type;
     item.lParam = reinterpret_cast<LPARAM>(window);
     return static_cast<int>(SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+int CWindowListCtrl::ImageOf(HICON icon, int type)
+{
+    const auto found = m_images.find(icon);
+    if (found != m_images.end())
+        return found->second;
+    const int image = m_images.size() < kMostIcons ? ImageList_AddIcon(m_imageList, icon) : -1;
+    if (image < 0)
+        return type;
+    m_images[icon] = image;
+    return image;
+}
+
+HICON CWindowListCtrl::IconOf(HWND window) const
+{
+    const auto found = m_windowIcons.find(window);
+    return found == m_windowIcons.end() ? nullptr : found->second;
 }
 
 void CWindowListCtrl::SetSelectedItem(int index)
@@ -117,15 +151,6 @@ int CWindowListCtrl::TakeSelectedIndex()
 {
     ListViewRows rows(m_hWnd, m_redrawHeld);
     return TakeSelectedRow(rows);
-}
-
-int CWindowListCtrl::GetItemBrowserType(int index) const
-{
-    LVITEMA item = {};
-    item.mask = LVIF_IMAGE;
-    item.iItem = index;
-    SendMessageA(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    return item.iImage;
 }
 
 int CWindowListCtrl::GetItemCount() const
@@ -207,5 +232,6 @@ void CWindowListCtrl::ResumeRedraw()
 
 void CWindowListCtrl::DeleteItem(int index)
 {
+    m_windowIcons.erase(GetItemWindow(index));
     ListView_DeleteItem(m_hWnd, index);
 }

@@ -1,4 +1,4 @@
-// CWindowListCtrl on a real list view in a real dialog: its column, its once-per-type icons and
+// CWindowListCtrl on a real list view in a real dialog: its column, its windows' icons and
 // its selection, read back from the control. The browser windows here belong to the test
 // process: Wine answers 0 for the class icon of another process's window.
 #include <gtest/gtest.h>
@@ -91,37 +91,46 @@ TEST_F(WindowList, HasOneCentredColumnAsWideAsTheControlLessFour)
     EXPECT_EQ(296, column.cx);
 }
 
-TEST_F(WindowList, TakesEachTypesIconFromItsFirstWindowOnly)
+TEST_F(WindowList, ShowsEachWindowsOwnIconAndItsKindsWhereItHasNone)
 {
     HICON warning = LoadIcon(nullptr, IDI_WARNING), error = LoadIcon(nullptr, IDI_ERROR);
     HICON info = LoadIcon(nullptr, IDI_INFORMATION);
-    HWND ie1 = MakeWindow("IEFrameFirst", warning), ie2 = MakeWindow("IEFrameSecond", error);
-    HWND ns1 = MakeWindow("NoIconFirst", nullptr), ns2 = MakeWindow("IconLater", error);
+    HWND ie1 = MakeWindow("IEFrameFirst", warning), ie2 = MakeWindow("IEFrameSecond", nullptr);
+    HWND ns1 = MakeWindow("NoIconFirst", nullptr), own = MakeWindow("OwnIconLater", nullptr);
+    SendMessageA(own, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(error));  // its own, not its class's
     HWND opera = MakeWindow("OpWindowNoIcon", nullptr);
     MakeWindow("OUIWINDOW", info, opera);
-    ASSERT_TRUE(ie1 && ie2 && ns1 && ns2 && opera);
+    ASSERT_TRUE(ie1 && ie2 && ns1 && own && opera);
 
     EXPECT_EQ(0, list_.InsertWindowItem(0, "IE one", ie1, BROWSER_IE));
     EXPECT_EQ(1, list_.InsertWindowItem(1, "IE two", ie2, BROWSER_IE));
     EXPECT_EQ(2, list_.InsertWindowItem(2, "NS one", ns1, BROWSER_NETSCAPE6));
-    EXPECT_EQ(3, list_.InsertWindowItem(3, "NS two", ns2, BROWSER_NETSCAPE6));
+    EXPECT_EQ(3, list_.InsertWindowItem(3, "NS own", own, BROWSER_NETSCAPE6));
     EXPECT_EQ(0, list_.InsertWindowItem(0, "Opera", opera, BROWSER_OPERA_OP));
 
     // The icons must look different for the comparisons below to mean anything.
     ASSERT_NE(IconPixels(warning), IconPixels(placeholder_));
     ASSERT_NE(IconPixels(warning), IconPixels(error));
     ASSERT_NE(IconPixels(info), IconPixels(placeholder_));
-    EXPECT_EQ(IconPixels(warning), Pixels(Images(), BROWSER_IE)) << "the first IE window's icon, for good";
-    EXPECT_EQ(IconPixels(placeholder_), Pixels(Images(), BROWSER_NETSCAPE6))
-        << "no icon on the first window: the placeholder stays";
-    EXPECT_EQ(IconPixels(info), Pixels(Images(), BROWSER_OPERA_OP)) << "from the OUIWINDOW descendant";
-    EXPECT_EQ(IconPixels(placeholder_), Pixels(Images(), BROWSER_MOZILLA)) << "never listed";
+    auto rowIcon = [&](int row) {
+        LVITEMA item = {};
+        item.mask = LVIF_IMAGE;
+        item.iItem = row;
+        SendMessageA(list_.GetSafeHwnd(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        return Pixels(Images(), item.iImage);
+    };
+    EXPECT_EQ(IconPixels(warning), rowIcon(1)) << "its class's icon";
+    EXPECT_EQ(IconPixels(warning), rowIcon(2)) << "none of its own: its kind's, from the first window that had one";
+    EXPECT_EQ(IconPixels(error), rowIcon(3)) << "its kind's, from a window listed after it";
+    EXPECT_EQ(IconPixels(placeholder_), Pixels(Images(), BROWSER_MOZILLA)) << "a kind never listed: the placeholder";
+    EXPECT_EQ(IconPixels(error), rowIcon(4)) << "the icon it set for itself";
+    EXPECT_EQ(IconPixels(info), rowIcon(0)) << "from the OUIWINDOW descendant";
+    EXPECT_EQ(error, list_.IconOf(own)) << "for the tray's menus";
+    EXPECT_EQ(nullptr, list_.IconOf(ns1));
 
     EXPECT_EQ(5, list_.GetItemCount());
-    EXPECT_EQ(BROWSER_OPERA_OP, list_.GetItemBrowserType(0));
-    EXPECT_EQ(BROWSER_IE, list_.GetItemBrowserType(1));
     EXPECT_EQ(opera, list_.GetItemWindow(0));
-    EXPECT_EQ(ns2, list_.GetItemWindow(4));
+    EXPECT_EQ(own, list_.GetItemWindow(4));
     EXPECT_EQ("IE two", list_.GetItemText(2));
 }
 
