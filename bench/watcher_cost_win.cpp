@@ -71,7 +71,8 @@ struct LookClock : Clock {
 
 struct NoProgram : WatcherHost {
     bool Holds(WindowHandle) override { return false; }
-    bool HookWatches(WindowHandle) override { return false; }
+    std::vector<WindowHandle> HeldWindows() override { return {}; }
+    bool HookAnnounced(WindowHandle) override { return false; }
     void Announce(WindowHandle, int) override {}
     void TitleChanged(WindowHandle) override {}
     void Destroyed(WindowHandle) override {}

@@ -163,13 +163,14 @@ LRESULT CALLBACK RelayWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 
 // The relay window changes nothing for the windows it holds: it is per-monitor aware (the
 // keeper's manifest), as today's browsers are, and where the system offers it (Windows 10, 1803
-// and later) it hosts children of any other awareness as they are.
-void HostChildrenOfAnyAwareness()
+// and later) it hosts children of any other awareness as they are. A window keeps the hosting
+// behaviour its thread had when it was made; the thread's is put back after.
+using SetHostingBehavior = int(WINAPI*)(int);
+const int kHostMixed = 1;  // DPI_HOSTING_BEHAVIOR_MIXED
+
+SetHostingBehavior HostingBehaviourSetter()
 {
-    using SetHostingBehavior = int(WINAPI*)(int);
-    const int kMixed = 1;  // DPI_HOSTING_BEHAVIOR_MIXED
-    if (auto set = ProcAddress<SetHostingBehavior>(GetModuleHandleA("user32.dll"), "SetThreadDpiHostingBehavior"))
-        set(kMixed);
+    return ProcAddress<SetHostingBehavior>(GetModuleHandleA("user32.dll"), "SetThreadDpiHostingBehavior");
 }
 
 }  // namespace
@@ -188,9 +189,12 @@ HWND CreateRelayWindow(HWND main, uint32_t closeCookie, HANDLE nameLock)
     s_main = main;
     s_closeCookie = closeCookie;
     s_nameLock = nameLock;
-    HostChildrenOfAnyAwareness();  // before the window: a window keeps the behaviour it was made with
+    const SetHostingBehavior setHosting = HostingBehaviourSetter();
+    const int threadHosting = setHosting ? setHosting(kHostMixed) : 0;
     HWND relay = CreateWindowExA(WS_EX_TOOLWINDOW, PELORUS_RELAY_CLASS, PELORUS_RELAY_TITLE, WS_OVERLAPPEDWINDOW, -10,
                                  -10, 0, 0, nullptr, nullptr, instance, nullptr);
+    if (setHosting)
+        setHosting(threadHosting);
     if (relay)
         PostMessageA(relay, WM_HOOK_NOTIFY, HN_STARTUP, 0);
     return relay;

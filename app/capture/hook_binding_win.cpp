@@ -89,17 +89,37 @@ void WatchWindows(const SweepList& windows, int mask)
     }
 }
 
-bool IsWatchedByHook(HWND window)
+namespace {
+
+// The state the hook keeps WINDOW in, read from the shared block; false when it is not watched.
+bool HookStateOf(HWND window, int32_t& state)
 {
     const SharedBlock* block = SharedBlockOf(g_hHookLib);
     if (!block || !window)
         return false;
     const uint32_t value = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(window));
     // Other processes write the block as they run: each slot is read whole, from memory.
-    for (const volatile uint32_t& slot : block->hWatchWnd)
-        if (slot == value)
+    for (int i = 0; i < kWatchSlots; ++i) {
+        if (static_cast<const volatile uint32_t&>(block->hWatchWnd[i]) == value) {
+            state = static_cast<const volatile int32_t&>(block->nWatchState[i]);
             return true;
+        }
+    }
     return false;
+}
+
+}  // namespace
+
+bool IsWatchedByHook(HWND window)
+{
+    int32_t state = 0;
+    return HookStateOf(window, state);
+}
+
+bool IsAnnouncedByHook(HWND window)
+{
+    int32_t state = 0;
+    return HookStateOf(window, state) && state == WATCH_ANNOUNCED;
 }
 
 void DisableHookLibrary()

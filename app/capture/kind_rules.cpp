@@ -36,7 +36,14 @@ const BrowserProgram* ProgramOf(const BrowserFamily& family, const std::string& 
     return nullptr;
 }
 
-// Where the last of PROGRAM's spellings of its name stands in TITLE; npos when none is there.
+// Whether what follows a browser's name in a title leaves it the title's end: nothing, or a
+// note in brackets (" (Incognito)"). A page titled "Google Chrome vs Edge" names no window.
+bool EndsTitle(const std::string& rest)
+{
+    return rest.empty() || (rest.size() > 3 && rest.compare(0, 2, " (") == 0 && rest.back() == ')');
+}
+
+// Where PROGRAM's spelling of its name that ends TITLE stands; npos when none does.
 size_t MarkerAt(const BrowserProgram& program, const std::string& title, size_t& length)
 {
     size_t at = std::string::npos;
@@ -44,9 +51,11 @@ size_t MarkerAt(const BrowserProgram& program, const std::string& title, size_t&
         if (!marker)
             continue;
         const size_t found = title.rfind(marker);
-        if (found != std::string::npos && (at == std::string::npos || found > at)) {
+        const size_t markerLength = std::char_traits<char>::length(marker);
+        if (found != std::string::npos && EndsTitle(title.substr(found + markerLength)) &&
+            (at == std::string::npos || found > at)) {
             at = found;
-            length = std::char_traits<char>::length(marker);
+            length = markerLength;
         }
     }
     return at;
@@ -72,26 +81,10 @@ bool IsSweptAs(const BrowserKind& kind, const NewWindowFacts& f)
 
 }  // namespace
 
-bool MayBeOfAKind(const std::string& className, int mask)
-{
-    for (const BrowserKind& kind : kBrowserKinds)
-        if ((mask & TargetBit(kind.type)) && (!kind.className || HasClass(kind, className)))
-            return true;
-    return false;
-}
-
 bool HasKindClass(const std::string& className, int mask)
 {
     for (const BrowserKind& kind : kBrowserKinds)
         if ((mask & TargetBit(kind.type)) && HasClass(kind, className))
-            return true;
-    return false;
-}
-
-bool MayBeKnownByTitle(const std::string& title, int mask)
-{
-    for (const BrowserKind& kind : kBrowserKinds)
-        if ((mask & TargetBit(kind.type)) && !kind.className && Holds(kind.sweepTitle, title))
             return true;
     return false;
 }
@@ -147,9 +140,6 @@ int RecogniseWindow(const NewWindowFacts& facts)
         const BrowserKind* settled = kinds::KindAtAnnouncement(*kind, facts.title.c_str());
         return settled ? settled->type : -1;
     }
-    for (const BrowserKind& kind : kBrowserKinds)
-        if (!kind.className && Holds(kind.sweepTitle, facts.title))
-            return kind.type;
     return -1;
 }
 

@@ -9,15 +9,9 @@
 #include "capture/window_facts.h"
 #include "hooklib/browser_kinds.h"
 
-// Whether CLASS_NAME is the class of a kind in MASK (exactly, or beginning with a prefix class),
-// or a window of it may be of a kind in MASK known by its title: the windows whose other facts are
-// worth reading.
-bool MayBeOfAKind(const std::string& className, int mask);
-// Whether CLASS_NAME is the class of a kind in MASK: a window of no such class is of a kind only
-// by its title.
+// Whether CLASS_NAME is the class of a kind in MASK (exactly, or beginning with a prefix class):
+// a window of no such class is of a kind only by its title.
 bool HasKindClass(const std::string& className, int mask);
-// Whether TITLE may make a window of a kind in MASK known by title alone.
-bool MayBeKnownByTitle(const std::string& title, int mask);
 // Whether a window of CLASS_NAME whose process runs IMAGE_PATH is of no family's program: it
 // never is a browser of the family (an Electron program's window, of the Chromium class).
 bool IsOfNoFamilyProgram(const std::string& className, const std::string& imagePath);
@@ -32,7 +26,9 @@ bool BearsFamilyName(const std::string& className, const std::string& title);
 int ClassifyWindow(const NewWindowFacts& facts);
 
 // The kind a shown top-level window is, as the hook would have recognised it when it was made
-// and announced, or as today's browsers are told; -1 for none. The watcher's question.
+// and announced, or as today's browsers are told; -1 for none. The watcher's question. Kinds
+// known by title alone are left to the hook, which saw the title the window was made with, and
+// to the start-up: a title that merely names a browser is no sign of one in a running program.
 int RecogniseWindow(const NewWindowFacts& facts);
 
 // Whether a window can be of TYPE, as a notification says: its class; for a kind known by title,

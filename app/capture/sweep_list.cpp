@@ -9,9 +9,6 @@ SweepList SweepBrowserWindows(WindowSeam& seam)
     for (WindowHandle window : seam.TopLevelWindows()) {
         if (found.count >= kMaxSweptWindows)
             break;
-        const std::string className = seam.ClassOf(window);
-        if (className.empty() || !MayBeOfAKind(className, ~0))
-            continue;
         const int type = ClassifyWindow(GatherFacts(seam, window, -1, false));
         if (type >= 0)
             found.Add(window, type);

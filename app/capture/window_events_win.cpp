@@ -20,8 +20,12 @@ HWINEVENTHOOK g_hooks[sizeof kRanges / sizeof kRanges[0]];
 // turn with every other notification, never in the middle of one.
 void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
 {
-    if (window && object == OBJID_WINDOW && child == CHILDID_SELF)
-        PostMessageW(g_hMainWnd, WM_WINDOW_EVENT, event, reinterpret_cast<LPARAM>(window));
+    if (!window || object != OBJID_WINDOW || child != CHILDID_SELF)
+        return;
+    // Programs make child windows by the dozen, and each creation would bring a look.
+    if (event == EVENT_OBJECT_CREATE && GetAncestor(window, GA_PARENT) != GetDesktopWindow())
+        return;
+    PostMessageW(g_hMainWnd, WM_WINDOW_EVENT, event, reinterpret_cast<LPARAM>(window));
 }
 
 }  // namespace

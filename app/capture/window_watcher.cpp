@@ -15,9 +15,14 @@ void CWindowWatcher::OnEvent(WindowEvent event, WindowHandle window)
 {
     switch (event) {
     case WindowEvent::Created:
-        m_known.erase(window);  // a new window, perhaps under a handle used before
+        // A new window, perhaps under the handle of one whose end no event told.
+        if (auto it = m_known.find(window); it != m_known.end()) {
+            if (it->second.state == Known::Followed)
+                m_host.Destroyed(window);
+            m_known.erase(it);
+        }
         m_timers.Schedule(0, LookSoon, kLookAfterCreationMs, kLookAfterCreationMaxMs);
-        m_timers.Schedule(0, LookAgain, kLookAgainAfterCreationMs, kLookAgainAfterCreationMs);
+        m_timers.Schedule(0, LookAgain, kLookAgainAfterCreationMs, kLookAgainAfterCreationMaxMs);
         break;
     case WindowEvent::Cloaked:
         if (Known* known = See(window))
@@ -65,6 +70,7 @@ void CWindowWatcher::LookOver(bool nextRound)
         for (auto it = m_known.begin(); it != m_known.end();)
             it = it->second.state == Known::NoKind ? m_known.erase(it) : std::next(it);
     }
+    FollowHeldWindows();
     std::vector<WindowHandle> top = m_seam.TopLevelWindows();
     for (WindowHandle window : top)
         if (Known* known = See(window); known && known->state == Known::Candidate)
@@ -96,19 +102,16 @@ CWindowWatcher::Known* CWindowWatcher::See(WindowHandle window)
     auto [it, added] = m_known.try_emplace(window);
     if (added) {
         it->second.className = m_seam.ClassOf(window);
-        if (!MayBeOfAKind(it->second.className, m_settings.Values().nTargetBrowser))
+        if (!HasKindClass(it->second.className, m_settings.Values().nTargetBrowser))
             it->second.state = Known::NoKind;
     }
     return it->second.state == Known::NoKind ? nullptr : &it->second;
 }
 
-// The cheap questions first, as a look asks them of every shown window: a window of no kind's
-// class is worth more only by its title, and one of a family's class only in a program of it.
+// The cheap questions first, as a look asks them of every shown window: one of a family's class
+// is worth more only in a program of the family, its name in its title.
 bool CWindowWatcher::WorthFacts(WindowHandle window, Known& known)
 {
-    const int mask = m_settings.Values().nTargetBrowser;
-    if (!HasKindClass(known.className, mask))
-        return MayBeKnownByTitle(m_seam.TitleOf(window, kTitleBufferSize), mask);
     if (!IsFamilyClass(known.className))
         return true;
     if (!known.programSeen) {
@@ -130,14 +133,14 @@ void CWindowWatcher::Consider(WindowHandle window, Known& known)
     const int type = RecogniseWindow(facts);
     if (type < 0 || !facts.identity.topLevel || !(m_settings.Values().nTargetBrowser & TargetBit(type)))
         return;  // not yet, perhaps: a browser titles its window a moment after showing it
-    const bool byHook = KindOf(type)->watchedByHook;
-    if (byHook && m_host.HookWatches(window)) {
-        known.state = Known::ByHook;  // the hook announces it, as it always has
-        return;
-    }
     if (m_host.Holds(window)) {  // taken from the start-up's sweep, say: followed from here
         known.state = Known::Followed;
         known.title = facts.title;
+        return;
+    }
+    const bool byHook = KindOf(type)->watchedByHook;
+    if (byHook && m_host.HookAnnounced(window)) {
+        known.state = Known::ByHook;
         return;
     }
     if (byHook) {
@@ -153,6 +156,17 @@ void CWindowWatcher::Consider(WindowHandle window, Known& known)
     known.state = Known::Followed;
     known.title = facts.title;
     m_host.Announce(window, type);
+}
+
+void CWindowWatcher::FollowHeldWindows()
+{
+    for (WindowHandle window : m_host.HeldWindows()) {
+        Known& known = m_known[window];
+        if (known.state != Known::Followed) {
+            known.state = Known::Followed;
+            known.title = m_seam.TitleOf(window, kTitleBufferSize);
+        }
+    }
 }
 
 void CWindowWatcher::FollowTitle(WindowHandle window, Known& known)

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "settings/settings_model.h"
 #include "win/timer_queue.h"
@@ -24,8 +25,11 @@ public:
     virtual ~WatcherHost() = default;
     // Listed, parked or asked to close: the program has it already.
     virtual bool Holds(WindowHandle window) = 0;
-    // In the hook's watch table: the hook announces it (at its first title once shown).
-    virtual bool HookWatches(WindowHandle window) = 0;
+    // The listed and parked windows, hidden ones too: whoever announced them, their titles and
+    // their ends are followed from here as well, for no hook may reach their programs.
+    virtual std::vector<WindowHandle> HeldWindows() = 0;
+    // Announced by the hook, which tells of its titles and its end.
+    virtual bool HookAnnounced(WindowHandle window) = 0;
     // The notifications, as the hook posts them: hints for the list to check.
     virtual void Announce(WindowHandle window, int type) = 0;
     virtual void TitleChanged(WindowHandle window) = 0;
@@ -36,16 +40,18 @@ class CWindowWatcher {
 public:
     // A browser shows its new window and titles it within a few milliseconds of creating it: one
     // look 50 ms after a burst of creations (at most 250 ms after the first), and one more 600 ms
-    // after it, for a window shown a while after it was made.
+    // after the last (at most 1.2 s after the first), for a window shown a while after it was made.
     static constexpr uint32_t kLookAfterCreationMs = 50;
     static constexpr uint32_t kLookAfterCreationMaxMs = 250;
     static constexpr uint32_t kLookAgainAfterCreationMs = 600;
+    static constexpr uint32_t kLookAgainAfterCreationMaxMs = 1200;
     // The look over every top-level window, for what no event said. Measured (bench/watcher_cost),
     // a look over 47 windows takes 2.3 ms under Wine, where every window enumerated is a trip to
     // the server (on Windows far less): once every 3 s it stays under 0.1 % of a core.
     static constexpr uint32_t kLookMs = 3000;
-    // A window of a kind the hook knows, that the hook has not seen (the other architecture, a
-    // process that refuses it), is announced this long after it is first seen shown.
+    // A window of a kind the hook knows, that the hook has not announced (the other architecture,
+    // a process that refuses it, a window shown with its title already set), is announced this
+    // long after it is first seen shown.
     static constexpr uint32_t kHookGraceMs = 300;
 
     CWindowWatcher(WindowSeam& seam, const CSettingsModel& settings, Clock& clock, WatcherHost& host)
@@ -62,8 +68,8 @@ public:
 private:
     enum Job { Look = 1, GraceOver = 2, LookSoon = 3, LookAgain = 4 };
     struct Known {
-        // NoKind: its class is no kind's. ByHook: the hook watches it. Followed: its title and its
-        // end are reported from here (announced here, or held without the hook to follow it).
+        // NoKind: its class is no kind's. ByHook: the hook announced it, and the program did not
+        // take it. Followed: its title and its end are reported from here (announced here, or held).
         enum State { NoKind, Candidate, ByHook, Followed } state = Candidate;
         std::string title;  // as last reported
         std::string className;
@@ -79,6 +85,7 @@ private:
     Known* See(WindowHandle window);
     void Consider(WindowHandle window, Known& known);
     void FollowTitle(WindowHandle window, Known& known);
+    void FollowHeldWindows();
 
     WindowSeam& m_seam;
     const CSettingsModel& m_settings;

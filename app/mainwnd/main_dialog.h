@@ -65,7 +65,8 @@ protected:
     TrayMenuState MenuState() const;
     // WatcherHost: the watcher's announcements take the hook's way in.
     bool Holds(WindowHandle window) override;
-    bool HookWatches(WindowHandle window) override;
+    std::vector<WindowHandle> HeldWindows() override;
+    bool HookAnnounced(WindowHandle window) override;
     void Announce(WindowHandle window, int type) override;
     void TitleChanged(WindowHandle window) override;
     void Destroyed(WindowHandle window) override;

@@ -48,7 +48,7 @@ void CPelorusDlg::OnTrayNotify(LPARAM mouseMessage)
 {
     if (m_ending)
         return;
-    const auto iconOf = [this](WindowHandle window) { return m_listWindows.IconOf(reinterpret_cast<HWND>(window)); };
+    const auto iconOf = [this](WindowHandle window) { return m_listWindows.CopyIconOf(reinterpret_cast<HWND>(window)); };
     if (mouseMessage == WM_LBUTTONDOWN)
         m_tray.Track(WindowMenu(MenuState()), iconOf);
     else if (mouseMessage == WM_RBUTTONDOWN)

@@ -206,9 +206,19 @@ bool CPelorusDlg::Holds(WindowHandle window)
     return m_controller.FindListIndex(window) >= 0 || m_capture.Holds(window);
 }
 
-bool CPelorusDlg::HookWatches(WindowHandle window)
+std::vector<WindowHandle> CPelorusDlg::HeldWindows()
 {
-    return IsWatchedByHook(reinterpret_cast<HWND>(window));
+    std::vector<WindowHandle> held;
+    for (const ListEntry& entry : m_controller.Entries())
+        held.push_back(entry.window);
+    for (const ParkedWindow& parked : m_capture.CloseList().Parked())
+        held.push_back(parked.window);
+    return held;
+}
+
+bool CPelorusDlg::HookAnnounced(WindowHandle window)
+{
+    return IsAnnouncedByHook(reinterpret_cast<HWND>(window));
 }
 
 void CPelorusDlg::Announce(WindowHandle window, int type)

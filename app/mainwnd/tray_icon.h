@@ -26,7 +26,8 @@ public:
     // The icon again after the shell restarted: added, or kept where the shell still has it.
     bool Readd(int count);
     // Shows MENU (none when empty); the chosen command reaches the main window as WM_COMMAND.
-    // ICON_OF gives a window item's own icon, its mark; its kind's mark where it has none.
+    // ICON_OF gives a copy of a window item's own icon (destroyed here), its mark; its kind's mark
+    // where it has none.
     void Track(const std::vector<TrayMenuItem>& menu, const std::function<HICON(WindowHandle)>& iconOf);
     // The menu shown last, by which its command is understood.
     const std::vector<TrayMenuItem>& Shown() const { return m_shown; }

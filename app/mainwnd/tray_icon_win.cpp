@@ -42,11 +42,14 @@ struct MenuMarks {
 
     HBITMAP MarkOf(const TrayMenuItem& item)
     {
-        if (HICON icon = iconOf(item.window))
-            if (HBITMAP mark = IconMenuBitmap(owner, icon)) {
+        if (HICON icon = iconOf(item.window)) {
+            HBITMAP mark = IconMenuBitmap(owner, icon);
+            DestroyIcon(icon);
+            if (mark) {
                 made.push_back(mark);
                 return mark;
             }
+        }
         return g_ahbmBrowserType[item.mark];
     }
     ~MenuMarks()

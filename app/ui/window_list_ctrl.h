@@ -8,6 +8,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "ui/list_display.h"
 #include "ui/list_selection.h"
@@ -29,8 +30,9 @@ public:
     int InsertWindowItem(int index, const char* title, HWND window, int type);
     void SetSelectedItem(int index);
     int TakeSelectedIndex();
-    // The icon of its own a listed window showed when it was listed; null for one without.
-    HICON IconOf(HWND window) const;
+    // A copy of the icon of its own a listed window showed when it was listed, for the caller to
+    // destroy; null for one without.
+    HICON CopyIconOf(HWND window) const;
 
     // Changes made while redrawing is held are drawn once, when it resumes: a burst of them would
     // otherwise draw the list (and its scroll bar) once each.
@@ -51,11 +53,9 @@ public:
     void SetItemText(int index, const std::string& title, bool unresponsive) override;
 
 private:
-    int ImageOf(HICON icon, int type);
-
     HWND m_hWnd = nullptr;
-    std::map<HICON, int> m_images;  // the image of each icon of its own a window showed
-    std::map<HWND, HICON> m_windowIcons;
+    std::map<HWND, int> m_windowImages;  // the image of each listed window's own icon
+    std::vector<int> m_freeImages;       // images of windows no longer listed, to be reused
     HIMAGELIST m_imageList = nullptr;
     BrowserIconSlots m_iconSlots;
     bool m_redrawHeld = false;

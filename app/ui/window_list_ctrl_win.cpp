@@ -33,8 +33,6 @@ BOOL CALLBACK FindIconChildProc(HWND child, LPARAM param)
 
 // A window that does not answer at once is not waited for: its kind's icon does meanwhile.
 const UINT kIconAnswerMs = 100;
-// Icons of their own, kept in the image list beside the kinds' (browsers share theirs).
-const size_t kMostIcons = 64;
 
 // The window's own icon, as the task bar shows it: the one it set, else its class's; for a kind
 // that carries it on a descendant, that descendant's class icon.
@@ -108,37 +106,36 @@ void CWindowListCtrl::InitList(HICON placeholder)
 
 int CWindowListCtrl::InsertWindowItem(int index, const char* title, HWND window, int type)
 {
-    // Each window shows its own icon; one without shows its kind's, the icon of the first window
-    // of the kind that had one (the placeholder until then).
+    // Each window shows its own icon, copied into the image list as it is now (the browser may
+    // free it); one without shows its kind's, the icon of the first window of the kind that had
+    // one (the placeholder until then).
     const HICON own = OwnIcon(window, type);
     if (own && m_iconSlots.TakeFirst(type))
         ImageList_ReplaceIcon(m_imageList, type, own);
-    m_windowIcons[window] = own;
+    int image = type;
+    if (own) {
+        const int freed = m_freeImages.empty() ? -1 : m_freeImages.back();
+        image = ImageList_ReplaceIcon(m_imageList, freed, own);  // -1: added at the end
+        if (image >= 0 && freed >= 0)
+            m_freeImages.pop_back();
+        if (image >= 0)
+            m_windowImages[window] = image;
+        else
+            image = type;
+    }
     LVITEMA item = {};
     item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     item.iItem = index;
     item.pszText = const_cast<char*>(title);
-    item.iImage = own ? ImageOf(own, type) : type;
+    item.iImage = image;
     item.lParam = reinterpret_cast<LPARAM>(window);
     return static_cast<int>(SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
-int CWindowListCtrl::ImageOf(HICON icon, int type)
+HICON CWindowListCtrl::CopyIconOf(HWND window) const
 {
-    const auto found = m_images.find(icon);
-    if (found != m_images.end())
-        return found->second;
-    const int image = m_images.size() < kMostIcons ? ImageList_AddIcon(m_imageList, icon) : -1;
-    if (image < 0)
-        return type;
-    m_images[icon] = image;
-    return image;
-}
-
-HICON CWindowListCtrl::IconOf(HWND window) const
-{
-    const auto found = m_windowIcons.find(window);
-    return found == m_windowIcons.end() ? nullptr : found->second;
+    const auto found = m_windowImages.find(window);
+    return found == m_windowImages.end() ? nullptr : ImageList_GetIcon(m_imageList, found->second, ILD_NORMAL);
 }
 
 void CWindowListCtrl::SetSelectedItem(int index)
@@ -232,6 +229,10 @@ void CWindowListCtrl::ResumeRedraw()
 
 void CWindowListCtrl::DeleteItem(int index)
 {
-    m_windowIcons.erase(GetItemWindow(index));
+    const auto found = m_windowImages.find(GetItemWindow(index));
+    if (found != m_windowImages.end()) {
+        m_freeImages.push_back(found->second);  // for the next window's icon
+        m_windowImages.erase(found);
+    }
     ListView_DeleteItem(m_hWnd, index);
 }

@@ -123,7 +123,7 @@ bool Win32WindowSeam::IsCloaked(WindowHandle window)
     // Asked of the window manager where it is there to ask (not before Windows 8, not under Wine).
     using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
     static const GetAttribute getAttribute = [] {
-        HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
+        HMODULE dwm = LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);  // never one beside us
         return dwm ? reinterpret_cast<GetAttribute>(
                          reinterpret_cast<void (*)()>(GetProcAddress(dwm, "DwmGetWindowAttribute")))
                    : nullptr;

@@ -125,8 +125,14 @@ TEST_F(WindowList, ShowsEachWindowsOwnIconAndItsKindsWhereItHasNone)
     EXPECT_EQ(IconPixels(placeholder_), Pixels(Images(), BROWSER_MOZILLA)) << "a kind never listed: the placeholder";
     EXPECT_EQ(IconPixels(error), rowIcon(4)) << "the icon it set for itself";
     EXPECT_EQ(IconPixels(info), rowIcon(0)) << "from the OUIWINDOW descendant";
-    EXPECT_EQ(error, list_.IconOf(own)) << "for the tray's menus";
-    EXPECT_EQ(nullptr, list_.IconOf(ns1));
+    HICON copy = list_.CopyIconOf(own);
+    EXPECT_EQ(IconPixels(error), IconPixels(copy)) << "for the tray's menus";
+    DestroyIcon(copy);
+    EXPECT_EQ(nullptr, list_.CopyIconOf(ns1));
+    const int images = ImageList_GetImageCount(Images());
+    list_.DeleteItem(4);
+    list_.InsertWindowItem(4, "NS own", own, BROWSER_NETSCAPE6);
+    EXPECT_EQ(images, ImageList_GetImageCount(Images())) << "a window gone from the list leaves its image to the next";
 
     EXPECT_EQ(5, list_.GetItemCount());
     EXPECT_EQ(opera, list_.GetItemWindow(0));

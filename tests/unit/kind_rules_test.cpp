@@ -65,6 +65,7 @@ TEST(ClassifyWindow, RecognisesBrowsersByClassAndTitle)
     EXPECT_EQ(-1, ClassifyWindow(Open("OpWindow", "", false)));
     EXPECT_EQ(BROWSER_NETSCAPE4, ClassifyWindow(Open("OpWindow", "Page - Netscape", false)));
     EXPECT_EQ(BROWSER_NETSCAPE4, ClassifyWindow(Open("Other", "Page - Netscape", false)));
+    EXPECT_EQ(-1, RecogniseWindow(Open("Notepad", "Notes - Netscape", true))) << "by title alone: the hook's";
     EXPECT_EQ(-1, ClassifyWindow(Open("ieframe", "", true))) << "class names are case-sensitive";
 }
 
@@ -83,6 +84,7 @@ TEST(ChromiumFamily, BrowsingWindowsAreFramesOfItsProgramsWithTheirNameInTheTitl
     EXPECT_EQ(BROWSER_CHROMIUM, RecogniseWindow(Chrome("Page - Google Chrome")));
     EXPECT_EQ(BROWSER_CHROMIUM, ClassifyWindow(Chrome("Page - Google Chrome")));
     EXPECT_TRUE(IsOfKind(Chrome("Page - Google Chrome"), BROWSER_CHROMIUM));
+    EXPECT_EQ(BROWSER_CHROMIUM, RecogniseWindow(Chrome("Page - Google Chrome (Incognito)")));
     for (const char* edge : {"Page - Microsoft\xE2\x80\x8B Edge", "Page - Microsoft? Edge", "Page - Microsoft Edge"})
         EXPECT_EQ(BROWSER_CHROMIUM, RecogniseWindow(Chrome(edge, "C:\\Edge\\msedge.exe"))) << edge;
 
@@ -97,6 +99,7 @@ TEST(ChromiumFamily, BrowsingWindowsAreFramesOfItsProgramsWithTheirNameInTheTitl
                                      noCaption,
                                      Chrome("DevTools - example.com/"),
                                      Chrome("Calendar"),
+                                     Chrome("Review - Google Chrome vs Edge"),  // an app's page naming it
                                      Chrome("main.cpp - Visual Studio Code", "C:\\VS Code\\Code.exe"),
                                      Chrome("Page - Microsoft Edge")};  // Chrome's window does not bear Edge's name
     for (const NewWindowFacts& other : others) {
