@@ -2,7 +2,8 @@
 // the title is what announces it) until Pelorus shows it and has hidden the previous one, over
 // 50 windows, side by side with the floor: the same window opened while Pelorus is not running,
 // until the browser reports it open. The same for a Chromium-family window, seen by the watcher,
-// with the window events Windows raises and with none (Wine raises the creation alone). (2) The
+// with the window events Windows raises and with none (Wine raises the creation alone), in
+// rounds of 10 taking turns with the hook's, so that a noisy moment falls on all alike. (2) The
 // start-up sweep: 32 browser windows already open, from the main window's appearance until all
 // are listed, beside the start until it appears. Prints figures; asserts nothing.
 #include <windows.h>
@@ -19,6 +20,7 @@
 namespace {
 
 constexpr int kWindows = 50;
+constexpr int kRounds = 5;
 constexpr int kSwept = 32;
 
 HWND PelorusList(DWORD pid)
@@ -36,7 +38,7 @@ Figures Summarize(std::vector<double> values)
     return {values[values.size() / 2], values.back()};
 }
 
-// Opens kWindows windows one by one; with Pelorus running, waits for each to be shown and the
+// Opens COUNT windows one by one; with Pelorus running, waits for each to be shown and the
 // one before to be hidden. Pauses between windows so that one capture never waits on the last
 // (Pelorus reads a title once it has stood still for 100 ms).
 std::string IEWindow(int i)
@@ -49,13 +51,12 @@ std::string ChromeWindow(int i)
     return "class=Chrome_WidgetWin_1 \"title=W" + std::to_string(i) + " - Google Chrome\"";
 }
 
-std::vector<double> OpenWindows(bool captured, const kit::BrowserProcess& as = {},
-                                std::string (*options)(int) = IEWindow)
+void OpenWindows(std::vector<double>& times, int count, bool captured, const kit::BrowserProcess& as = {},
+                 std::string (*options)(int) = IEWindow)
 {
     kit::TestBrowser browser(as);
-    std::vector<double> times;
     HWND previous = nullptr;
-    for (int i = 0; i < kWindows && browser.started(); ++i) {
+    for (int i = 0; i < count && browser.started(); ++i) {
         const LARGE_INTEGER start = Now();
         HWND window = browser.Open(options(i));
         if (!window)
@@ -75,7 +76,6 @@ std::vector<double> OpenWindows(bool captured, const kit::BrowserProcess& as = {
         previous = window;
         Sleep(250);
     }
-    return times;
 }
 
 }  // namespace
@@ -85,8 +85,8 @@ int main()
     const std::string pelorusPath = kit::ProgramDirectory() + "\\Pelorus.exe";
     DeleteFileA(IniPath().c_str());
 
-    const std::vector<double> floor = OpenWindows(false);
-    std::vector<double> capture, chromium, quiet;
+    std::vector<double> floor, capture, chromium, quiet;
+    OpenWindows(floor, kWindows, false);
     {
         kit::ChildProcess pelorus;
         if (!pelorus.Start(pelorusPath, "", false) || !Spin([] { return RelayWindow() != nullptr; })) {
@@ -94,13 +94,14 @@ int main()
             return 1;
         }
         Sleep(500);
-        capture = OpenWindows(true);
-        kit::BrowserProcess chrome;
-        chrome.image = "chrome.exe";
+        kit::BrowserProcess chrome, quietChrome;
+        chrome.image = quietChrome.image = "chrome.exe";
         chrome.windowEvents = true;
-        chromium = OpenWindows(true, chrome, ChromeWindow);
-        chrome.windowEvents = false;
-        quiet = OpenWindows(true, chrome, ChromeWindow);
+        for (int round = 0; round < kRounds; ++round) {
+            OpenWindows(capture, kWindows / kRounds, true);
+            OpenWindows(chromium, kWindows / kRounds, true, chrome, ChromeWindow);
+            OpenWindows(quiet, kWindows / kRounds, true, quietChrome, ChromeWindow);
+        }
         ClosePelorus(pelorus);
     }
 
