@@ -19,7 +19,7 @@ NewWindowFacts GatherFacts(WindowSeam& seam, WindowHandle window, int type, bool
     facts.title = seam.TitleOf(window, kTitleBufferSize);
     facts.listTitle = seam.TitleOf(window, kListTitleSize);
     facts.visible = seam.IsVisible(window);
-    facts.styleKnown = seam.StyleOf(window, facts.style) && seam.ExStyleOf(window, facts.exStyle);
+    facts.styleKnown = seam.StylesOf(window, facts.style, facts.exStyle);
     if (IsFamilyClass(facts.identity.className)) {
         facts.processImage = seam.ProcessImageOf(window);
         facts.cloaked = seam.IsCloaked(window);

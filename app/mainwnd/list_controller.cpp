@@ -1,8 +1,5 @@
 #include "mainwnd/list_controller.h"
 
-#include <algorithm>
-
-#include "capture/admission.h"
 #include "capture/filters.h"
 #include "hooklib/hook_protocol.h"
 #include "mainwnd/list_rules.h"
@@ -14,9 +11,6 @@ namespace {
 // that never stands still is still read now and then.
 constexpr uint32_t kTitleSettleMs = 100;
 constexpr uint32_t kTitleMaxWaitMs = 500;
-// A tab dragged out of a window becomes a window under the mouse: it is taken once the button is
-// let go, or the drag would break. The button is looked at this often meanwhile.
-constexpr uint32_t kReleasePollMs = 50;
 // HN_DESTROYED comes while the window is being destroyed; it is gone a moment later.
 constexpr uint32_t kDestroyRecheckMs = 50;
 constexpr uint32_t kDestroyMaxWaitMs = 1000;
@@ -50,14 +44,8 @@ int CListController::FindListIndex(WindowHandle window) const
 
 void CListController::OnNewWindow(WindowHandle window, int type)
 {
-    if (m_seam.IsLeftButtonHeld()) {
-        const bool seen = std::any_of(m_awaitingRelease.begin(), m_awaitingRelease.end(),
-                                      [&](const auto& waiting) { return waiting.first == window; });
-        if (!seen && RefuseNotice(type, m_settings.Values().nTargetBrowser, false) == Refusal::None)
-            m_awaitingRelease.emplace_back(window, type);
-        m_timers.Schedule(0, AwaitRelease, kReleasePollMs, kReleasePollMs);
+    if (HeldForRelease(window, type))
         return;
-    }
     const CCaptureState::NewWindow taken = m_capture.TakeNewWindow(window, type, FindListIndex(window) >= 0);
     if (!taken.toList)
         return;
@@ -143,18 +131,6 @@ void CListController::OnWake()
         else
             OnReleaseDue();
     }
-}
-
-void CListController::OnReleaseDue()
-{
-    if (m_seam.IsLeftButtonHeld()) {
-        m_timers.Schedule(0, AwaitRelease, kReleasePollMs, kReleasePollMs);
-        return;
-    }
-    const std::vector<std::pair<WindowHandle, int>> released = std::move(m_awaitingRelease);
-    m_awaitingRelease.clear();
-    for (const auto& [window, type] : released)
-        OnNewWindow(window, type);
 }
 
 // A window that is gone: its entry, or its Close-list slot, goes with it.

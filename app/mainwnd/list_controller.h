@@ -94,6 +94,8 @@ private:
     void Forget(WindowHandle window);
     void OnTitleSettled(WindowHandle window);
     void OnDestructionDue(const CTimerQueue::Job& job);
+    // True when WINDOW came while the mouse button is held: it is taken once the button is let go.
+    bool HeldForRelease(WindowHandle window, int type);
     void OnReleaseDue();
     bool IsPopup(WindowHandle window) const { return m_capture.Popups().Contains(window); }
     WindowHandle WindowAt(int index) const;

@@ -7,6 +7,28 @@ HBITMAP g_ahbmBrowserType[kBrowserTypeCount];
 
 namespace {
 
+// A bitmap of a menu check mark's size, drawn by DRAW(dc, screen, width, height) on a memory
+// DC; null when DRAW fails.
+template <class Draw>
+HBITMAP DrawMenuMark(HWND window, Draw draw)
+{
+    HDC screen = GetDC(window);
+    HDC to = CreateCompatibleDC(screen);
+    const LONG size = GetMenuCheckMarkDimensions();
+    const int width = LOWORD(size), height = HIWORD(size);
+    HBITMAP mark = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(to, mark);
+    const bool drawn = draw(to, screen, width, height);
+    SelectObject(to, old);
+    DeleteDC(to);
+    ReleaseDC(window, screen);
+    if (!drawn) {
+        DeleteObject(mark);
+        return nullptr;
+    }
+    return mark;
+}
+
 HBITMAP LoadScaled(HWND window, int resource)
 {
     HBITMAP source = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource));
@@ -21,21 +43,14 @@ HBITMAP LoadScaled(HWND window, int resource)
 
 HBITMAP ScaleMenuBitmap(HWND window, HBITMAP source)
 {
-    HDC screen = GetDC(window);
-    HDC to = CreateCompatibleDC(screen);
-    HDC from = CreateCompatibleDC(screen);
-    const LONG size = GetMenuCheckMarkDimensions();
-    const int width = LOWORD(size), height = HIWORD(size);
-    HBITMAP scaled = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ oldTo = SelectObject(to, scaled);
-    HGDIOBJ oldFrom = SelectObject(from, source);
-    StretchBlt(to, 0, 0, width, height, from, 0, 0, 11, 11, SRCCOPY);
-    SelectObject(to, oldTo);
-    SelectObject(from, oldFrom);
-    DeleteDC(to);
-    DeleteDC(from);
-    ReleaseDC(window, screen);
-    return scaled;
+    return DrawMenuMark(window, [source](HDC to, HDC screen, int width, int height) {
+        HDC from = CreateCompatibleDC(screen);
+        HGDIOBJ old = SelectObject(from, source);
+        StretchBlt(to, 0, 0, width, height, from, 0, 0, 11, 11, SRCCOPY);
+        SelectObject(from, old);
+        DeleteDC(from);
+        return true;
+    });
 }
 
 void LoadMenuBitmaps(HWND window)
@@ -57,21 +72,9 @@ void FreeMenuBitmaps()
 
 HBITMAP IconMenuBitmap(HWND window, HICON icon)
 {
-    HDC screen = GetDC(window);
-    HDC to = CreateCompatibleDC(screen);
-    const LONG size = GetMenuCheckMarkDimensions();
-    const int width = LOWORD(size), height = HIWORD(size);
-    HBITMAP mark = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(to, mark);
-    RECT all = {0, 0, width, height};
-    FillRect(to, &all, GetSysColorBrush(COLOR_MENU));
-    const bool drawn = DrawIconEx(to, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL) != FALSE;
-    SelectObject(to, old);
-    DeleteDC(to);
-    ReleaseDC(window, screen);
-    if (!drawn) {
-        DeleteObject(mark);
-        return nullptr;
-    }
-    return mark;
+    return DrawMenuMark(window, [icon](HDC to, HDC, int width, int height) {
+        RECT all = {0, 0, width, height};
+        FillRect(to, &all, GetSysColorBrush(COLOR_MENU));
+        return DrawIconEx(to, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL) != FALSE;
+    });
 }

@@ -38,9 +38,8 @@ public:
     // A control's text, at most SIZE - 1 bytes (WM_GETTEXT, which reads across processes; it gives
     // up on a window that does not answer).
     virtual std::string ControlTextOf(WindowHandle window, int size) = 0;
-    // The window's style, and its extended style; false when the window cannot be read.
-    virtual bool StyleOf(WindowHandle window, uint32_t& style) = 0;
-    virtual bool ExStyleOf(WindowHandle window, uint32_t& exStyle) = 0;
+    // The window's style and its extended style, read together; false when it cannot be read.
+    virtual bool StylesOf(WindowHandle window, uint32_t& style, uint32_t& exStyle) = 0;
     // The full path of the program whose process owns the window; "" when it cannot be read.
     virtual std::string ProcessImageOf(WindowHandle window) = 0;
     // Kept out of sight by the system though visible (on another virtual desktop, say).

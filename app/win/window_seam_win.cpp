@@ -84,22 +84,13 @@ std::string Win32WindowSeam::ControlTextOf(WindowHandle window, int size)
     return text.data();
 }
 
-bool Win32WindowSeam::StyleOf(WindowHandle window, uint32_t& style)
+bool Win32WindowSeam::StylesOf(WindowHandle window, uint32_t& style, uint32_t& exStyle)
 {
     WINDOWINFO info = {};
     info.cbSize = sizeof info;
     if (!GetWindowInfo(ToHwnd(window), &info))
         return false;
     style = info.dwStyle;
-    return true;
-}
-
-bool Win32WindowSeam::ExStyleOf(WindowHandle window, uint32_t& exStyle)
-{
-    WINDOWINFO info = {};
-    info.cbSize = sizeof info;
-    if (!GetWindowInfo(ToHwnd(window), &info))
-        return false;
     exStyle = info.dwExStyle;
     return true;
 }

@@ -19,8 +19,7 @@ public:
     std::string ClassOf(WindowHandle window) override;
     std::string TitleOf(WindowHandle window, int size) override;
     std::string ControlTextOf(WindowHandle window, int size) override;
-    bool StyleOf(WindowHandle window, uint32_t& style) override;
-    bool ExStyleOf(WindowHandle window, uint32_t& exStyle) override;
+    bool StylesOf(WindowHandle window, uint32_t& style, uint32_t& exStyle) override;
     std::string ProcessImageOf(WindowHandle window) override;
     bool IsCloaked(WindowHandle window) override;
     bool IsLeftButtonHeld() override;

@@ -70,17 +70,13 @@ public:
     std::string ClassOf(WindowHandle w) override { return Has(w) ? windows[w].className.substr(0, 255) : ""; }
     std::string TitleOf(WindowHandle w, int size) override { return Has(w) ? Cut(windows[w].title, size) : ""; }
     std::string ControlTextOf(WindowHandle w, int size) override { return Has(w) ? Cut(windows[w].text, size) : ""; }
-    bool StyleOf(WindowHandle w, uint32_t& style) override
+    bool StylesOf(WindowHandle w, uint32_t& style, uint32_t& exStyle) override
     {
         if (!Has(w))
             return false;
         style = windows[w].style;
+        exStyle = windows[w].exStyle;
         return true;
-    }
-    bool ExStyleOf(WindowHandle w, uint32_t& exStyle) override
-    {
-        exStyle = Has(w) ? windows[w].exStyle : 0;
-        return Has(w);
     }
     std::string ProcessImageOf(WindowHandle w) override { return Has(w) ? windows[w].image : ""; }
     bool IsCloaked(WindowHandle w) override { return Has(w) && windows[w].cloaked; }
