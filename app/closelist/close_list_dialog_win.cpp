@@ -7,7 +7,7 @@
 CCloseListDlg::CCloseListDlg(const CloseListParts& parts)
     : CDialog(IDD_CLOSE_LIST),
       m_model(
-          m_listParked, [this](int count) { SetItemText(IDC_CLOSELIST_COUNT, std::to_string(count)); }, parts)
+          m_listParked, [this](int count) { SetItemNumber(IDC_CLOSELIST_COUNT, count); }, parts)
 {
 }
 

@@ -2,8 +2,6 @@
 // two tray menus with their commands.
 #include "mainwnd/main_dialog.h"
 
-#include "win/code_page_text.h"
-
 void CPelorusDlg::OnSize(UINT type)
 {
     if (type == SIZE_MINIMIZED && !m_bInTray && m_tray.Add(m_controller.Count())) {
@@ -40,8 +38,7 @@ void CPelorusDlg::OnTaskbarCreated()
 
 TrayMenuState CPelorusDlg::MenuState() const
 {
-    return {&m_controller.Entries(), m_controller.Current(), m_bSettingsOpen != 0, m_settings.CloseListButtonEnabled(),
-            IsLeadByteOfCodePage,    TrayEllipsis()};
+    return {&m_controller.Entries(), m_controller.Current(), m_bSettingsOpen != 0, m_settings.CloseListButtonEnabled()};
 }
 
 void CPelorusDlg::OnTrayNotify(LPARAM mouseMessage)

@@ -7,6 +7,7 @@
 #include "mainwnd/menu_bitmaps.h"
 #include "res/resource.h"
 #include "settings/profile_store_win.h"
+#include "win/code_page_text.h"
 #include "win/program_windows.h"
 
 namespace {
@@ -121,7 +122,7 @@ BOOL CPelorusDlg::OnInitDialog()
 
     Win32ProfileStore store;
     StoredPosition position;
-    m_settings.Load(store, position);
+    m_settings.Load(store, position, SystemCodePage());
     UpdateCloseListButton();
     EnableWindow(m_btnUpdateSize, m_settings.Values().bSizePos != 0);
     if (position.x >= 0 && position.y >= 0)

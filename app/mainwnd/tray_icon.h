@@ -40,6 +40,3 @@ private:
     int m_count = -1;  // the count the tip shows
     std::vector<TrayMenuItem> m_shown;
 };
-
-// The code page's " …" that ends a cut item text.
-std::string TrayEllipsis();

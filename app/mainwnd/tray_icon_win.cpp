@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "mainwnd/menu_bitmaps.h"
+#include "win/wide_text_win.h"
 #include "win/assert.h"
 
 namespace {
@@ -79,7 +80,7 @@ HMENU BuildMenu(const std::vector<TrayMenuItem>& items, MenuMarks& marks)
             if (!submenu)
                 AppendMenuW(menu, MF_STRING | MF_GRAYED, 0, LabelText(item.label));  // without its submenu
         } else if (item.label == TrayLabel::Title) {  // a title's own "&" is escaped in the model
-            AppendMenuA(menu, MF_STRING | state, item.command, item.title.c_str());
+            AppendMenuW(menu, MF_STRING | state, item.command, Wide(item.title));
             const int position = GetMenuItemCount(menu) - 1;
             if (PELORUS_ASSERT(KindOf(item.mark)))  // a listed window's type was checked when it came
                 SetMenuItemBitmaps(menu, position, MF_BYPOSITION, marks.MarkOf(item), g_hbmMenuCheck);
@@ -178,9 +179,3 @@ void CTrayIcon::Track(const std::vector<TrayMenuItem>& items, const std::functio
     DestroyMenu(menu);  // and its submenus with it
 }
 
-std::string TrayEllipsis()
-{
-    char text[8] = "";
-    WideCharToMultiByte(CP_ACP, 0, L" \u2026", -1, text, sizeof text, nullptr, nullptr);
-    return text;
-}

@@ -1,6 +1,7 @@
 #include "settings/settings_model.h"
 
 #include "hooklib/hook_protocol.h"
+#include "settings/filter_settings.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -21,7 +22,11 @@ bool EqualNoCase(const char* a, const char* b, size_t n)
     return true;
 }
 
-void LoadPrefixes(ProfileStore& store, const char* stem, int count, std::vector<std::string>& prefixes)
+// An exact prefix is at most nine ASCII characters a unit (%XX for each of three UTF-8 bytes).
+constexpr int kExactPrefixBufferSize = (kPrefixBufferSize - 1) * 9 + 1;
+
+void LoadPrefixes(ProfileStore& store, const char* stem, int count, const CodePage& codePage,
+                  std::vector<std::u16string>& prefixes)
 {
     for (int n : NumberedKeysPresent(store, stem, count)) {
         char key[64];
@@ -29,14 +34,18 @@ void LoadPrefixes(ProfileStore& store, const char* stem, int count, std::vector<
         char value[kPrefixBufferSize];
         // Its text, not its length: a spoiled file can give a value that begins with a NUL, and an
         // empty prefix would filter every window.
-        if (store.GetString(key, value, sizeof value) > 0 && value[0] != '\0')
-            prefixes.emplace_back(value);
+        if (store.GetString(key, value, sizeof value) <= 0 || value[0] == '\0')
+            continue;
+        std::snprintf(key, sizeof key, "%s%d%s", stem, n, kExactPrefixSuffix);
+        std::vector<char> exact(kExactPrefixBufferSize, '\0');
+        store.GetString(key, exact.data(), kExactPrefixBufferSize);
+        prefixes.push_back(LoadPrefix(value, exact.data(), codePage));
     }
 }
 
 }  // namespace
 
-void CSettingsModel::Load(ProfileStore& store, StoredPosition& position)
+void CSettingsModel::Load(ProfileStore& store, StoredPosition& position, const CodePage& codePage)
 {
     SettingsValues& v = m_values;
     v.nWinLeft = store.GetInt("WIN_LEFT", 0);
@@ -65,8 +74,8 @@ void CSettingsModel::Load(ProfileStore& store, StoredPosition& position)
     v.nFilterTitleNum = store.GetInt("FILTER_TITLE_NUM", 0);
     v.arrFilterUrl.clear();
     v.arrFilterTitle.clear();
-    LoadPrefixes(store, "FILTER_URL", v.nFilterUrlNum, v.arrFilterUrl);
-    LoadPrefixes(store, "FILTER_TITLE", v.nFilterTitleNum, v.arrFilterTitle);
+    LoadPrefixes(store, "FILTER_URL", v.nFilterUrlNum, codePage, v.arrFilterUrl);
+    LoadPrefixes(store, "FILTER_TITLE", v.nFilterTitleNum, codePage, v.arrFilterTitle);
 }
 
 void WriteSetting(ProfileStore& store, const char* key, int value)
@@ -127,16 +136,20 @@ bool CSettingsModel::CloseListButtonEnabled() const
     return m_values.bFilter != 0 && m_values.bFilterClose != 1;
 }
 
-std::vector<int> NumberedKeysPresent(ProfileStore& store, const char* stem, int count)
+std::vector<int> NumberedKeysPresent(ProfileStore& store, const char* stem, int count, const char* suffix)
 {
     std::vector<int> numbers;
     if (count <= 0)
         return numbers;
     const size_t stemLength = std::strlen(stem);
-    for (const std::string& key : store.KeyNames()) {
+    const size_t suffixLength = std::strlen(suffix);
+    for (std::string key : store.KeyNames()) {
         // The key names the program writes: the stem, then the number without leading zeros.
-        if (key.size() <= stemLength || key.size() > stemLength + 10 || !EqualNoCase(key.c_str(), stem, stemLength))
+        if (key.size() <= stemLength + suffixLength || key.size() > stemLength + suffixLength + 10 ||
+            !EqualNoCase(key.c_str(), stem, stemLength) ||
+            !EqualNoCase(key.c_str() + key.size() - suffixLength, suffix, suffixLength))
             continue;
+        key.resize(key.size() - suffixLength);
         const char* digits = key.c_str() + stemLength;
         if (*digits < '1' || *digits > '9')
             continue;

@@ -34,8 +34,8 @@ struct SettingsValues {
     int bFilterUseTitle = 0;                // FILTER_USE_TITLE
     int nFilterUrlNum = 0;                  // FILTER_URL_NUM: how many numbered keys the file claims
     int nFilterTitleNum = 0;                // FILTER_TITLE_NUM
-    std::vector<std::string> arrFilterUrl;  // FILTER_URLn, in file order, none empty
-    std::vector<std::string> arrFilterTitle;  // FILTER_TITLEn
+    std::vector<std::u16string> arrFilterUrl;    // FILTER_URLn, in file order, none empty
+    std::vector<std::u16string> arrFilterTitle;  // FILTER_TITLEn
 };
 
 // The fixed rectangle; in force when Size_Pos is on and a rectangle is recorded.
@@ -52,7 +52,7 @@ struct StoredPosition {
 struct SheetStep;
 class SheetEffects;
 struct FilterDialogValues;
-using LeadBytePredicate = bool (*)(unsigned char);
+class CodePage;
 
 class CSettingsModel {
 public:
@@ -68,8 +68,9 @@ public:
     // taken from a maximised window. Kept in memory only: every run starts normal.
     int ShowCmd() const { return m_nShowCmd; }
 
-    // Reads every key in the start-up order; XPOS and YPOS go to POSITION.
-    void Load(ProfileStore& store, StoredPosition& position);
+    // Reads every key in the start-up order; XPOS and YPOS go to POSITION. The file is in
+    // CODE_PAGE.
+    void Load(ProfileStore& store, StoredPosition& position, const CodePage& codePage);
     // At exit: the main window's normal top-left and the fixed rectangle, in that order; then the
     // prefix lists are emptied.
     void SaveGeometry(ProfileStore& store, int normalLeft, int normalTop);
@@ -80,7 +81,7 @@ public:
     void ApplySheet(ProfileStore& store, const std::vector<SheetStep>& steps, SheetEffects& effects);
     // The filter dialog's OK (filter_settings.h); true when every parked window is to be asked
     // to close.
-    bool ApplyFilterDialog(ProfileStore& store, const FilterDialogValues& values, LeadBytePredicate isLeadByte);
+    bool ApplyFilterDialog(ProfileStore& store, const FilterDialogValues& values, const CodePage& codePage);
     // The filter dialog's mode pair and pop-up box take effect at once, before its OK.
     void SetFilterClose(bool close) { m_values.bFilterClose = close ? 1 : 0; }
     void SetFilterCheckPopup(bool check) { m_values.bFilterCheckPopup = check ? 1 : 0; }
@@ -99,6 +100,6 @@ private:
 void WriteSetting(ProfileStore& store, const char* key, int value);
 // A capacity, or a hand-edited MAX_PENDING_NUM, outside 1 to 8 is brought to the nearest end.
 int ClampCloseListCapacity(int capacity);
-// The numbers n, 1 <= n <= COUNT, for which the section holds a key STEM followed by n, in
-// ascending order. Bounded by the keys in the file, however large COUNT is.
-std::vector<int> NumberedKeysPresent(ProfileStore& store, const char* stem, int count);
+// The numbers n, 1 <= n <= COUNT, for which the section holds a key STEM followed by n (and
+// SUFFIX), in ascending order. Bounded by the keys in the file, however large COUNT is.
+std::vector<int> NumberedKeysPresent(ProfileStore& store, const char* stem, int count, const char* suffix = "");

@@ -27,7 +27,7 @@ public:
     // window is listed.
     void InitList(HICON placeholder);
     // Inserts a row at INDEX; returns the list's index for it, or -1.
-    int InsertWindowItem(int index, const char* title, HWND window, int type);
+    int InsertWindowItem(int index, const wchar_t* title, HWND window, int type);
     void SetSelectedItem(int index);
     int TakeSelectedIndex();
     // A copy of the icon of its own a listed window showed when it was listed, for the caller to
@@ -44,13 +44,13 @@ public:
     // What the owners use of the list view itself.
     int GetItemCount() const;
     HWND GetItemWindow(int index) const;
-    std::string GetItemText(int index) const;
+    std::u16string GetItemText(int index) const;
 
     // ListDisplay
-    void InsertItem(int index, const std::string& title, WindowHandle window, int type) override;
+    void InsertItem(int index, const std::u16string& title, WindowHandle window, int type) override;
     void DeleteItem(int index) override;
     void SelectItem(int index) override { SetSelectedItem(index); }
-    void SetItemText(int index, const std::string& title, bool unresponsive) override;
+    void SetItemText(int index, const std::u16string& title, bool unresponsive) override;
 
 private:
     HWND m_hWnd = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/window_list_ctrl.h"
 
+#include "win/wide_text_win.h"
+
 namespace {
 
 // "    ウィンドウリスト（タイトル）": four spaces, then "window list (title)".
@@ -104,7 +106,7 @@ void CWindowListCtrl::InitList(HICON placeholder)
     ListView_SetImageList(m_hWnd, m_imageList, LVSIL_SMALL);
 }
 
-int CWindowListCtrl::InsertWindowItem(int index, const char* title, HWND window, int type)
+int CWindowListCtrl::InsertWindowItem(int index, const wchar_t* title, HWND window, int type)
 {
     // Each window shows its own icon, copied into the image list as it is now (the browser may
     // free it); one without shows its kind's, the icon of the first window of the kind that had
@@ -123,13 +125,13 @@ int CWindowListCtrl::InsertWindowItem(int index, const char* title, HWND window,
         else
             image = type;
     }
-    LVITEMA item = {};
+    LVITEMW item = {};
     item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     item.iItem = index;
-    item.pszText = const_cast<char*>(title);
+    item.pszText = const_cast<wchar_t*>(title);
     item.iImage = image;
     item.lParam = reinterpret_cast<LPARAM>(window);
-    return static_cast<int>(SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    return static_cast<int>(SendMessageW(m_hWnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
 HICON CWindowListCtrl::CopyIconOf(HWND window) const
@@ -157,46 +159,34 @@ int CWindowListCtrl::GetItemCount() const
 
 HWND CWindowListCtrl::GetItemWindow(int index) const
 {
-    LVITEMA item = {};
+    LVITEMW item = {};
     item.mask = LVIF_PARAM;
     item.iItem = index;
-    if (!SendMessageA(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+    if (!SendMessageW(m_hWnd, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)))
         return nullptr;
     return reinterpret_cast<HWND>(item.lParam);
 }
 
-std::string CWindowListCtrl::GetItemText(int index) const
+std::u16string CWindowListCtrl::GetItemText(int index) const
 {
-    char text[2048] = "";
-    LVITEMA item = {};
+    wchar_t text[2048] = L"";
+    LVITEMW item = {};
     item.iSubItem = 0;
     item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(m_hWnd, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
-    return text;
+    item.cchTextMax = ARRAYSIZE(text);
+    const LRESULT n = SendMessageW(m_hWnd, LVM_GETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
+    return FromWide(text, static_cast<size_t>(n > 0 ? n : 0));
 }
 
-void CWindowListCtrl::InsertItem(int index, const std::string& title, WindowHandle window, int type)
+void CWindowListCtrl::InsertItem(int index, const std::u16string& title, WindowHandle window, int type)
 {
-    InsertWindowItem(index, title.c_str(), reinterpret_cast<HWND>(window), type);
+    InsertWindowItem(index, Wide(title), reinterpret_cast<HWND>(window), type);
 }
 
-void CWindowListCtrl::SetItemText(int index, const std::string& title, bool unresponsive)
+void CWindowListCtrl::SetItemText(int index, const std::u16string& title, bool unresponsive)
 {
-    if (!unresponsive) {
-        LVITEMA item = {};
-        item.pszText = const_cast<char*>(title.c_str());
-        SendMessageA(m_hWnd, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
-        return;
-    }
-    // The mark is the program's own text, right in any code page; the title is the browser's.
-    std::wstring text = kUnresponsiveMark;
-    const int length = MultiByteToWideChar(CP_ACP, 0, title.c_str(), -1, nullptr, 0);
-    if (length > 1) {
-        std::wstring wide(static_cast<size_t>(length), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, title.c_str(), -1, &wide[0], length);
-        text += wide.c_str();
-    }
+    std::wstring text = unresponsive ? kUnresponsiveMark : L"";
+    text += Wide(title);
     LVITEMW item = {};
     item.pszText = &text[0];
     SendMessageW(m_hWnd, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));

@@ -19,13 +19,13 @@ protected:
         return w;
     }
 
-    void InsertItem(int i, const std::string& title, WindowHandle, int) override
+    void InsertItem(int i, const std::u16string& title, WindowHandle, int) override
     {
-        rows.insert(rows.begin() + i, title);
+        rows.insert(rows.begin() + i, ToUtf8(title));
     }
     void DeleteItem(int i) override { rows.erase(rows.begin() + i); }
     void SelectItem(int) override {}
-    void SetItemText(int i, const std::string& title, bool) override { rows[i] = title; }
+    void SetItemText(int i, const std::u16string& title, bool) override { rows[i] = ToUtf8(title); }
 
     // The dialog as it runs: attached to the Close list.
     struct Attached : CloseListObserver {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/settings/sheet_values.h"
+#include "tests/unit/fakes/fake_code_page.h"
 #include "tests/unit/fakes/memory_profile_store.h"
 
 namespace {
@@ -106,7 +107,7 @@ TEST(SettingsSheet, OkStoresEachChangedValueAndDoesWhatItAsksOfTheProgram)
     store.entries = {{"FILTER_CLOSE", "0"}, {"MAX_PENDING_NUM", "6"}};
     CSettingsModel settings;
     StoredPosition position;
-    settings.Load(store, position);
+    settings.Load(store, position, FakeCodePage());
     RecordedEffects effects;
     effects.settings = &settings;
     settings.ApplySheet(store, PlanSheetApply(SheetValuesInForce(settings.Values(), 0), {3, 1, 0, 1, 1, 1, 1, 0x10}),
