@@ -7,7 +7,8 @@
 CCloseListDlg::CCloseListDlg(const CloseListParts& parts)
     : CDialog(IDD_CLOSE_LIST),
       m_model(
-          m_listParked, [this](int count) { SetItemNumber(IDC_CLOSELIST_COUNT, count); }, parts)
+          m_listParked, [this](int count) { SetItemNumber(IDC_CLOSELIST_COUNT, count); }, parts,
+          {ResourceString(IDS_REASON_POPUP), ResourceString(IDS_REASON_URL), ResourceString(IDS_REASON_TITLE)})
 {
 }
 
@@ -60,6 +61,7 @@ BOOL CCloseListDlg::OnInitDialog()
 {
     m_listParked.Attach(GetDlgItem(m_hWnd, IDC_CLOSELIST_LIST));
     m_listParked.InitList(m_hIcon);
+    m_listParked.AddDetailColumn(ResourceString(IDS_CLOSELIST_REASON));
     m_model.Open();
     return TRUE;
 }

@@ -75,6 +75,11 @@
 #define IDS_BROWSER_OPERA 204
 #define IDS_BROWSER_MOZILLA 205
 #define IDS_BROWSER_CHROMIUM 206
+// The Close-list dialog's column of reasons: its header, and why a window was filtered.
+#define IDS_CLOSELIST_REASON 301
+#define IDS_REASON_POPUP 302
+#define IDS_REASON_URL 303
+#define IDS_REASON_TITLE 304
 
 // System-menu command of the About box.
 #define IDM_ABOUTBOX 0x0010

@@ -7,6 +7,9 @@
 
 #include <string>
 
+// The program's string resource ID, in the interface's language; "" when there is none.
+std::u16string ResourceString(UINT id);
+
 class CDialogControls {
 public:
     virtual ~CDialogControls() = default;

@@ -39,6 +39,13 @@ void CDialogControls::SetChecked(int id, bool checked)
     CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
+std::u16string ResourceString(UINT id)
+{
+    const wchar_t* text = nullptr;  // the resource itself, not terminated
+    const int n = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&text), 0);
+    return n > 0 && text ? FromWide(text, static_cast<size_t>(n)) : std::u16string();
+}
+
 std::u16string CDialogControls::ItemText(int id) const
 {
     HWND item = GetDlgItem(m_hWnd, id);

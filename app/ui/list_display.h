@@ -14,4 +14,6 @@ public:
     virtual void SelectItem(int index) = 0;  // -1: none
     // An unresponsive entry's title carries a mark.
     virtual void SetItemText(int index, const std::u16string& title, bool unresponsive) = 0;
+    // The row's second column, where the list has one.
+    virtual void SetItemDetail(int index, const std::u16string& detail) = 0;
 };

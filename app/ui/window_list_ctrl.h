@@ -26,6 +26,8 @@ public:
     // The column and the small-icon list, every slot showing PLACEHOLDER until its type's first
     // window is listed.
     void InitList(HICON placeholder);
+    // A second column headed HEADER, for each row's detail; the title keeps three fifths.
+    void AddDetailColumn(const std::u16string& header);
     // Inserts a row at INDEX; returns the list's index for it, or -1.
     int InsertWindowItem(int index, const wchar_t* title, HWND window, int type);
     void SetSelectedItem(int index);
@@ -51,6 +53,7 @@ public:
     void DeleteItem(int index) override;
     void SelectItem(int index) override { SetSelectedItem(index); }
     void SetItemText(int index, const std::u16string& title, bool unresponsive) override;
+    void SetItemDetail(int index, const std::u16string& detail) override;
 
 private:
     HWND m_hWnd = nullptr;

@@ -226,3 +226,24 @@ void CWindowListCtrl::DeleteItem(int index)
     }
     ListView_DeleteItem(m_hWnd, index);
 }
+
+void CWindowListCtrl::AddDetailColumn(const std::u16string& header)
+{
+    const int width = ListView_GetColumnWidth(m_hWnd, 0);
+    ListView_SetColumnWidth(m_hWnd, 0, width * 3 / 5);
+    LVCOLUMNW column = {};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = width - width * 3 / 5;
+    column.pszText = const_cast<wchar_t*>(Wide(header));
+    column.iSubItem = 1;
+    SendMessageW(m_hWnd, LVM_INSERTCOLUMNW, 1, reinterpret_cast<LPARAM>(&column));
+}
+
+void CWindowListCtrl::SetItemDetail(int index, const std::u16string& detail)
+{
+    LVITEMW item = {};
+    item.iSubItem = 1;
+    item.pszText = const_cast<wchar_t*>(Wide(detail));
+    SendMessageW(m_hWnd, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
+}

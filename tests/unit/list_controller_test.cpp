@@ -54,6 +54,7 @@ protected:
     {
         rows[index] = (unresponsive ? "*" : "") + ToUtf8(title);
     }
+    void SetItemDetail(int, const std::u16string&) override {}
     uint32_t Now() override { return now_; }
     void WakeAfter(uint32_t delayMs) override { wake_ = now_ + delayMs; }
 
