@@ -55,6 +55,7 @@ protected:
     void OnTrayNotify(LPARAM mouseMessage);
     BOOL OnTrayCommand(UINT id);
     void OnTaskbarCreated();
+    void OnDpiFollowed() override { m_listWindows.FitColumns(); }
     // The close box, Escape and Enter: an open Close-list dialog ends first, or the main
     // window's end would wait behind it.
     void OnOK() override;

@@ -12,6 +12,16 @@
 
 namespace {
 
+// The scale a program unaware of it was given coordinates in: the system's, at sign-in.
+int SystemDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
 // A browser that is killed never reports its end, and a window that stops answering is asked
 // again now and then: the list looks at its windows twice a second.
 const UINT kTickMs = 500;
@@ -122,7 +132,7 @@ BOOL CPelorusDlg::OnInitDialog()
 
     Win32ProfileStore store;
     StoredPosition position;
-    m_settings.Load(store, position, SystemCodePage());
+    m_settings.Load(store, position, SystemCodePage(), SystemDpi());
     UpdateCloseListButton();
     EnableWindow(m_btnUpdateSize, m_settings.Values().bSizePos != 0);
     if (position.x >= 0 && position.y >= 0)

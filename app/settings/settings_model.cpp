@@ -3,6 +3,7 @@
 #include "hooklib/hook_protocol.h"
 #include "settings/filter_settings.h"
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -43,9 +44,41 @@ void LoadPrefixes(ProfileStore& store, const char* stem, int count, const CodePa
     }
 }
 
+// The six geometry values as kGeometryInPixels repeats them.
+std::string GeometryList(int x, int y, const SettingsValues& v)
+{
+    char text[128];
+    std::snprintf(text, sizeof text, "%d,%d,%d,%d,%d,%d", x, y, v.nWinLeft, v.nWinTop, v.nWinWidth, v.nWinHeight);
+    return text;
+}
+
+// A coordinate scaled from DPI to pixels; a negative size or position stands for none and stays.
+int ToPixels(int value, int dpi, bool negativeIsNone)
+{
+    if (negativeIsNone && value < 0)
+        return value;
+    const long long pixels = (static_cast<long long>(value) * dpi + (value < 0 ? -48 : 48)) / 96;
+    return static_cast<int>(std::clamp<long long>(pixels, INT_MIN, INT_MAX));
+}
+
+// Geometry as read, in pixels unless the marker does not vouch for it.
+void ScaleLegacyGeometry(ProfileStore& store, SettingsValues& v, StoredPosition& position, int legacyDpi)
+{
+    char marker[128] = "";
+    store.GetString(kGeometryInPixels, marker, sizeof marker);
+    if (marker == GeometryList(position.x, position.y, v) || legacyDpi == 96)
+        return;
+    v.nWinLeft = ToPixels(v.nWinLeft, legacyDpi, false);
+    v.nWinTop = ToPixels(v.nWinTop, legacyDpi, false);
+    v.nWinWidth = ToPixels(v.nWinWidth, legacyDpi, true);
+    v.nWinHeight = ToPixels(v.nWinHeight, legacyDpi, true);
+    position.x = ToPixels(position.x, legacyDpi, true);
+    position.y = ToPixels(position.y, legacyDpi, true);
+}
+
 }  // namespace
 
-void CSettingsModel::Load(ProfileStore& store, StoredPosition& position, const CodePage& codePage)
+void CSettingsModel::Load(ProfileStore& store, StoredPosition& position, const CodePage& codePage, int legacyDpi)
 {
     SettingsValues& v = m_values;
     v.nWinLeft = store.GetInt("WIN_LEFT", 0);
@@ -57,6 +90,7 @@ void CSettingsModel::Load(ProfileStore& store, StoredPosition& position, const C
     v.bSizePos = store.GetInt("Size_Pos", 1);
     position.x = store.GetInt("XPOS", -1);
     position.y = store.GetInt("YPOS", -1);
+    ScaleLegacyGeometry(store, v, position, legacyDpi);
     v.bIconic = store.GetInt("ICONIC", 0);
     // A new user's browsers: Internet Explorer, Mozilla and Firefox, and today's Chromium family.
     v.nTargetBrowser =
@@ -93,6 +127,7 @@ void CSettingsModel::SaveGeometry(ProfileStore& store, int normalLeft, int norma
     WriteSetting(store, "WIN_LEFT", m_values.nWinLeft);
     WriteSetting(store, "WIN_WIDTH", m_values.nWinWidth);
     WriteSetting(store, "WIN_HEIGHT", m_values.nWinHeight);
+    store.WriteString(kGeometryInPixels, GeometryList(normalLeft, normalTop, m_values).c_str());
     m_values.arrFilterUrl.clear();
     m_values.arrFilterTitle.clear();
 }

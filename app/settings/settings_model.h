@@ -43,6 +43,10 @@ struct FixedRect {
     int left = 0, top = 0, width = -1, height = -1;
 };
 
+// The key that says the geometry keys are in pixels: it repeats their six values, so that values
+// an earlier version (which ignores it) has written since do not pass for pixels.
+constexpr char kGeometryInPixels[] = "GEOMETRY_IN_PIXELS";
+
 // The main window's placement, kept in the file only: a negative value means none stored.
 struct StoredPosition {
     int x = -1;  // XPOS
@@ -69,10 +73,11 @@ public:
     int ShowCmd() const { return m_nShowCmd; }
 
     // Reads every key in the start-up order; XPOS and YPOS go to POSITION. The file is in
-    // CODE_PAGE.
-    void Load(ProfileStore& store, StoredPosition& position, const CodePage& codePage);
-    // At exit: the main window's normal top-left and the fixed rectangle, in that order; then the
-    // prefix lists are emptied.
+    // CODE_PAGE. Geometry an earlier version wrote, unaware of the display's scale, is in the
+    // coordinates the system gave it, scaled for LEGACY_DPI: it is read back in pixels.
+    void Load(ProfileStore& store, StoredPosition& position, const CodePage& codePage, int legacyDpi = 96);
+    // At exit: the main window's normal top-left and the fixed rectangle, in that order, then
+    // kGeometryInPixels; then the prefix lists are emptied.
     void SaveGeometry(ProfileStore& store, int normalLeft, int normalTop);
     // "Update size info": the current window's normal rectangle becomes the fixed one, kept in
     // memory until exit. False (nothing taken) while Size_Pos is off.

@@ -28,6 +28,8 @@ public:
     void InitList(HICON placeholder);
     // A second column headed HEADER, for each row's detail; the title keeps three fifths.
     void AddDetailColumn(const std::u16string& header);
+    // The columns fill the control again, in the same shares (after it was scaled for a DPI).
+    void FitColumns();
     // Inserts a row at INDEX; returns the list's index for it, or -1.
     int InsertWindowItem(int index, const wchar_t* title, HWND window, int type);
     void SetSelectedItem(int index);

@@ -247,3 +247,18 @@ void CWindowListCtrl::SetItemDetail(int index, const std::u16string& detail)
     item.pszText = const_cast<wchar_t*>(Wide(detail));
     SendMessageW(m_hWnd, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
 }
+
+void CWindowListCtrl::FitColumns()
+{
+    RECT rc = {};
+    GetWindowRect(m_hWnd, &rc);
+    const int width = (rc.right - rc.left) - 4;
+    const int first = ListView_GetColumnWidth(m_hWnd, 0), second = ListView_GetColumnWidth(m_hWnd, 1);
+    if (second <= 0) {
+        ListView_SetColumnWidth(m_hWnd, 0, width);
+        return;
+    }
+    const int share = MulDiv(width, first, first + second);
+    ListView_SetColumnWidth(m_hWnd, 0, share);
+    ListView_SetColumnWidth(m_hWnd, 1, width - share);
+}

@@ -228,7 +228,8 @@ TEST_F(SettingsModel, GeometrySaveWritesSixKeysInOrderAndEmptiesTheLists)
                                   {"WIN_TOP", "0"},
                                   {"WIN_LEFT", "0"},
                                   {"WIN_WIDTH", "-1"},
-                                  {"WIN_HEIGHT", "-1"}}),
+                                  {"WIN_HEIGHT", "-1"},
+                                  {"GEOMETRY_IN_PIXELS", "120,-30,0,0,-1,-1"}}),
               store_.writes);
     EXPECT_TRUE(v().arrFilterUrl.empty() && v().arrFilterTitle.empty());
 }
@@ -241,6 +242,29 @@ TEST_F(SettingsModel, UnrecordedRectangleSurvivesARoundTrip)
     EXPECT_EQ(-1, v().nWinHeight);
     EXPECT_EQ(10, position_.x);
     EXPECT_EQ(20, position_.y);
+}
+
+// An earlier version knew nothing of the display's scale: what it wrote at 150 % is in the
+// coordinates the system scaled for it, two thirds of the pixels. The marker vouches for pixels
+// only while it repeats the values beside it.
+TEST_F(SettingsModel, GeometryOfAnEarlierVersionIsReadInThePixelsItMeant)
+{
+    store_.entries = {{"XPOS", "100"}, {"YPOS", "-1"}, {"WIN_LEFT", "-20"}, {"WIN_TOP", "40"}, {"WIN_WIDTH", "600"},
+                      {"WIN_HEIGHT", "401"}};
+    model_.Load(store_, position_, FakeCodePage(), 144);
+    EXPECT_EQ((std::vector<int>{150, -1, -30, 60, 900, 602}),
+              (std::vector<int>{position_.x, position_.y, v().nWinLeft, v().nWinTop, v().nWinWidth, v().nWinHeight}))
+        << "YPOS -1 is none, and stays so";
+
+    model_.SaveGeometry(store_, 150, 10);
+    model_.Load(store_, position_, FakeCodePage(), 144);
+    EXPECT_EQ(150, position_.x) << "written in pixels: read as they are";
+    EXPECT_EQ(900, v().nWinWidth);
+    store_.Set("XPOS", "100");  // an earlier version saved since, leaving the marker
+    store_.entries.erase(store_.entries.begin());
+    model_.Load(store_, position_, FakeCodePage(), 144);
+    EXPECT_EQ(150, position_.x);
+    EXPECT_EQ(1350, v().nWinWidth);
 }
 
 // Where the file lives: the Windows directory while it takes a file; else the user's application
