@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "ui/resources.h"
+
 INT_PTR CDialogControls::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                CDialogControls* boundAtInit)
 {
@@ -62,10 +64,10 @@ void CDialogControls::SetUpDownBuddy(int upDown, int buddy, int lower, int upper
     SendMessageW(control, UDM_SETRANGE32, lower, upper);
 }
 
-void CDialogControls::SetComboItems(int id, const wchar_t* const* items, int count)
+void CDialogControls::SetComboItems(int id, const UINT* items, int count)
 {
     for (int i = 0; i < count; ++i)
-        SendDlgItemMessageW(m_hWnd, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items[i]));
+        SendDlgItemMessageW(m_hWnd, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ResourceText(items[i])));
 }
 
 int CDialogControls::ComboSelection(int id) const

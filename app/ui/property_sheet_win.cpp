@@ -1,12 +1,14 @@
 #include "ui/property_sheet.h"
 
+#include "ui/resources.h"
+
 PROPSHEETPAGEW CPropertyPage::Description()
 {
     PROPSHEETPAGEW page = {};
     page.dwSize = sizeof page;
-    page.dwFlags = PSP_DEFAULT;  // no help button
+    page.dwFlags = PSP_DLGINDIRECT;  // no help button; the template in the program's language
     page.hInstance = GetModuleHandleW(nullptr);
-    page.pszTemplate = MAKEINTRESOURCEW(m_templateId);
+    page.pResource = DialogTemplate(m_templateId);
     page.pfnDlgProc = PageProc;
     page.lParam = reinterpret_cast<LPARAM>(this);
     return page;

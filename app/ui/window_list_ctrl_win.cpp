@@ -1,14 +1,12 @@
 #include "ui/window_list_ctrl.h"
 
+#include "res/resource.h"
+#include "ui/resources.h"
+
 namespace {
 
-// "    ウィンドウリスト（タイトル）": four spaces, then "window list (title)".
-const wchar_t kColumnHeader[] =
-    L"    \u30A6\u30A3\u30F3\u30C9\u30A6\u30EA\u30B9\u30C8\uFF08\u30BF\u30A4\u30C8\u30EB\uFF09";
 const int kIconSize = 16;
 const DWORD kLongestRedrawHoldMs = 200;
-// "(応答なし) ": "(not responding)", before the title of a window that does not answer.
-const wchar_t kUnresponsiveMark[] = L"(\u5FDC\u7B54\u306A\u3057) ";
 
 HICON ClassIcon(HWND window)
 {
@@ -93,7 +91,7 @@ void CWindowListCtrl::InitList(HICON placeholder)
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
     column.fmt = LVCFMT_CENTER;
     column.cx = (rc.right - rc.left) - 4;
-    column.pszText = const_cast<wchar_t*>(kColumnHeader);
+    column.pszText = const_cast<wchar_t*>(ResourceText(IDS_LIST_HEADER));  // four spaces first: the icon
     SendMessageW(m_hWnd, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
 
     // The control must not destroy the image list it is given: this object owns it.
@@ -190,7 +188,7 @@ void CWindowListCtrl::SetItemText(int index, const std::string& title, bool unre
         return;
     }
     // The mark is the program's own text, right in any code page; the title is the browser's.
-    std::wstring text = kUnresponsiveMark;
+    std::wstring text = ResourceText(IDS_NOT_RESPONDING);
     const int length = MultiByteToWideChar(CP_ACP, 0, title.c_str(), -1, nullptr, 0);
     if (length > 1) {
         std::wstring wide(static_cast<size_t>(length), L'\0');
