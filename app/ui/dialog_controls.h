@@ -33,3 +33,6 @@ protected:
 
     HWND m_hWnd = nullptr;
 };
+
+// A dialog or sheet with an owner, just made: on screen, as ui/dialog_placement.h says.
+void PlaceOpenedDialog(HWND dialog);

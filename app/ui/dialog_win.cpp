@@ -30,8 +30,11 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM)
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return Route(hwnd, message, wParam, lParam,
-                 message == WM_INITDIALOG ? reinterpret_cast<CDialog*>(lParam) : nullptr);
+    const INT_PTR result =
+        Route(hwnd, message, wParam, lParam, message == WM_INITDIALOG ? reinterpret_cast<CDialog*>(lParam) : nullptr);
+    if (message == WM_INITDIALOG)
+        PlaceOpenedDialog(hwnd);  // once it has placed itself
+    return result;
 }
 
 void CDialog::SetUpSystemMenu(UINT aboutId, UINT aboutTextId)
