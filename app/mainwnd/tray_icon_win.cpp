@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "mainwnd/menu_bitmaps.h"
+#include "res/resource.h"
+#include "ui/resources.h"
 #include "win/wide_text_win.h"
 #include "win/assert.h"
 
@@ -15,21 +17,21 @@ const wchar_t* LabelText(TrayLabel label)
 {
     switch (label) {
     case TrayLabel::UpdateSize:
-        return L"\u30B5\u30A4\u30BA\u60C5\u5831\u66F4\u65B0";  // サイズ情報更新
+        return ResourceText(IDS_TRAY_UPDATE_SIZE);
     case TrayLabel::Settings:
-        return L"\u8A2D\u5B9A";  // 設定
+        return ResourceText(IDS_TRAY_SETTINGS);
     case TrayLabel::Restore:
-        return L"\u5143\u306E\u30A6\u30A3\u30F3\u30C9\u30A6";  // 元のウィンドウ
+        return ResourceText(IDS_TRAY_RESTORE);
     case TrayLabel::CloseList:
-        return L"Close\u30EA\u30B9\u30C8";  // Closeリスト
+        return ResourceText(IDS_TRAY_CLOSE_LIST);
     case TrayLabel::Exit:
-        return L"\u7D42\u4E86";  // 終了
+        return ResourceText(IDS_TRAY_EXIT);
     case TrayLabel::Show:
-        return L"\u8868\u793A";  // 表示
+        return ResourceText(IDS_TRAY_SHOW);
     case TrayLabel::Delete:
-        return L"\u524A\u9664";  // 削除
+        return ResourceText(IDS_TRAY_DELETE);
     case TrayLabel::CloseMenu:
-        return L"\u30E1\u30CB\u30E5\u30FC\u9589\u3058\u308B";  // メニュー閉じる
+        return ResourceText(IDS_TRAY_CLOSE_MENU);
     default:
         return L"";
     }

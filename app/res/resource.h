@@ -28,6 +28,7 @@
 #define IDC_START_ICONIC 1008
 #define IDC_START_ADD_LINK 1009
 #define IDC_START_REMOVE_LINK 1010
+#define IDC_START_LANGUAGE 1011
 
 // Settings sheet: target-browser page (132) controls.
 #define IDC_BROWSER_IE 1002
@@ -75,11 +76,36 @@
 #define IDS_BROWSER_OPERA 204
 #define IDS_BROWSER_MOZILLA 205
 #define IDS_BROWSER_CHROMIUM 206
+// Captions, messages and the list's words.
+#define IDS_SETTINGS_CAPTION 301
+#define IDS_NO_BROWSER 302
+#define IDS_STARTUP_LINK_FAILED 303
+#define IDS_LIST_HEADER 304
+#define IDS_NOT_RESPONDING 305
+// Drop-down list items: the new-window page's two lists, the start-up page's languages.
+#define IDS_NEW_WINDOW_SHOW_NEW 320
+#define IDS_NEW_WINDOW_KEEP_CURRENT 321
+#define IDS_LIST_MODE_LAST 322
+#define IDS_LIST_MODE_FIRST 323
+#define IDS_LIST_MODE_AFTER_SHOWN 324
+#define IDS_LIST_MODE_BEFORE_SHOWN 325
+#define IDS_LANGUAGE_AUTOMATIC 326
+#define IDS_LANGUAGE_ENGLISH 327
+#define IDS_LANGUAGE_JAPANESE 328
+// The tray menus' own items.
+#define IDS_TRAY_UPDATE_SIZE 336
+#define IDS_TRAY_SETTINGS 337
+#define IDS_TRAY_RESTORE 338
+#define IDS_TRAY_CLOSE_LIST 339
+#define IDS_TRAY_EXIT 340
+#define IDS_TRAY_SHOW 341
+#define IDS_TRAY_DELETE 342
+#define IDS_TRAY_CLOSE_MENU 343
 // The Close-list dialog's column of reasons: its header, and why a window was filtered.
-#define IDS_CLOSELIST_REASON 301
-#define IDS_REASON_POPUP 302
-#define IDS_REASON_URL 303
-#define IDS_REASON_TITLE 304
+#define IDS_CLOSELIST_REASON 350
+#define IDS_REASON_POPUP 351
+#define IDS_REASON_URL 352
+#define IDS_REASON_TITLE 353
 
 // System-menu command of the About box.
 #define IDM_ABOUTBOX 0x0010

@@ -5,13 +5,9 @@
 
 namespace {
 
-// "新規ウィンドウを表示", "現在のウィンドウを表示": show the new window, show the current one.
-const wchar_t* const kNewWindowModes[] = {L"\u65B0\u898F\u30A6\u30A3\u30F3\u30C9\u30A6\u3092\u8868\u793A",
-                                          L"\u73FE\u5728\u306E\u30A6\u30A3\u30F3\u30C9\u30A6\u3092\u8868\u793A"};
-// "リストの最後へ", "リストの先頭へ", "表示中の次へ", "表示中の前へ": where a new entry goes.
-const wchar_t* const kListModes[] = {L"\u30EA\u30B9\u30C8\u306E\u6700\u5F8C\u3078",
-                                     L"\u30EA\u30B9\u30C8\u306E\u5148\u982D\u3078",
-                                     L"\u8868\u793A\u4E2D\u306E\u6B21\u3078", L"\u8868\u793A\u4E2D\u306E\u524D\u3078"};
+const UINT kNewWindowModes[] = {IDS_NEW_WINDOW_SHOW_NEW, IDS_NEW_WINDOW_KEEP_CURRENT};
+const UINT kListModes[] = {IDS_LIST_MODE_LAST, IDS_LIST_MODE_FIRST, IDS_LIST_MODE_AFTER_SHOWN,
+                           IDS_LIST_MODE_BEFORE_SHOWN};
 
 }  // namespace
 

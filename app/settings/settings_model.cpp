@@ -110,6 +110,14 @@ void CSettingsModel::Load(ProfileStore& store, StoredPosition& position, const C
     v.arrFilterTitle.clear();
     LoadPrefixes(store, "FILTER_URL", v.nFilterUrlNum, codePage, v.arrFilterUrl);
     LoadPrefixes(store, "FILTER_TITLE", v.nFilterTitleNum, codePage, v.arrFilterTitle);
+    v.nLanguage = static_cast<int>(LoadLanguageChoice(store));
+}
+
+LanguageChoice LoadLanguageChoice(ProfileStore& store)
+{
+    char text[16] = "";
+    store.GetString(kLanguageKey, text, sizeof text);
+    return LanguageChoiceFromText(text);
 }
 
 void WriteSetting(ProfileStore& store, const char* key, int value)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "settings/profile_store.h"
+#include "ui/ui_language.h"
 #include "win/window_seam.h"
 
 constexpr int kCloseListSlots = 8;      // the Close list's slots; its capacity is 1 to 8 of them
@@ -36,6 +37,7 @@ struct SettingsValues {
     int nFilterTitleNum = 0;                // FILTER_TITLE_NUM
     std::vector<std::u16string> arrFilterUrl;    // FILTER_URLn, in file order, none empty
     std::vector<std::u16string> arrFilterTitle;  // FILTER_TITLEn
+    int nLanguage = 0;                        // Language: a LanguageChoice ("auto", "en", "ja" in the file)
 };
 
 // The fixed rectangle; in force when Size_Pos is on and a rectangle is recorded.
@@ -101,6 +103,8 @@ private:
     int m_nShowCmd = kShowNormal;
 };
 
+// The Language key; read before anything is shown, for the resources' language.
+LanguageChoice LoadLanguageChoice(ProfileStore& store);
 // Writes VALUE as signed decimal text.
 void WriteSetting(ProfileStore& store, const char* key, int value);
 // A capacity, or a hand-edited MAX_PENDING_NUM, outside 1 to 8 is brought to the nearest end.

@@ -1,11 +1,10 @@
 #include "settings/settings_sheet.h"
 
-namespace {
-const wchar_t kCaption[] = L"Pelorus\u8A2D\u5B9A";  // "Pelorus設定"
-}
+#include "res/resource.h"
+#include "ui/resources.h"
 
 MySettingPropsheet::MySettingPropsheet(HWND parent, CSettingsModel& settings, FilterDialogHost& filterHost)
-    : m_sheet(kCaption, parent), m_pageNewWindow(settings, filterHost)
+    : m_sheet(ResourceText(IDS_SETTINGS_CAPTION), parent), m_pageNewWindow(settings, filterHost)
 {
     m_sheet.AddPage(m_pageNewWindow);
     m_sheet.AddPage(m_pageStartup);
@@ -22,10 +21,11 @@ bool MySettingPropsheet::Run(SheetValues& values)
     m_pageStartup.m_bIconic = values.iconic;
     m_pageStartup.m_bExitBrowser = values.exitBrowser;
     m_pageBrowser.m_nTargetBrowser = values.targetBrowser;
+    m_pageStartup.m_nLanguage = values.language;
     if (m_sheet.DoModal() != IDOK)
         return false;
     values = {m_pageNewWindow.m_nListMode,  m_pageNewWindow.m_nNewWindowMode, m_pageNewWindow.m_bSizePos,
               m_pageNewWindow.m_bFilter,    m_pageStartup.m_bStartupLink,     m_pageStartup.m_bIconic,
-              m_pageStartup.m_bExitBrowser, m_pageBrowser.m_nTargetBrowser};
+              m_pageStartup.m_bExitBrowser, m_pageBrowser.m_nTargetBrowser,    m_pageStartup.m_nLanguage};
     return true;
 }

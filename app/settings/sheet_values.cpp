@@ -7,8 +7,8 @@
 
 SheetValues SheetValuesInForce(const SettingsValues& s, int startupLink)
 {
-    return {s.nListMode, s.nNewWindowMode, s.bSizePos,     s.bFilter,
-            startupLink, s.bIconic,        s.bExitBrowser, s.nTargetBrowser};
+    return {s.nListMode, s.nNewWindowMode, s.bSizePos,     s.bFilter,       startupLink,
+            s.bIconic,   s.bExitBrowser,   s.nTargetBrowser, s.nLanguage};
 }
 
 std::vector<BrowserBox> BrowserBoxes()
@@ -74,6 +74,8 @@ std::vector<SheetStep> PlanSheetApply(const SheetValues& inForce, const SheetVal
         step(now.filter ? SheetAction::CloseAllParked : SheetAction::MovePopupsToCloseList);
         storeAndWrite("FILTER", next.filter);
     }
+    if (next.language != now.language)
+        step(SheetAction::SetLanguage, kLanguageKey, next.language);
     return steps;
 }
 
@@ -130,6 +132,10 @@ void CSettingsModel::ApplySheet(ProfileStore& store, const std::vector<SheetStep
             // many of them stay parked.
             m_nCloseListCapacity = FilteringCapacity();
             effects.MovePopupsToCloseList();
+            break;
+        case SheetAction::SetLanguage:
+            m_values.nLanguage = static_cast<int>(LanguageChoiceFromIndex(step.value));
+            store.WriteString(step.key, LanguageChoiceText(LanguageChoiceFromIndex(step.value)));
             break;
         }
     }

@@ -18,6 +18,7 @@ struct SheetValues {
     int iconic = 0;
     int exitBrowser = 0;
     int targetBrowser = 0;  // third page
+    int language = 0;       // second page: a LanguageChoice, in force from the next start
 };
 
 // The values in force, as the sheet is opened with them; STARTUP_LINK: whether the shortcut exists.
@@ -48,6 +49,7 @@ enum class SheetAction {
     DeleteStartupLink,
     CloseAllParked,         // filtering switched off
     MovePopupsToCloseList,  // filtering switched on
+    SetLanguage,            // key, value: the LanguageChoice kept for the next start
 };
 
 struct SheetStep {

@@ -2,6 +2,12 @@
 
 #include "res/resource.h"
 #include "settings/sheet_values.h"
+#include "ui/ui_language.h"
+
+namespace {
+// In LanguageChoice order.
+const UINT kLanguages[] = {IDS_LANGUAGE_AUTOMATIC, IDS_LANGUAGE_ENGLISH, IDS_LANGUAGE_JAPANESE};
+}  // namespace
 
 CStartSet::CStartSet() : CPropertyPage(IDD_START_SET) {}
 
@@ -15,6 +21,8 @@ BOOL CStartSet::OnInitDialog()
     SetChecked(inForce, true);
     EnableItem(inForce, false);
     SetChecked(other, false);
+    SetComboItems(IDC_START_LANGUAGE, kLanguages, 3);
+    SetComboSelection(IDC_START_LANGUAGE, m_nLanguage);
     return TRUE;
 }
 
@@ -24,4 +32,5 @@ void CStartSet::OnOK()
         StartupLinkFromBoxes(m_bStartupLink, IsChecked(IDC_START_ADD_LINK), IsChecked(IDC_START_REMOVE_LINK));
     m_bIconic = IsChecked(IDC_START_ICONIC);
     m_bExitBrowser = IsChecked(IDC_START_EXIT_BROWSER);
+    m_nLanguage = static_cast<int>(LanguageChoiceFromIndex(ComboSelection(IDC_START_LANGUAGE)));
 }

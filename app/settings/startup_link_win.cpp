@@ -3,13 +3,11 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "res/resource.h"
 #include "ui/message_box.h"
+#include "ui/resources.h"
 
 namespace {
-
-// "スタートアップへの登録に失敗しました": registration in Startup failed.
-const wchar_t kCreateFailed[] =
-    L"\u30B9\u30BF\u30FC\u30C8\u30A2\u30C3\u30D7\u3078\u306E\u767B\u9332\u306B\u5931\u6557\u3057\u307E\u3057\u305F";
 
 // The shell-link object's two interfaces, released (IPersistFile first) when it goes.
 class LinkInterfaces {
@@ -107,7 +105,7 @@ bool IsStartupLinkRegistered(const std::string& programPath, void* owner)
 void CreateStartupLink(const std::string& programPath, const std::string& workingDir, const std::string& arguments)
 {
     if (!SaveLink(programPath, workingDir, arguments))
-        ShowProgramMessage(kCreateFailed);
+        ShowProgramMessage(ResourceText(IDS_STARTUP_LINK_FAILED));
 }
 
 bool DeleteStartupLink(const std::string& programPath)

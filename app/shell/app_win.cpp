@@ -6,7 +6,9 @@
 #include <objbase.h>
 
 #include "mainwnd/main_dialog.h"
+#include "settings/profile_store_win.h"
 #include "shell/about_dialog.h"
+#include "ui/resources.h"
 
 namespace {
 
@@ -22,6 +24,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
 {
     if (FindWindowA(nullptr, "Pelorus_2"))
         return 0;  // another copy runs: end without a word and without touching it
+    Win32ProfileStore store;  // the language first: every dialog and text is taken in it
+    SetResourceLanguage(ChooseUiLanguage(LoadLanguageChoice(store), GetUserDefaultUILanguage()));
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&icc);
     const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));  // for the start-up shortcut

@@ -7,9 +7,6 @@
 
 #include <string>
 
-// The program's string resource ID, in the interface's language; "" when there is none.
-std::u16string ResourceString(UINT id);
-
 class CDialogControls {
 public:
     virtual ~CDialogControls() = default;
@@ -30,10 +27,13 @@ protected:
     void EnableItem(int id, bool enabled);
     // Up-down control UP_DOWN sets BUDDY's text to an integer from LOWER to UPPER.
     void SetUpDownBuddy(int upDown, int buddy, int lower, int upper);
-    // A drop-down list's items, and its selection (-1: none).
-    void SetComboItems(int id, const wchar_t* const* items, int count);
+    // A drop-down list's items, string resources ITEMS in order, and its selection (-1: none).
+    void SetComboItems(int id, const UINT* items, int count);
     int ComboSelection(int id) const;
     void SetComboSelection(int id, int index);
 
     HWND m_hWnd = nullptr;
 };
+
+// A dialog or sheet with an owner, just made: on screen, as ui/dialog_placement.h says.
+void PlaceOpenedDialog(HWND dialog);

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "ui/resources.h"
+
 INT_PTR CDialogControls::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                CDialogControls* boundAtInit)
 {
@@ -39,13 +41,6 @@ void CDialogControls::SetChecked(int id, bool checked)
     CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
-std::u16string ResourceString(UINT id)
-{
-    const wchar_t* text = nullptr;  // the resource itself, not terminated
-    const int n = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&text), 0);
-    return n > 0 && text ? FromWide(text, static_cast<size_t>(n)) : std::u16string();
-}
-
 std::u16string CDialogControls::ItemText(int id) const
 {
     HWND item = GetDlgItem(m_hWnd, id);
@@ -76,10 +71,10 @@ void CDialogControls::SetUpDownBuddy(int upDown, int buddy, int lower, int upper
     SendMessageW(control, UDM_SETRANGE32, lower, upper);
 }
 
-void CDialogControls::SetComboItems(int id, const wchar_t* const* items, int count)
+void CDialogControls::SetComboItems(int id, const UINT* items, int count)
 {
     for (int i = 0; i < count; ++i)
-        SendDlgItemMessageW(m_hWnd, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items[i]));
+        SendDlgItemMessageW(m_hWnd, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ResourceText(items[i])));
 }
 
 int CDialogControls::ComboSelection(int id) const

@@ -1,9 +1,11 @@
 #include "ui/dialog.h"
 
+#include "ui/resources.h"
+
 INT_PTR CDialog::DoModal(HWND parent)
 {
-    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent, DialogProc,
-                           reinterpret_cast<LPARAM>(this));
+    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), DialogTemplate(m_templateId), parent, DialogProc,
+                                   reinterpret_cast<LPARAM>(this));
 }
 
 INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM)
@@ -36,8 +38,11 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM)
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return Route(hwnd, message, wParam, lParam,
-                 message == WM_INITDIALOG ? reinterpret_cast<CDialog*>(lParam) : nullptr);
+    const INT_PTR result =
+        Route(hwnd, message, wParam, lParam, message == WM_INITDIALOG ? reinterpret_cast<CDialog*>(lParam) : nullptr);
+    if (message == WM_INITDIALOG)
+        PlaceOpenedDialog(hwnd);  // once it has placed itself
+    return result;
 }
 
 void CDialog::SetUpSystemMenu(UINT aboutId, UINT aboutTextId)
@@ -47,8 +52,8 @@ void CDialog::SetUpSystemMenu(UINT aboutId, UINT aboutTextId)
         return;
     EnableMenuItem(menu, SC_MAXIMIZE, MF_BYCOMMAND | MF_GRAYED);
     EnableMenuItem(menu, SC_SIZE, MF_BYCOMMAND | MF_GRAYED);
-    wchar_t text[256] = L"";
-    if (LoadStringW(GetModuleHandleW(nullptr), aboutTextId, text, 256) > 0) {
+    const wchar_t* text = ResourceText(aboutTextId);
+    if (*text) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(menu, MF_STRING, aboutId, text);
     }

@@ -1,12 +1,14 @@
 #include "ui/property_sheet.h"
 
+#include "ui/resources.h"
+
 PROPSHEETPAGEW CPropertyPage::Description()
 {
     PROPSHEETPAGEW page = {};
     page.dwSize = sizeof page;
-    page.dwFlags = PSP_DEFAULT;  // no help button
+    page.dwFlags = PSP_DLGINDIRECT;  // no help button; the template in the program's language
     page.hInstance = GetModuleHandleW(nullptr);
-    page.pszTemplate = MAKEINTRESOURCEW(m_templateId);
+    page.pResource = DialogTemplate(m_templateId);
     page.pfnDlgProc = PageProc;
     page.lParam = reinterpret_cast<LPARAM>(this);
     return page;
@@ -38,6 +40,18 @@ INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT message, WPARAM wParam,
     return Route(hwnd, message, wParam, lParam, atInit);
 }
 
+namespace {
+
+// Called once the sheet has its size, before it is shown.
+int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM)
+{
+    if (message == PSCB_INITIALIZED)
+        PlaceOpenedDialog(sheet);
+    return 0;
+}
+
+}  // namespace
+
 INT_PTR CPropertySheet::DoModal()
 {
     std::vector<PROPSHEETPAGEW> pages;
@@ -45,12 +59,13 @@ INT_PTR CPropertySheet::DoModal()
         pages.push_back(page->Description());
     PROPSHEETHEADERW header = {};
     header.dwSize = sizeof header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;  // OK and Cancel only, no help
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_USECALLBACK;  // OK and Cancel only, no help
     header.hwndParent = m_parent;
     header.hInstance = GetModuleHandleW(nullptr);
     header.pszCaption = m_caption;
     header.nPages = static_cast<UINT>(pages.size());
     header.nStartPage = 0;
     header.ppsp = pages.data();
+    header.pfnCallback = SheetCallback;
     return PropertySheetW(&header) > 0 ? IDOK : IDCANCEL;
 }

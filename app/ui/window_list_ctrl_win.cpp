@@ -1,16 +1,13 @@
 #include "ui/window_list_ctrl.h"
 
+#include "res/resource.h"
+#include "ui/resources.h"
 #include "win/wide_text_win.h"
 
 namespace {
 
-// "    ウィンドウリスト（タイトル）": four spaces, then "window list (title)".
-const wchar_t kColumnHeader[] =
-    L"    \u30A6\u30A3\u30F3\u30C9\u30A6\u30EA\u30B9\u30C8\uFF08\u30BF\u30A4\u30C8\u30EB\uFF09";
 const int kIconSize = 16;
 const DWORD kLongestRedrawHoldMs = 200;
-// "(応答なし) ": "(not responding)", before the title of a window that does not answer.
-const wchar_t kUnresponsiveMark[] = L"(\u5FDC\u7B54\u306A\u3057) ";
 
 HICON ClassIcon(HWND window)
 {
@@ -95,7 +92,7 @@ void CWindowListCtrl::InitList(HICON placeholder)
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
     column.fmt = LVCFMT_CENTER;
     column.cx = (rc.right - rc.left) - 4;
-    column.pszText = const_cast<wchar_t*>(kColumnHeader);
+    column.pszText = const_cast<wchar_t*>(ResourceText(IDS_LIST_HEADER));  // four spaces first: the icon
     SendMessageW(m_hWnd, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
 
     // The control must not destroy the image list it is given: this object owns it.
@@ -185,7 +182,7 @@ void CWindowListCtrl::InsertItem(int index, const std::u16string& title, WindowH
 
 void CWindowListCtrl::SetItemText(int index, const std::u16string& title, bool unresponsive)
 {
-    std::wstring text = unresponsive ? kUnresponsiveMark : L"";
+    std::wstring text = unresponsive ? ResourceText(IDS_NOT_RESPONDING) : L"";
     text += Wide(title);
     LVITEMW item = {};
     item.pszText = &text[0];

@@ -173,7 +173,9 @@ TEST_F(MainDialog, SecondCopyEndsAtOnce)
 TEST_F(MainDialog, AboutBoxOpensFromTheSystemMenu)
 {
     Start();
-    const wchar_t caption[] = L"Pelorus\u306E\uFF8A\uFF9E\uFF70\uFF7C\uFF9E\uFF6E\uFF9D\u60C5\u5831";
+    const wchar_t* caption = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE
+                                 ? L"Pelorus\u306E\uFF8A\uFF9E\uFF70\uFF7C\uFF9E\uFF6E\uFF9D\u60C5\u5831"
+                                 : L"About Pelorus";  // the 1252 run's user speaks English
     PostMessageW(main_, WM_SYSCOMMAND, IDM_ABOUTBOX | 0x3, 0);  // the low four bits do not count
     HWND about = nullptr;
     ASSERT_TRUE(kit::WaitUntil([&] { return (about = FindWindowW(nullptr, caption)) != nullptr; }));

@@ -29,14 +29,14 @@ protected:
     {
         return kit::WaitUntil([&] { return kit::ReadProfileString(IniPath(), "Pelorus", key) == value; });
     }
-    // Opens the sheet with the "設定" button and shows tab TAB; returns that tab's page.
-    HWND OpenAt(int tab)
+    // Opens the sheet (CAPTION) with the "設定" button and shows tab TAB; returns that tab's page.
+    HWND OpenAt(int tab, const wchar_t* caption = L"Pelorus\u8A2D\u5B9A")
     {
         PostMessageW(main_, WM_COMMAND, MAKEWPARAM(IDC_BTN_SETTINGS, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(main_, IDC_BTN_SETTINGS)));
         HWND page = nullptr;  // once the sheet is made, with its pages
         kit::WaitUntil([&] {
-            sheet_ = FindWindowW(nullptr, L"Pelorus\u8A2D\u5B9A");
+            sheet_ = FindWindowW(nullptr, caption);
             if (sheet_ && SendMessageW(sheet_, PSM_SETCURSEL, tab, 0))
                 page = reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0));
             return page != nullptr;
@@ -127,6 +127,44 @@ TEST_F(SettingsSheet, StartupShortcutIsCreatedAndRemovedFromTheStartupTab)
     Check(page, IDC_START_REMOVE_LINK, true);  // スタートアップから削除する
     ASSERT_TRUE(PressOk());
     EXPECT_TRUE(kit::WaitUntil([&] { return GetFileAttributesA(link.c_str()) == INVALID_FILE_ATTRIBUTES; }));
+}
+
+// Japanese for a Japanese user (the suite's locale), English for any other (the 1252 run), until
+// the start-up page chooses the other language, which speaks from the next start.
+TEST_F(SettingsSheet, InterfaceSpeaksTheUsersLanguageUntilTheStartupPageChoosesTheOther)
+{
+    struct Words {
+        const wchar_t *button, *sheet, *filterBox;
+        const char* setting;
+    };
+    const Words japanese{L"\u8A2D\u5B9A", L"Pelorus\u8A2D\u5B9A", L"\u30D5\u30A3\u30EB\u30BF\u3092\u4F7F\u7528", "ja"};
+    const Words english{L"Settings", L"Pelorus Settings", L"Use filters", "en"};
+    const bool japaneseUser = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
+    const Words& first = japaneseUser ? japanese : english;
+    const Words& other = japaneseUser ? english : japanese;
+    auto text = [](HWND control) {
+        wchar_t words[64] = L"";
+        SendMessageW(control, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(words));
+        return std::wstring(words);
+    };
+    Start();
+    EXPECT_EQ(first.button, text(GetDlgItem(main_, IDC_BTN_SETTINGS)));
+    HWND page = OpenAt(1, first.sheet);
+    ASSERT_TRUE(page);
+    SendDlgItemMessageW(page, IDC_START_LANGUAGE, CB_SETCURSEL, japaneseUser ? 1 : 2, 0);  // English, 日本語
+    ASSERT_TRUE(PressOk());
+    EXPECT_TRUE(WaitForKey("Language", other.setting));
+    EXPECT_EQ(first.button, text(GetDlgItem(main_, IDC_BTN_SETTINGS))) << "until the next start";
+
+    ASSERT_TRUE(ClosePelorus(pelorus_));
+    ASSERT_TRUE(StartPelorus(pelorus_, kit::ProgramDirectory() + "\\Pelorus.exe"));
+    ASSERT_NO_FATAL_FAILURE(FindMainWindow());
+    EXPECT_EQ(other.button, text(GetDlgItem(main_, IDC_BTN_SETTINGS)));
+    page = OpenAt(0, other.sheet);
+    ASSERT_TRUE(page) << "the sheet's caption and pages in the other language too";
+    EXPECT_EQ(other.filterBox, text(GetDlgItem(page, IDC_PAGE_FILTER)));
+    PostMessageW(sheet_, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(sheet_); }));
 }
 
 }  // namespace

@@ -80,6 +80,12 @@ TEST_F(Tray, MinimisedPelorusLivesInTheTrayAndItsMenusReachEveryWindow)
     Choose(ID_TRAY_SETTINGS);  // the sheet disables the main window while it is open
     HWND sheet = nullptr;
     ASSERT_TRUE(kit::WaitUntil([&] { return (sheet = FindWindowW(nullptr, L"Pelorus\u8A2D\u5B9A")) != nullptr; }));
+    RECT work = {}, rc = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_TRUE(kit::WaitUntil([&] {
+        return GetWindowRect(sheet, &rc) && rc.left >= work.left && rc.top >= work.top && rc.right <= work.right &&
+               rc.bottom <= work.bottom;
+    })) << "opened from the tray, on screen: " << rc.left << "," << rc.top << " " << rc.right << "," << rc.bottom;
     Choose(ID_TRAY_EXIT);
     EXPECT_TRUE(kit::WaitUntil([&] { return !Visible("__winex11_standalone_tray"); })) << "the icon goes at once";
     Sleep(300);  // time for a close command to reach the disabled window, and be dropped

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "ui/resources.h"
 #include "ui/window_list_ctrl.h"
 
 namespace {
@@ -59,6 +60,7 @@ protected:
     {
         INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&icc);
+        SetResourceLanguage(UiLanguage::Japanese);  // its words under any locale
         dialog_ = CreateWindowExA(0, "#32770", "list host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 320, 240, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
         HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0,

@@ -1,5 +1,6 @@
-// The resource script: no two controls of one dialog share an identifier, and no two names in
-// resource.h share a value within their range. Read as text, natively.
+// The resource script: no two controls of one dialog share an identifier, no two names in
+// resource.h share a value within their range, and the Japanese and English blocks hold the same
+// dialogs, controls and strings. Read as text, natively.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -54,7 +55,43 @@ TEST(Resources, ControlIdentifiersAreUniqueWithinEachDialog)
             EXPECT_TRUE(seen.insert(value).second) << name << " repeats a control identifier in " << (*d)[1];
         }
     }
-    EXPECT_EQ(7, dialogs) << "the About box, the main, filter and Close-list dialogs, the three pages";
+    EXPECT_EQ(14, dialogs) << "the About box, the main, filter and Close-list dialogs, the three pages; twice";
+}
+
+// Each name a language block defines (dialogs, their controls, strings), in the block's order.
+std::set<std::string> NamesIn(const std::string& block)
+{
+    std::set<std::string> names;
+    const std::regex dialog(R"((\w+)\s+DIALOGEX[^\n]*\n[\s\S]*?\nBEGIN\n([\s\S]*?)\nEND)");
+    const std::regex control(R"(^\s*\w+\s+(?:"[^"]*"\s*,\s*)?(\w+)\s*,)", std::regex::multiline);
+    for (std::sregex_iterator d(block.begin(), block.end(), dialog), end; d != end; ++d) {
+        names.insert((*d)[1]);
+        const std::string body = (*d)[2];
+        for (std::sregex_iterator c(body.begin(), body.end(), control); c != end; ++c)
+            names.insert(std::string((*d)[1]) + "." + std::string((*c)[1]));
+    }
+    const size_t table = block.find("STRINGTABLE");
+    const std::string strings = block.substr(table, block.find("\nEND", table) - table);
+    const std::regex string(R"(^\s*(IDS_\w+)\s+")", std::regex::multiline);
+    for (std::sregex_iterator i(strings.begin(), strings.end(), string), end; i != end; ++i)
+        names.insert((*i)[1]);
+    return names;
+}
+
+TEST(Resources, JapaneseAndEnglishBlocksHoldTheSameResources)
+{
+    const std::string script = ReadSource("app/res/Pelorus.rc");
+    const size_t ja = script.find("LANGUAGE LANG_JAPANESE");
+    const size_t en = script.find("LANGUAGE LANG_ENGLISH");
+    ASSERT_NE(std::string::npos, ja);
+    ASSERT_NE(std::string::npos, en);
+    const std::set<std::string> japanese = NamesIn(script.substr(ja, en - ja)), english = NamesIn(script.substr(en));
+    EXPECT_EQ(japanese, english);
+    EXPECT_EQ(1u, japanese.count("IDS_TRAY_CLOSE_MENU")) << "the strings are read";
+    EXPECT_EQ(1u, japanese.count("IDD_START_SET.IDC_START_LANGUAGE")) << "the controls are read";
+    for (const auto& [name, value] : Defines())
+        if (name.rfind("IDS_", 0) == 0 || name.rfind("IDD_", 0) == 0)
+            EXPECT_EQ(1u, english.count(name)) << name << " is in neither block";
 }
 
 TEST(Resources, MainDialogControlsHaveTheirIdentifiers)

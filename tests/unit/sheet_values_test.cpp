@@ -14,8 +14,8 @@ using Strings = std::vector<std::string>;
 
 Strings Plan(const SheetValues& inForce, const SheetValues& fromPages)
 {
-    static const char* const kNames[] = {"store",       "write",       "change targets", "hook mask",   "update size",
-                                         "create link", "delete link", "close parked",   "move pop-ups"};
+    static const char* const kNames[] = {"store",       "write",       "change targets", "hook mask",    "update size",
+                                         "create link", "delete link", "close parked",   "move pop-ups", "language"};
     Strings steps;
     for (const SheetStep& s : PlanSheetApply(inForce, fromPages)) {
         std::string text = kNames[static_cast<int>(s.action)];
@@ -118,6 +118,24 @@ TEST(SettingsSheet, OkStoresEachChangedValueAndDoesWhatItAsksOfTheProgram)
                                 v.nTargetBrowser}));
     EXPECT_EQ((Strings{"targets", "hook", "update size", "create link", "move, capacity 6"}), effects.done)
         << "the pop-ups are parked under filtering's own capacity";
+}
+
+TEST(SettingsSheet, LanguageIsKeptAsTheFileSaysItForTheNextStart)
+{
+    for (const auto& [choice, text] : {std::pair{LanguageChoice::English, "en"}, {LanguageChoice::Japanese, "ja"},
+                                       {LanguageChoice::Automatic, "auto"}}) {
+        MemoryProfileStore store;
+        store.entries = {{kLanguageKey, choice == LanguageChoice::Automatic ? "ja" : ""}};
+        CSettingsModel settings;
+        StoredPosition position;
+        settings.Load(store, position, FakeCodePage());
+        SheetValues values = SheetValuesInForce(settings.Values(), 0);
+        values.language = static_cast<int>(choice);
+        RecordedEffects effects;
+        settings.ApplySheet(store, PlanSheetApply(SheetValuesInForce(settings.Values(), 0), values), effects);
+        EXPECT_EQ((std::vector<MemoryProfileStore::Write>{{kLanguageKey, std::string(text)}}), store.writes);
+        EXPECT_EQ(static_cast<int>(choice), settings.Values().nLanguage);
+    }
 }
 
 TEST(SettingsSheet, StartupShortcutChangesOnlyThroughTheBoxNotGreyed)

@@ -8,6 +8,8 @@
 //   dialog_preview.exe exit        closes the running Pelorus, as its close box does
 //   dialog_preview.exe traymenu left|right   the tray icon's callback for a click
 //   dialog_preview.exe windows     lists every top-level window
+//   dialog_preview.exe rect [menu]  the foreground window's (or the open menu's) rectangle, as
+//                                  an ImageMagick crop, WxH+X+Y
 // The filter dialog is opened from the settings sheet, which is not built yet; here it runs with
 // no browser selected and with nothing parked to close.
 #include <windows.h>
@@ -21,6 +23,7 @@
 #include "settings/filter_dialog.h"
 #include "settings/profile_store_win.h"
 #include "settings/settings_model.h"
+#include "ui/resources.h"
 
 namespace {
 
@@ -40,6 +43,30 @@ BOOL CALLBACK PrintWindow(HWND hwnd, LPARAM)
     std::printf("%p %s \"%s\" %s (%ld,%ld)-(%ld,%ld)\n", static_cast<void*>(hwnd), name, title,
                 IsWindowVisible(hwnd) ? "visible" : "hidden", rc.left, rc.top, rc.right, rc.bottom);
     return TRUE;
+}
+
+BOOL CALLBACK FindShownMenu(HWND hwnd, LPARAM found)
+{
+    char name[16] = "";
+    GetClassNameA(hwnd, name, sizeof name);
+    if (std::strcmp(name, "#32768") != 0 || !IsWindowVisible(hwnd))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
+
+int PrintCrop(bool menu)
+{
+    HWND window = GetForegroundWindow();
+    if (menu) {
+        window = nullptr;
+        EnumWindows(FindShownMenu, reinterpret_cast<LPARAM>(&window));
+    }
+    RECT rc = {};
+    if (!window || !GetWindowRect(window, &rc))
+        return 1;
+    std::printf("%ldx%ld+%ld+%ld\n", rc.right - rc.left, rc.bottom - rc.top, rc.left, rc.top);
+    return 0;
 }
 
 bool ClickInPelorus(int button)
@@ -63,6 +90,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
         EnumWindows(PrintWindow, 0);
         return 0;
     }
+    if (std::strncmp(commandLine, "rect", 4) == 0)
+        return PrintCrop(std::strcmp(commandLine, "rect menu") == 0);
     if (std::strncmp(commandLine, "traymenu ", 9) == 0) {
         HWND main = FindWindowA(nullptr, "Pelorus_2");
         const LPARAM click = std::strcmp(commandLine + 9, "right") == 0 ? WM_RBUTTONDOWN : WM_LBUTTONDOWN;
@@ -77,13 +106,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
         return main && PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : 1;
     }
     HWND sheet = FindWindowW(nullptr, L"Pelorus\u8A2D\u5B9A");
+    if (!sheet)
+        sheet = FindWindowW(nullptr, L"Pelorus Settings");
     if (std::strncmp(commandLine, "tab ", 4) == 0)
         return sheet && PostMessageW(sheet, PSM_SETCURSEL, std::atoi(commandLine + 4), 0) ? 0 : 1;
     if (std::strcmp(commandLine, "dismiss") == 0) {
         if (sheet)
             PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
         for (const wchar_t* caption :
-             {L"\u30D5\u30A3\u30EB\u30BF\u8A2D\u5B9A", L"Pelorus_2(Close\u30EA\u30B9\u30C8\uFF09"})
+             {L"\u30D5\u30A3\u30EB\u30BF\u8A2D\u5B9A", L"Pelorus_2(Close\u30EA\u30B9\u30C8\uFF09", L"Filter Settings",
+              L"Pelorus_2 (Close list)"})
             if (HWND dialog = FindWindowW(nullptr, caption))
                 PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         return 0;
@@ -91,6 +123,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     if (std::strcmp(commandLine, "filter") != 0)
         return 2;
     Win32ProfileStore store;
+    SetResourceLanguage(ChooseUiLanguage(LoadLanguageChoice(store), GetUserDefaultUILanguage()));
     CSettingsModel settings;
     StoredPosition position;
     settings.Load(store, position, SystemCodePage());
