@@ -36,6 +36,14 @@ void CPelorusDlg::OnTaskbarCreated()
         OnSize(SIZE_MINIMIZED);
 }
 
+void CPelorusDlg::RestoreWindow()
+{
+    m_bIconicStartPending = 0;  // restored by the user: no start-up minimise is owed any more
+    m_bInTray = 0;              // first: while in the tray the window may not be shown
+    ShowWindow(m_hWnd, SW_SHOWNORMAL);
+    m_tray.Remove();
+}
+
 TrayMenuState CPelorusDlg::MenuState() const
 {
     return {&m_controller.Entries(), m_controller.Current(), m_bSettingsOpen != 0, m_settings.CloseListButtonEnabled()};
@@ -72,10 +80,7 @@ BOOL CPelorusDlg::OnTrayCommand(UINT id)
         OnBtnSettings();
         break;
     case TrayCommand::Restore:
-        m_bIconicStartPending = 0;  // restored by the user: no start-up minimise is owed any more
-        m_bInTray = 0;              // first: while in the tray the window may not be shown
-        ShowWindow(m_hWnd, SW_SHOWNORMAL);
-        m_tray.Remove();
+        RestoreWindow();
         break;
     case TrayCommand::Exit:
         m_ending = true;

@@ -81,6 +81,12 @@ INT_PTR CPelorusDlg::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TRAYNOTIFY:
         OnTrayNotify(lParam);
         return TRUE;
+    case WM_HOTKEY:
+        OnHotkey(static_cast<int>(wParam));
+        return TRUE;
+    case WM_HOTKEYS_CHANGED:
+        OnHotkeysChanged();
+        return TRUE;
     case WM_SIZE:
         OnSize(static_cast<UINT>(wParam));
         return FALSE;  // and the default processing
@@ -145,6 +151,7 @@ BOOL CPelorusDlg::OnInitDialog()
         m_bIconicStartPending = 1;
     }
     PostMessageW(g_hMainWnd, WM_HOOK_NOTIFY, HN_STARTUP, 0);
+    PostMessageW(m_hWnd, WM_HOTKEYS_CHANGED, 0, 0);  // after the start: a report waits for nothing
     m_listWindows.InitList(m_hIcon);
     LoadMenuBitmaps(m_hWnd);
     m_tray.Attach(m_hWnd);
@@ -253,6 +260,7 @@ void CPelorusDlg::Destroyed(WindowHandle window)
 void CPelorusDlg::OnDestroy()
 {
     KillTimer(m_hWnd, kTickTimer);
+    m_hotkeys.Unregister();
     m_listClock.Stop();
     m_watchClock.Stop();
     m_watching = false;

@@ -165,7 +165,8 @@ void CTrayIcon::UpdateTip(int count)
     }
 }
 
-void CTrayIcon::Track(const std::vector<TrayMenuItem>& items, const std::function<HICON(WindowHandle)>& iconOf)
+void CTrayIcon::Track(const std::vector<TrayMenuItem>& items, const std::function<HICON(WindowHandle)>& iconOf,
+                      Where where)
 {
     if (items.empty())
         return;
@@ -174,9 +175,14 @@ void CTrayIcon::Track(const std::vector<TrayMenuItem>& items, const std::functio
     if (!menu)
         return;
     m_shown = items;
-    const POINT at = MenuPosition(m_main);
+    POINT at = {};
+    if (where == AtTaskbar)
+        at = MenuPosition(m_main);
+    else
+        GetCursorPos(&at);
     SetForegroundWindow(m_main);  // also while hidden, or the menu would not close when left
-    TrackPopupMenu(menu, TPM_CENTERALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_main, nullptr);
+    TrackPopupMenu(menu, (where == AtTaskbar ? TPM_CENTERALIGN : TPM_LEFTALIGN) | TPM_RIGHTBUTTON, at.x, at.y, 0, m_main,
+                   nullptr);
     PostMessageW(m_main, WM_NULL, 0, 0);
     DestroyMenu(menu);  // and its submenus with it
 }

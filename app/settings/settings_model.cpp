@@ -110,6 +110,8 @@ void CSettingsModel::Load(ProfileStore& store, StoredPosition& position, const C
     v.arrFilterTitle.clear();
     LoadPrefixes(store, "FILTER_URL", v.nFilterUrlNum, codePage, v.arrFilterUrl);
     LoadPrefixes(store, "FILTER_TITLE", v.nFilterTitleNum, codePage, v.arrFilterTitle);
+    for (int i = 0; i < kHotkeyCount; ++i)
+        v.nHotkeys[i] = SanitizeHotkey(store.GetInt(kHotkeySettings[i].key, kHotkeySettings[i].defaultValue));
     v.nLanguage = static_cast<int>(LoadLanguageChoice(store));
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/hotkeys.h"
 #include "settings/profile_store.h"
 #include "ui/ui_language.h"
 #include "win/window_seam.h"
@@ -37,6 +38,7 @@ struct SettingsValues {
     int nFilterTitleNum = 0;                // FILTER_TITLE_NUM
     std::vector<std::u16string> arrFilterUrl;    // FILTER_URLn, in file order, none empty
     std::vector<std::u16string> arrFilterTitle;  // FILTER_TITLEn
+    int nHotkeys[kHotkeyCount] = {};  // HOTKEY_NEXT...: the system-wide keys, in Hotkey order; 0: none
     int nLanguage = 0;                        // Language: a LanguageChoice ("auto", "en", "ja" in the file)
 };
 
