@@ -72,6 +72,8 @@ std::u16string Win32WindowSeam::TitleOf(WindowHandle window, int size)
 {
     std::vector<wchar_t> text(size > 0 ? size : 1, L'\0');
     int n = GetWindowTextW(ToHwnd(window), text.data(), static_cast<int>(text.size()));
+    if (n > 0 && n == size - 1 && IS_HIGH_SURROGATE(text[static_cast<size_t>(n - 1)]))
+        --n;  // a character cut in two by the limit goes whole
     return FromWide(text.data(), static_cast<size_t>(n > 0 ? n : 0));
 }
 

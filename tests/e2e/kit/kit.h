@@ -91,7 +91,8 @@ std::string ControlText(HWND hwnd);
 std::string ClassName(HWND hwnd);
 // UTF-16 text as UTF-8, for the tests to compare with plain literals.
 std::string Utf8(const wchar_t* text);
-// The texts of the popup menu shown now (another process's too), in UTF-8; none when none is.
+// The texts of the popup menu this process shows now, in UTF-8; none when none is. (Wine lets
+// no process read another's menus.)
 std::vector<std::string> ShownMenuTexts();
 LONG WindowStyle(HWND hwnd);
 LONG WindowExStyle(HWND hwnd);
