@@ -31,7 +31,7 @@ public:
     struct NewWindow {
         bool toList = false;
         bool popup = false;
-        std::string title;  // as the list shows it
+        std::u16string title;  // as the list shows it
     };
     NewWindow TakeNewWindow(WindowHandle window, int type, bool listed);
     // Held outside the list: parked, or asked to close (and given a moment to).

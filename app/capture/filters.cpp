@@ -1,12 +1,13 @@
 #include "capture/filters.h"
 
 #include "capture/kind_rules.h"
+#include "win/unicode_text.h"
 
 namespace {
 
-const std::string* FirstPrefixOf(const std::string& text, const std::vector<std::string>& prefixes)
+const std::u16string* FirstPrefixOf(const std::u16string& text, const std::vector<std::u16string>& prefixes)
 {
-    for (const std::string& prefix : prefixes)
+    for (const std::u16string& prefix : prefixes)
         if (text.compare(0, prefix.size(), prefix) == 0)
             return &prefix;
     return nullptr;
@@ -14,11 +15,11 @@ const std::string* FirstPrefixOf(const std::string& text, const std::vector<std:
 
 }  // namespace
 
-FilterMatch MatchTitleFilter(const std::string& title, int type, const std::vector<std::string>& prefixes)
+FilterMatch MatchTitleFilter(const std::u16string& title, int type, const std::vector<std::u16string>& prefixes)
 {
-    std::string text = title.substr(0, kTitleBufferSize - 1);
+    std::u16string text = CutText(title, kTitleBufferSize - 1);
     NormalizeTitle(text, type);
-    if (const std::string* prefix = FirstPrefixOf(text, prefixes))
+    if (const std::u16string* prefix = FirstPrefixOf(text, prefixes))
         return {FilterRule::Title, *prefix};
     return {};
 }
@@ -28,7 +29,7 @@ FilterMatch MatchNewWindowFilters(const NewWindowFacts& facts, int type, bool po
     if (settings.bFilterCheckPopup && popup)
         return {FilterRule::Popup, {}};
     if (settings.bFilterUseUrl && facts.hasAddress)
-        if (const std::string* prefix = FirstPrefixOf(facts.address, settings.arrFilterUrl))
+        if (const std::u16string* prefix = FirstPrefixOf(facts.address, settings.arrFilterUrl))
             return {FilterRule::Url, *prefix};
     // An empty title matches no prefix: the lists hold none empty.
     if (settings.bFilterUseTitle)

@@ -2,11 +2,32 @@
 
 #include <cctype>
 
+#include "win/unicode_text.h"
+
 namespace {
 
-bool Holds(const TitleRule& rule, const std::string& title)
+// The table's title tests, on a title as the window holds it (the table's texts are UTF-8).
+bool Holds(const TitleRule& rule, const std::u16string& title)
 {
-    return kinds::Holds(rule, title.c_str());
+    switch (rule.test) {
+    case TitleRule::Equals:
+        return title == Utf16Of(rule.text);
+    case TitleRule::Contains:
+        return title.find(Utf16Of(rule.text)) != std::u16string::npos;
+    case TitleRule::Lacks:
+        return title.find(Utf16Of(rule.text)) == std::u16string::npos;
+    default:
+        return true;
+    }
+}
+
+// Which of the kinds sharing PROVISIONAL's class a window announced with TITLE is; null for none.
+const BrowserKind* KindAtAnnouncement(const BrowserKind& provisional, const std::u16string& title)
+{
+    for (const BrowserKind& kind : kBrowserKinds)
+        if (kinds::SameClass(provisional, kind) && Holds(kind.announceTitle, title))
+            return &kind;
+    return nullptr;
 }
 
 bool HasClass(const BrowserKind& kind, const std::string& className)
@@ -38,22 +59,23 @@ const BrowserProgram* ProgramOf(const BrowserFamily& family, const std::string& 
 
 // Whether what follows a browser's name in a title leaves it the title's end: nothing, or a
 // note in brackets (" (Incognito)"). A page titled "Google Chrome vs Edge" names no window.
-bool EndsTitle(const std::string& rest)
+bool EndsTitle(const std::u16string& rest)
 {
-    return rest.empty() || (rest.size() > 3 && rest.compare(0, 2, " (") == 0 && rest.back() == ')');
+    return rest.empty() || (rest.size() > 3 && rest.compare(0, 2, u" (") == 0 && rest.back() == u')');
 }
 
 // Where PROGRAM's spelling of its name that ends TITLE stands; npos when none does.
-size_t MarkerAt(const BrowserProgram& program, const std::string& title, size_t& length)
+size_t MarkerAt(const BrowserProgram& program, const std::u16string& title, size_t& length)
 {
-    size_t at = std::string::npos;
+    size_t at = std::u16string::npos;
     for (const char* marker : program.markers) {
         if (!marker)
             continue;
-        const size_t found = title.rfind(marker);
-        const size_t markerLength = std::char_traits<char>::length(marker);
-        if (found != std::string::npos && EndsTitle(title.substr(found + markerLength)) &&
-            (at == std::string::npos || found > at)) {
+        const std::u16string text = Utf16Of(marker);
+        const size_t found = title.rfind(text);
+        const size_t markerLength = text.size();
+        if (found != std::u16string::npos && EndsTitle(title.substr(found + markerLength)) &&
+            (at == std::u16string::npos || found > at)) {
             at = found;
             length = markerLength;
         }
@@ -69,7 +91,7 @@ bool IsFamilyBrowser(const BrowserFamily& family, const NewWindowFacts& f)
     size_t length = 0;
     return program && f.styleKnown && (f.style & family.frameStyle) == family.frameStyle &&
            !(f.exStyle & family.notFrameExStyle) && !f.identity.owned && !f.cloaked &&
-           MarkerAt(*program, f.title, length) != std::string::npos;
+           MarkerAt(*program, f.title, length) != std::u16string::npos;
 }
 
 bool IsSweptAs(const BrowserKind& kind, const NewWindowFacts& f)
@@ -97,13 +119,13 @@ bool IsFamilyClass(const std::string& className)
     return false;
 }
 
-bool BearsFamilyName(const std::string& className, const std::string& title)
+bool BearsFamilyName(const std::string& className, const std::u16string& title)
 {
     size_t length = 0;
     for (const BrowserKind& kind : kBrowserKinds)
         if (kind.family && HasClass(kind, className))
             for (int i = 0; i < kind.family->programCount; ++i)
-                if (MarkerAt(kind.family->programs[i], title, length) != std::string::npos)
+                if (MarkerAt(kind.family->programs[i], title, length) != std::u16string::npos)
                     return true;
     return false;
 }
@@ -137,7 +159,7 @@ int RecogniseWindow(const NewWindowFacts& facts)
     if (const BrowserKind* kind = kinds::KindByClass(className.c_str(), facts.style)) {
         if (!kinds::IsProvisional(*kind))
             return kind->type;
-        const BrowserKind* settled = kinds::KindAtAnnouncement(*kind, facts.title.c_str());
+        const BrowserKind* settled = KindAtAnnouncement(*kind, facts.title);
         return settled ? settled->type : -1;
     }
     return -1;
@@ -153,32 +175,32 @@ bool IsOfKind(const NewWindowFacts& facts, int type)
     if (kind->className)
         return facts.identity.className == kind->className;
     // A kind known by title keeps its name in its title, as it had it when it was created.
-    return facts.title.find(kind->createTitle.text) != std::string::npos;
+    return facts.title.find(Utf16Of(kind->createTitle.text)) != std::u16string::npos;
 }
 
-bool NormalizeTitle(std::string& title, int type)
+bool NormalizeTitle(std::u16string& title, int type)
 {
     const BrowserKind* kind = KindOf(type);
     if (!kind)
         return false;
     if (kind->family) {
         // Whichever program of the family: its name is the last thing in the title.
-        size_t at = std::string::npos, length = 0;  // the length is the cut's business only
+        size_t at = std::u16string::npos, length = 0;  // the length is the cut's business only
         for (int i = 0; i < kind->family->programCount; ++i) {
             const size_t where = MarkerAt(kind->family->programs[i], title, length);
-            if (where != std::string::npos && (at == std::string::npos || where > at))
+            if (where != std::u16string::npos && (at == std::u16string::npos || where > at))
                 at = where;
         }
-        if (at == std::string::npos)
+        if (at == std::u16string::npos)
             return false;
         title.erase(at);
         return true;
     }
     if (!kind->titleMarker)
         return false;
-    const std::string marker = kind->titleMarker;
+    const std::u16string marker = Utf16Of(kind->titleMarker);
     const size_t at = title.find(marker);
-    if (at == std::string::npos)
+    if (at == std::u16string::npos)
         return false;
     if (kind->keepsAfter)
         title.erase(0, at + marker.size());

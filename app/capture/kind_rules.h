@@ -19,7 +19,7 @@ bool IsOfNoFamilyProgram(const std::string& className, const std::string& imageP
 bool IsFamilyClass(const std::string& className);
 // Whether TITLE bears the name of one of the programs of CLASS_NAME's family: a browsing window
 // does, and a window without it is no browsing window (yet).
-bool BearsFamilyName(const std::string& className, const std::string& title);
+bool BearsFamilyName(const std::string& className, const std::u16string& title);
 
 // The kind an open top-level window is taken for, as the start-up sweep and the watcher take
 // them; -1 for none. A kind with a class wins over a kind known by its title.
@@ -36,7 +36,7 @@ int RecogniseWindow(const NewWindowFacts& facts);
 bool IsOfKind(const NewWindowFacts& facts, int type);
 
 // Cuts the browser's own name off TITLE (in place); false when its marker is not there.
-bool NormalizeTitle(std::string& title, int type);
+bool NormalizeTitle(std::u16string& title, int type);
 
 // Whether DESCENDANT_CLASSES hold the inner window of TYPE's main window; true for a kind that
 // has no such tell.

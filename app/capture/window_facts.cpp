@@ -40,7 +40,7 @@ NewWindowFacts GatherFacts(WindowSeam& seam, WindowHandle window, int type, bool
     return facts;
 }
 
-bool ReadBrowserUrl(WindowSeam& seam, WindowHandle window, std::string& url)
+bool ReadBrowserUrl(WindowSeam& seam, WindowHandle window, std::u16string& url)
 {
     url.clear();
     for (WindowHandle child : seam.DescendantsOf(window)) {

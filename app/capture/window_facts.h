@@ -7,14 +7,14 @@
 
 #include "win/window_seam.h"
 
-constexpr int kUrlBufferSize = 1024;    // an address is read with at most 1023 bytes
+constexpr int kUrlBufferSize = 1024;    // an address is read with at most 1023 UTF-16 units
 constexpr int kTitleBufferSize = 2048;  // a title, as the filters read it, with at most 2047
 constexpr int kListTitleSize = 1024;    // a title, as a list shows it, with at most 1023
 
 struct NewWindowFacts {
     WindowFacts identity;   // alive, top-level, owned, of this process, its class
-    std::string title;      // as the filters read it
-    std::string listTitle;  // as the list shows it
+    std::u16string title;      // as the filters read it
+    std::u16string listTitle;  // as the list shows it
     bool visible = false;
     bool styleKnown = false;
     uint32_t style = 0;
@@ -24,7 +24,7 @@ struct NewWindowFacts {
     bool cloaked = false;
     bool innerWindow = true;  // the inner window of its kind is there (or its kind has none)
     bool hasAddress = false;  // an address box: its first "Edit" descendant
-    std::string address;
+    std::u16string address;
 };
 
 // The facts of WINDOW, announced as of TYPE (-1: of whichever kind its class tells); the address
@@ -32,5 +32,5 @@ struct NewWindowFacts {
 NewWindowFacts GatherFacts(WindowSeam& seam, WindowHandle window, int type, bool wantAddress);
 
 // The address shown in a browser window: the text of its first "Edit" descendant, cut to
-// kUrlBufferSize - 1 bytes. False, with URL empty, when it has none.
-bool ReadBrowserUrl(WindowSeam& seam, WindowHandle window, std::string& url);
+// kUrlBufferSize - 1 units. False, with URL empty, when it has none.
+bool ReadBrowserUrl(WindowSeam& seam, WindowHandle window, std::u16string& url);

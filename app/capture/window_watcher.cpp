@@ -171,7 +171,7 @@ void CWindowWatcher::FollowHeldWindows()
 
 void CWindowWatcher::FollowTitle(WindowHandle window, Known& known)
 {
-    std::string title = m_seam.TitleOf(window, kTitleBufferSize);
+    std::u16string title = m_seam.TitleOf(window, kTitleBufferSize);
     if (title == known.title)
         return;
     known.title = std::move(title);

@@ -71,7 +71,7 @@ private:
         // NoKind: its class is no kind's. ByHook: the hook announced it, and the program did not
         // take it. Followed: its title and its end are reported from here (announced here, or held).
         enum State { NoKind, Candidate, ByHook, Followed } state = Candidate;
-        std::string title;  // as last reported
+        std::u16string title;  // as last reported
         std::string className;
         uint32_t firstShown = 0;
         bool seenShown = false;

@@ -36,6 +36,7 @@ protected:
     // Enter and Escape end the dialog as its close box does.
     void OnOK() override { OnClose(); }
     void OnCancel() override { OnClose(); }
+    void OnDpiFollowed() override { m_listParked.FitColumns(); }
 
 private:
     // Data members

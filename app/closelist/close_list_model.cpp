@@ -4,8 +4,20 @@
 
 #include "capture/window_facts.h"
 
-CCloseListModel::CCloseListModel(ListDisplay& rows, std::function<void(int)> showCount, const CloseListParts& parts)
-    : m_display(rows), m_showCount(std::move(showCount)), m_parts(parts)
+std::u16string ReasonText(const FilterMatch& reason, const ReasonWords& words)
+{
+    if (reason.rule == FilterRule::Popup)
+        return words.popup;
+    if (reason.rule != FilterRule::Url && reason.rule != FilterRule::Title)
+        return u"";
+    std::u16string text = reason.rule == FilterRule::Url ? words.url : words.title;
+    const size_t at = text.find(u"%s");
+    return at == std::u16string::npos ? text : text.replace(at, 2, reason.prefix);
+}
+
+CCloseListModel::CCloseListModel(ListDisplay& rows, std::function<void(int)> showCount, const CloseListParts& parts,
+                                 ReasonWords words)
+    : m_display(rows), m_showCount(std::move(showCount)), m_parts(parts), m_words(std::move(words))
 {
 }
 
@@ -93,6 +105,7 @@ void CCloseListModel::AddRow(const ParkedWindow& parked)
     m_rows.push_back(parked);
     m_display.InsertItem(RowCount() - 1, m_parts.seam.TitleOf(parked.window, kListTitleSize), parked.window,
                          parked.type);
+    m_display.SetItemDetail(RowCount() - 1, ReasonText(parked.reason, m_words));
 }
 
 void CCloseListModel::DropRow(int row, WindowHandle window)

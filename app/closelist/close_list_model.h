@@ -14,6 +14,15 @@
 #include "ui/list_display.h"
 #include "win/window_seam.h"
 
+// How a row says why its window was filtered, in the interface's language: the pop-up rule's
+// name, and for a prefix rule a text in which "%s" stands for the prefix.
+struct ReasonWords {
+    std::u16string popup;
+    std::u16string url;
+    std::u16string title;
+};
+std::u16string ReasonText(const FilterMatch& reason, const ReasonWords& words);
+
 // What the dialog works with.
 struct CloseListParts {
     WindowSeam& seam;
@@ -24,8 +33,10 @@ struct CloseListParts {
 
 class CCloseListModel {
 public:
-    // ROWS is the dialog's list; SHOW_COUNT shows the number of windows caught so far.
-    CCloseListModel(ListDisplay& rows, std::function<void(int)> showCount, const CloseListParts& parts);
+    // ROWS is the dialog's list, each row with its window's reason in WORDS; SHOW_COUNT shows
+    // the number of windows caught so far.
+    CCloseListModel(ListDisplay& rows, std::function<void(int)> showCount, const CloseListParts& parts,
+                    ReasonWords words);
 
     void Open();
     // ROW is the row the list had selected, -1 for none.
@@ -53,6 +64,7 @@ private:
     ListDisplay& m_display;
     std::function<void(int)> m_showCount;
     CloseListParts m_parts;
+    ReasonWords m_words;
     std::vector<ParkedWindow> m_rows;
     WindowHandle m_shown = 0;  // m_hwndShown: the parked window released for a look
 };

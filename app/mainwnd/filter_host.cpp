@@ -9,13 +9,13 @@ const ListEntry* CMainWindowFilterHost::TakeSelected()
     return index >= 0 && index < m_list.Count() ? &m_list.Entries()[static_cast<size_t>(index)] : nullptr;
 }
 
-bool CMainWindowFilterHost::SelectedBrowserUrl(std::string& url)
+bool CMainWindowFilterHost::SelectedBrowserUrl(std::u16string& url)
 {
     const ListEntry* entry = TakeSelected();
     return entry && ReadBrowserUrl(m_seam, entry->window, url);
 }
 
-bool CMainWindowFilterHost::SelectedBrowserTitle(std::string& title)
+bool CMainWindowFilterHost::SelectedBrowserTitle(std::u16string& title)
 {
     const ListEntry* entry = TakeSelected();
     if (!entry)

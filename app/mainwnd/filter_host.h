@@ -17,8 +17,8 @@ public:
     {
     }
 
-    bool SelectedBrowserUrl(std::string& url) override;
-    bool SelectedBrowserTitle(std::string& title) override;
+    bool SelectedBrowserUrl(std::u16string& url) override;
+    bool SelectedBrowserTitle(std::u16string& title) override;
     void CloseAllParked() override { m_closeList.CloseAll(); }
 
 private:

@@ -69,7 +69,7 @@ void CListController::OnNewWindow(WindowHandle window, int type)
     RefreshMarks();
 }
 
-void CListController::InsertEntry(int position, WindowHandle window, int type, const std::string& title)
+void CListController::InsertEntry(int position, WindowHandle window, int type, const std::u16string& title)
 {
     m_entries.insert(m_entries.begin() + position, ListEntry{window, type, title, false, false});
     m_display.InsertItem(position, title, window, type);

@@ -21,7 +21,7 @@
 struct ListEntry {
     WindowHandle window;
     int type;
-    std::string title;
+    std::u16string title;
     bool unresponsive;   // its window did not answer when something was to be done to it
     bool placementOwed;  // shown, but not yet placed: it did not answer when it came
 };
@@ -83,7 +83,7 @@ public:
 private:
     enum Job { SettleTitle = 1, ConfirmDestruction = 2, AwaitRelease = 3 };
 
-    void InsertEntry(int position, WindowHandle window, int type, const std::string& title);
+    void InsertEntry(int position, WindowHandle window, int type, const std::u16string& title);
     void RemoveListEntry(int index);
     // Deletes the entries for which TAKE is true, from the last to the first (TAKE does what the
     // window needs), keeping the current entry on the same entry or the nearest remaining one

@@ -11,6 +11,7 @@
 #include "capture/window_mover.h"
 #include "capture/window_watcher.h"
 #include "mainwnd/filter_host.h"
+#include "mainwnd/hotkeys_win.h"
 #include "mainwnd/list_controller.h"
 #include "mainwnd/tray_icon.h"
 #include "settings/settings_model.h"
@@ -55,8 +56,15 @@ protected:
     void OnTrayNotify(LPARAM mouseMessage);
     BOOL OnTrayCommand(UINT id);
     void OnTaskbarCreated();
-    // The close box, Escape and Enter: an open Close-list dialog ends first, or the main
-    // window's end would wait behind it.
+    void OnHotkey(int id);
+    void OnHotkeysChanged();
+    void SwitchBy(int step);
+    void ShowOrHide();
+        // Out of the tray (or up from the taskbar), shown as the user left it.
+    void RestoreWindow();
+    void OnDpiFollowed() override { m_listWindows.FitColumns(); }
+    // Enter: the selected window shown. The close box and Escape: an open Close-list dialog
+    // ends first, or the main window's end would wait behind it.
     void OnOK() override;
     void OnCancel() override;
 
@@ -82,6 +90,7 @@ private:
     HICON m_hSmallIcon = nullptr;
     MainDialogOpeners m_openers;
     CTrayIcon m_tray;
+    CHotkeys m_hotkeys;
     int m_bIconicStartPending = 0;  // ICONIC: the start-up minimise is yet to hold
     bool m_ending = false;          // exit chosen from the tray: no icon or menu any more
     bool m_watching = false;        // the watcher runs: from the start-up to the end

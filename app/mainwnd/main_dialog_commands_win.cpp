@@ -71,6 +71,10 @@ void CPelorusDlg::OnNotify(const NMHDR* header)
     case NM_RCLICK:
         OnClickWindowList();
         break;
+    case LVN_KEYDOWN:
+        if (reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey == VK_DELETE)
+            OnBtnDelete();  // as its button does
+        break;
     default:
         break;
     }
@@ -96,10 +100,11 @@ bool CPelorusDlg::OnSysCommand(UINT id)
     return true;
 }
 
+// Enter in the list shows the selected window: the close box and Escape end Pelorus, and with
+// "close the browsers at exit" set an Enter that did so would close every browser window.
 void CPelorusDlg::OnOK()
 {
-    CloseCloseListDialog();
-    CDialog::OnOK();
+    OnDblclkWindowList();
 }
 
 void CPelorusDlg::OnCancel()

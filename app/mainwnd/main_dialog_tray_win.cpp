@@ -2,8 +2,6 @@
 // two tray menus with their commands.
 #include "mainwnd/main_dialog.h"
 
-#include "win/code_page_text.h"
-
 void CPelorusDlg::OnSize(UINT type)
 {
     if (type == SIZE_MINIMIZED && !m_bInTray && m_tray.Add(m_controller.Count())) {
@@ -38,10 +36,17 @@ void CPelorusDlg::OnTaskbarCreated()
         OnSize(SIZE_MINIMIZED);
 }
 
+void CPelorusDlg::RestoreWindow()
+{
+    m_bIconicStartPending = 0;  // restored by the user: no start-up minimise is owed any more
+    m_bInTray = 0;              // first: while in the tray the window may not be shown
+    ShowWindow(m_hWnd, SW_SHOWNORMAL);
+    m_tray.Remove();
+}
+
 TrayMenuState CPelorusDlg::MenuState() const
 {
-    return {&m_controller.Entries(), m_controller.Current(), m_bSettingsOpen != 0, m_settings.CloseListButtonEnabled(),
-            IsLeadByteOfCodePage,    TrayEllipsis()};
+    return {&m_controller.Entries(), m_controller.Current(), m_bSettingsOpen != 0, m_settings.CloseListButtonEnabled()};
 }
 
 void CPelorusDlg::OnTrayNotify(LPARAM mouseMessage)
@@ -75,10 +80,7 @@ BOOL CPelorusDlg::OnTrayCommand(UINT id)
         OnBtnSettings();
         break;
     case TrayCommand::Restore:
-        m_bIconicStartPending = 0;  // restored by the user: no start-up minimise is owed any more
-        m_bInTray = 0;              // first: while in the tray the window may not be shown
-        ShowWindow(m_hWnd, SW_SHOWNORMAL);
-        m_tray.Remove();
+        RestoreWindow();
         break;
     case TrayCommand::Exit:
         m_ending = true;

@@ -7,9 +7,20 @@
 #include "mainwnd/menu_bitmaps.h"
 #include "res/resource.h"
 #include "settings/profile_store_win.h"
+#include "win/code_page_text.h"
 #include "win/program_windows.h"
 
 namespace {
+
+// The scale a program unaware of it was given coordinates in: the system's, at sign-in.
+int SystemDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
 
 // A browser that is killed never reports its end, and a window that stops answering is asked
 // again now and then: the list looks at its windows twice a second.
@@ -70,6 +81,12 @@ INT_PTR CPelorusDlg::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TRAYNOTIFY:
         OnTrayNotify(lParam);
         return TRUE;
+    case WM_HOTKEY:
+        OnHotkey(static_cast<int>(wParam));
+        return TRUE;
+    case WM_HOTKEYS_CHANGED:
+        OnHotkeysChanged();
+        return TRUE;
     case WM_SIZE:
         OnSize(static_cast<UINT>(wParam));
         return FALSE;  // and the default processing
@@ -121,7 +138,7 @@ BOOL CPelorusDlg::OnInitDialog()
 
     Win32ProfileStore store;
     StoredPosition position;
-    m_settings.Load(store, position);
+    m_settings.Load(store, position, SystemCodePage(), SystemDpi());
     UpdateCloseListButton();
     EnableWindow(m_btnUpdateSize, m_settings.Values().bSizePos != 0);
     if (position.x >= 0 && position.y >= 0)
@@ -134,6 +151,7 @@ BOOL CPelorusDlg::OnInitDialog()
         m_bIconicStartPending = 1;
     }
     PostMessageW(g_hMainWnd, WM_HOOK_NOTIFY, HN_STARTUP, 0);
+    PostMessageW(m_hWnd, WM_HOTKEYS_CHANGED, 0, 0);  // after the start: a report waits for nothing
     m_listWindows.InitList(m_hIcon);
     LoadMenuBitmaps(m_hWnd);
     m_tray.Attach(m_hWnd);
@@ -242,6 +260,7 @@ void CPelorusDlg::Destroyed(WindowHandle window)
 void CPelorusDlg::OnDestroy()
 {
     KillTimer(m_hWnd, kTickTimer);
+    m_hotkeys.Unregister();
     m_listClock.Stop();
     m_watchClock.Stop();
     m_watching = false;

@@ -1,6 +1,7 @@
 #include "mainwnd/settings_command.h"
 
 #include "capture/hook_binding.h"
+#include "mainwnd/hotkeys_win.h"
 #include "settings/profile_store_win.h"
 #include "settings/settings_sheet.h"
 #include "settings/sheet_values.h"
@@ -32,6 +33,7 @@ public:
     void DeleteStartupLink() override { ::DeleteStartupLink(ProgramPath()); }
     void CloseAllParked() override { m_command.capture.CloseList().CloseAll(); }
     void MovePopupsToCloseList() override { m_command.list.MovePopupsToCloseList(); }
+    void RegisterHotkeys() override { PostMessageW(m_command.mainWindow, WM_HOTKEYS_CHANGED, 0, 0); }
 
 private:
     const SettingsCommand& m_command;

@@ -28,7 +28,10 @@ public:
     // Shows MENU (none when empty); the chosen command reaches the main window as WM_COMMAND.
     // ICON_OF gives a copy of a window item's own icon (destroyed here), its mark; its kind's mark
     // where it has none.
-    void Track(const std::vector<TrayMenuItem>& menu, const std::function<HICON(WindowHandle)>& iconOf);
+    // Shown at the taskbar (the icon's menus), or at the mouse pointer (a key's).
+    enum Where { AtTaskbar, AtPointer };
+    void Track(const std::vector<TrayMenuItem>& menu, const std::function<HICON(WindowHandle)>& iconOf,
+               Where where = AtTaskbar);
     // The menu shown last, by which its command is understood.
     const std::vector<TrayMenuItem>& Shown() const { return m_shown; }
 
@@ -40,6 +43,3 @@ private:
     int m_count = -1;  // the count the tip shows
     std::vector<TrayMenuItem> m_shown;
 };
-
-// The code page's " …" that ends a cut item text.
-std::string TrayEllipsis();

@@ -8,6 +8,7 @@
 #include "mainwnd/menu_bitmaps.h"
 #include "res/resource.h"
 #include "ui/resources.h"
+#include "win/wide_text_win.h"
 #include "win/assert.h"
 
 namespace {
@@ -81,7 +82,7 @@ HMENU BuildMenu(const std::vector<TrayMenuItem>& items, MenuMarks& marks)
             if (!submenu)
                 AppendMenuW(menu, MF_STRING | MF_GRAYED, 0, LabelText(item.label));  // without its submenu
         } else if (item.label == TrayLabel::Title) {  // a title's own "&" is escaped in the model
-            AppendMenuA(menu, MF_STRING | state, item.command, item.title.c_str());
+            AppendMenuW(menu, MF_STRING | state, item.command, Wide(item.title));
             const int position = GetMenuItemCount(menu) - 1;
             if (PELORUS_ASSERT(KindOf(item.mark)))  // a listed window's type was checked when it came
                 SetMenuItemBitmaps(menu, position, MF_BYPOSITION, marks.MarkOf(item), g_hbmMenuCheck);
@@ -164,7 +165,8 @@ void CTrayIcon::UpdateTip(int count)
     }
 }
 
-void CTrayIcon::Track(const std::vector<TrayMenuItem>& items, const std::function<HICON(WindowHandle)>& iconOf)
+void CTrayIcon::Track(const std::vector<TrayMenuItem>& items, const std::function<HICON(WindowHandle)>& iconOf,
+                      Where where)
 {
     if (items.empty())
         return;
@@ -173,16 +175,15 @@ void CTrayIcon::Track(const std::vector<TrayMenuItem>& items, const std::functio
     if (!menu)
         return;
     m_shown = items;
-    const POINT at = MenuPosition(m_main);
+    POINT at = {};
+    if (where == AtTaskbar)
+        at = MenuPosition(m_main);
+    else
+        GetCursorPos(&at);
     SetForegroundWindow(m_main);  // also while hidden, or the menu would not close when left
-    TrackPopupMenu(menu, TPM_CENTERALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_main, nullptr);
+    TrackPopupMenu(menu, (where == AtTaskbar ? TPM_CENTERALIGN : TPM_LEFTALIGN) | TPM_RIGHTBUTTON, at.x, at.y, 0, m_main,
+                   nullptr);
     PostMessageW(m_main, WM_NULL, 0, 0);
     DestroyMenu(menu);  // and its submenus with it
 }
 
-std::string TrayEllipsis()
-{
-    char text[8] = "";
-    WideCharToMultiByte(CP_ACP, 0, L" \u2026", -1, text, sizeof text, nullptr, nullptr);
-    return text;
-}

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "win/unicode_text.h"
+
 namespace {
 
-constexpr size_t kLongestItemText = 35;  // bytes; a longer text is cut
+constexpr size_t kLongestItemText = 35;  // columns; a longer text is cut
 constexpr size_t kCutItemText = 34;
 
 TrayMenuItem Labelled(TrayLabel label, int command, bool grayed = false)
@@ -43,7 +45,7 @@ std::vector<TrayMenuItem> WindowItems(const TrayMenuState& state, int base)
     for (int i = 0; i < count; ++i) {
         const ListEntry& entry = (*state.entries)[static_cast<size_t>(i)];
         TrayMenuItem item;
-        item.title = TrayItemText(entry.title, state.isLeadByte, state.ellipsis);
+        item.title = TrayItemText(entry.title);
         item.command = base + i;
         item.checked = i == state.current;
         item.mark = entry.type;
@@ -55,18 +57,17 @@ std::vector<TrayMenuItem> WindowItems(const TrayMenuState& state, int base)
 
 }  // namespace
 
-std::string TrayItemText(const std::string& title, LeadBytePredicate isLeadByte, const std::string& ellipsis)
+std::u16string TrayItemText(const std::u16string& title)
 {
-    std::string text = " " + title;
-    if (text.size() > kLongestItemText)
-        text = CutAtCharBoundary(text, kCutItemText, isLeadByte) + ellipsis;
+    std::u16string text = u" " + title;
+    if (CutToColumns(text, kLongestItemText).size() < text.size())
+        text = CutToColumns(text, kCutItemText) + u" \u2026";
     // A menu takes "&" for a shortcut mark: a title's own is doubled, so that it shows as written.
-    // No double-byte code page has "&" as a second byte, so every one is the character.
-    std::string escaped;
-    for (char c : text) {
+    std::u16string escaped;
+    for (char16_t c : text) {
         escaped += c;
-        if (c == '&')
-            escaped += '&';
+        if (c == u'&')
+            escaped += u'&';
     }
     return escaped;
 }

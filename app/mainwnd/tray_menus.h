@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "mainwnd/list_controller.h"
-#include "win/code_page_text.h"
 
 constexpr int ID_TRAY_SETTINGS = 32774;
 constexpr int ID_TRAY_RESTORE = 32775;
@@ -28,7 +27,7 @@ enum class TrayLabel { Title, UpdateSize, Settings, Restore, CloseList, Exit, Sh
 struct TrayMenuItem {
     enum Kind { Command, Separator, Popup } kind = Command;
     TrayLabel label = TrayLabel::Title;
-    std::string title;  // a window's item text, in the system's code page (label Title)
+    std::u16string title;  // a window's item text (label Title)
     int command = 0;
     bool checked = false;
     bool grayed = false;
@@ -37,17 +36,16 @@ struct TrayMenuItem {
     std::vector<TrayMenuItem> submenu;
 };
 
-// " " and the entry's title; longer than 35 bytes, cut to at most 34 on a character boundary
-// and ELLIPSIS (" …" in the code page) appended; a title's "&" doubled, to show as written.
-std::string TrayItemText(const std::string& title, LeadBytePredicate isLeadByte, const std::string& ellipsis);
+// " " and the entry's title; wider than 35 columns (a wide character takes two, as it took two
+// bytes in the code page), cut to at most 34 and " …" appended; a title's "&" doubled, to show
+// as written.
+std::u16string TrayItemText(const std::u16string& title);
 
 struct TrayMenuState {
     const std::vector<ListEntry>* entries;
     int current;
     bool settingsOpen;
     bool closeListEnabled;
-    LeadBytePredicate isLeadByte;
-    std::string ellipsis;
 };
 
 // Empty when there is no current entry: no menu is shown.

@@ -8,6 +8,7 @@
 #define IDD_SEL_BROWSER 132
 #define IDD_FILTER_DIALOG 139
 #define IDD_CLOSE_LIST 140
+#define IDD_HOTKEYS 142
 
 // Main dialog (102) controls.
 #define IDC_BTN_DELETE 1002
@@ -37,6 +38,12 @@
 #define IDC_BROWSER_OPERA 1005
 #define IDC_BROWSER_MOZILLA 1006
 #define IDC_BROWSER_CHROMIUM 1007
+
+// Settings sheet: hotkey page (142) controls, in the keys' order.
+#define IDC_HOTKEY_NEXT 1001
+#define IDC_HOTKEY_PREVIOUS 1002
+#define IDC_HOTKEY_WINDOW_MENU 1003
+#define IDC_HOTKEY_SHOW_HIDE 1004
 
 // Filter settings dialog (139) controls.
 #define IDC_FILTER_CLOSE 1013
@@ -101,6 +108,13 @@
 #define IDS_TRAY_SHOW 341
 #define IDS_TRAY_DELETE 342
 #define IDS_TRAY_CLOSE_MENU 343
+// The Close-list dialog's column of reasons: its header, and why a window was filtered.
+#define IDS_CLOSELIST_REASON 350
+#define IDS_REASON_POPUP 351
+#define IDS_REASON_URL 352
+#define IDS_REASON_TITLE 353
+// A system-wide key another program holds: "%s" stands for the keys' names.
+#define IDS_HOTKEYS_HELD 354
 
 // System-menu command of the About box.
 #define IDM_ABOUTBOX 0x0010

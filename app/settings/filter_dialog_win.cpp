@@ -3,6 +3,7 @@
 #include "res/resource.h"
 #include "settings/filter_settings.h"
 #include "settings/profile_store_win.h"
+#include "win/unicode_text.h"
 
 CFilterDlg::CFilterDlg(CSettingsModel& settings, FilterDialogHost& host)
     : CDialog(IDD_FILTER_DIALOG), m_settings(settings), m_host(host)
@@ -49,7 +50,7 @@ BOOL CFilterDlg::OnInitDialog()
     const SettingsValues& s = m_settings.Values();
     m_bFilterCloseOld = s.bFilterClose;
     SetUpDownBuddy(IDC_FILTER_MAX_SPIN, IDC_FILTER_MAX, 1, kCloseListSlots);
-    SetItemText(IDC_FILTER_MAX, std::to_string(s.nMaxPendingNum));
+    SetItemNumber(IDC_FILTER_MAX, s.nMaxPendingNum);
     SetChecked(s.bFilterClose ? IDC_FILTER_CLOSE : IDC_FILTER_PARK, true);
     EnableItem(IDC_FILTER_MAX, !s.bFilterClose);  // the up-down control stays enabled
     SetChecked(IDC_FILTER_POPUP, s.bFilterCheckPopup != 0);
@@ -86,29 +87,29 @@ void CFilterDlg::OnChkPopup()
 
 void CFilterDlg::OnBtnUrlFromBrowser()
 {
-    std::string url;
+    std::u16string url;
     if (m_host.SelectedBrowserUrl(url))
-        SetItemText(IDC_FILTER_URLS, ItemText(IDC_FILTER_URLS) + url + "\r\n");
+        SetItemText(IDC_FILTER_URLS, ItemText(IDC_FILTER_URLS) + url + u"\r\n");
 }
 
 void CFilterDlg::OnBtnTitleFromBrowser()
 {
-    std::string title;
+    std::u16string title;
     if (m_host.SelectedBrowserTitle(title))
-        SetItemText(IDC_FILTER_TITLES, ItemText(IDC_FILTER_TITLES) + title + "\r\n");
+        SetItemText(IDC_FILTER_TITLES, ItemText(IDC_FILTER_TITLES) + title + u"\r\n");
 }
 
 void CFilterDlg::OnOK()
 {
     FilterDialogValues values;
     values.filterCloseOld = m_bFilterCloseOld;
-    values.sizeText = ItemText(IDC_FILTER_MAX);
+    values.sizeText = ToUtf8(ItemText(IDC_FILTER_MAX));
     values.useUrl = IsChecked(IDC_FILTER_USE_URL);
     values.useTitle = IsChecked(IDC_FILTER_USE_TITLE);
     values.urlText = ItemText(IDC_FILTER_URLS);
     values.titleText = ItemText(IDC_FILTER_TITLES);
     Win32ProfileStore store;
-    if (m_settings.ApplyFilterDialog(store, values, IsLeadByteOfCodePage))
+    if (m_settings.ApplyFilterDialog(store, values, SystemCodePage()))
         m_host.CloseAllParked();
     CDialog::OnOK();
 }

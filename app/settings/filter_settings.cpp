@@ -1,9 +1,12 @@
 #include "settings/filter_settings.h"
 
+#include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cstdio>
 
 #include "settings/settings_model.h"
+#include "win/unicode_text.h"
 
 namespace {
 
@@ -17,20 +20,45 @@ bool NeedsQuotes(const std::string& prefix)
            (unsafe(prefix[0]) || unsafe(prefix[n - 1]) || (n > 1 && static_cast<unsigned char>(prefix[n - 2]) >= 0x80));
 }
 
-// Step 6 or 7 of OK: the prefixes, their numbered keys, the old keys beyond them, the count.
-void WritePrefixes(ProfileStore& store, const char* stem, const std::string& text, LeadBytePredicate isLeadByte,
-                   std::vector<std::string>& prefixes, int& count)
+// The prefix's bytes the numbered key's reader gives back whole, on a character boundary.
+std::string CodePageForm(const std::u16string& prefix, const CodePage& codePage)
 {
-    prefixes = PrefixesFromBoxText(text, isLeadByte);
+    const std::string bytes = codePage.Encode(prefix);
+    std::string form = CutAtCharBoundary(bytes, kPrefixBufferSize - 1, codePage.LeadByte());
+    if (NeedsQuotes(form))
+        form = CutAtCharBoundary(bytes, kPrefixBufferSize - 3, codePage.LeadByte());
+    return form;
+}
+
+// Step 6 or 7 of OK: the prefixes, their numbered keys (with the exact ones where needed), the
+// old keys beyond them, the count.
+void WritePrefixes(ProfileStore& store, const char* stem, const std::u16string& text, const CodePage& codePage,
+                   std::vector<std::u16string>& prefixes, int& count)
+{
+    prefixes = PrefixesFromBoxText(text);
     const int accepted = static_cast<int>(prefixes.size());
+    const std::vector<int> exactKeys = NumberedKeysPresent(store, stem, INT_MAX, kExactPrefixSuffix);
+    auto hasExactKey = [&](int n) { return std::find(exactKeys.begin(), exactKeys.end(), n) != exactKeys.end(); };
     char key[64];
     for (int k = 1; k <= accepted; ++k) {
+        const StoredPrefix stored = StorePrefix(prefixes[static_cast<size_t>(k - 1)], codePage);
         std::snprintf(key, sizeof key, "%s%d", stem, k);
-        store.WriteString(key, PrefixProfileValue(prefixes[static_cast<size_t>(k - 1)]).c_str());
+        store.WriteString(key, stored.value.c_str());
+        std::snprintf(key, sizeof key, "%s%d%s", stem, k, kExactPrefixSuffix);
+        if (!stored.exact.empty())
+            store.WriteString(key, stored.exact.c_str());
+        else if (hasExactKey(k))
+            store.WriteString(key, nullptr);
     }
     for (int n : NumberedKeysPresent(store, stem, count)) {
         if (n > accepted) {
             std::snprintf(key, sizeof key, "%s%d", stem, n);
+            store.WriteString(key, nullptr);
+        }
+    }
+    for (int n : exactKeys) {
+        if (n > accepted) {
+            std::snprintf(key, sizeof key, "%s%d%s", stem, n, kExactPrefixSuffix);
             store.WriteString(key, nullptr);
         }
     }
@@ -41,31 +69,43 @@ void WritePrefixes(ProfileStore& store, const char* stem, const std::string& tex
 
 }  // namespace
 
-std::string PrefixBoxText(const std::vector<std::string>& prefixes)
+std::u16string PrefixBoxText(const std::vector<std::u16string>& prefixes)
 {
-    std::string text;
-    for (const std::string& prefix : prefixes)
-        text += prefix + "\r\n";
+    std::u16string text;
+    for (const std::u16string& prefix : prefixes)
+        text += prefix + u"\r\n";
     return text;
 }
 
-std::vector<std::string> PrefixesFromBoxText(const std::string& text, LeadBytePredicate isLeadByte)
+std::vector<std::u16string> PrefixesFromBoxText(const std::u16string& text)
 {
-    std::vector<std::string> prefixes;
+    std::vector<std::u16string> prefixes;
     size_t start = 0;
     while (start <= text.size()) {
-        size_t end = text.find("\r\n", start);
-        if (end == std::string::npos)
+        size_t end = text.find(u"\r\n", start);
+        if (end == std::u16string::npos)
             end = text.size();
-        const std::string whole = text.substr(start, end - start);
-        std::string line = CutAtCharBoundary(whole, kPrefixBufferSize - 1, isLeadByte);
-        if (NeedsQuotes(line))
-            line = CutAtCharBoundary(whole, kPrefixBufferSize - 3, isLeadByte);
+        const std::u16string line = CutText(text.substr(start, end - start), kPrefixBufferSize - 1);
         if (!line.empty())
             prefixes.push_back(line);
         start = end + 2;
     }
     return prefixes;
+}
+
+StoredPrefix StorePrefix(const std::u16string& prefix, const CodePage& codePage)
+{
+    const std::string form = CodePageForm(prefix, codePage);
+    return {PrefixProfileValue(form), codePage.Decode(form) == prefix ? std::string() : PercentEncode(prefix)};
+}
+
+std::u16string LoadPrefix(const std::string& value, const std::string& exact, const CodePage& codePage)
+{
+    std::u16string prefix;
+    if (!exact.empty() && PercentDecode(exact, prefix) && !prefix.empty() && prefix.size() < kPrefixBufferSize &&
+        CodePageForm(prefix, codePage) == value)
+        return prefix;
+    return codePage.Decode(value);
 }
 
 std::string PrefixProfileValue(const std::string& prefix)
@@ -88,7 +128,7 @@ int ParseCloseListSize(const std::string& text)
 }
 
 bool CSettingsModel::ApplyFilterDialog(ProfileStore& store, const FilterDialogValues& values,
-                                       LeadBytePredicate isLeadByte)
+                                       const CodePage& codePage)
 {
     SettingsValues& v = m_values;
     bool closeAllParked = false;
@@ -114,7 +154,7 @@ bool CSettingsModel::ApplyFilterDialog(ProfileStore& store, const FilterDialogVa
         v.bFilterUseTitle = values.useTitle;
         WriteSetting(store, "FILTER_USE_TITLE", v.bFilterUseTitle);
     }
-    WritePrefixes(store, "FILTER_URL", values.urlText, isLeadByte, v.arrFilterUrl, v.nFilterUrlNum);
-    WritePrefixes(store, "FILTER_TITLE", values.titleText, isLeadByte, v.arrFilterTitle, v.nFilterTitleNum);
+    WritePrefixes(store, "FILTER_URL", values.urlText, codePage, v.arrFilterUrl, v.nFilterUrlNum);
+    WritePrefixes(store, "FILTER_TITLE", values.titleText, codePage, v.arrFilterTitle, v.nFilterTitleNum);
     return closeAllParked;
 }

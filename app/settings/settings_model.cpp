@@ -1,7 +1,9 @@
 #include "settings/settings_model.h"
 
 #include "hooklib/hook_protocol.h"
+#include "settings/filter_settings.h"
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -21,7 +23,11 @@ bool EqualNoCase(const char* a, const char* b, size_t n)
     return true;
 }
 
-void LoadPrefixes(ProfileStore& store, const char* stem, int count, std::vector<std::string>& prefixes)
+// An exact prefix is at most nine ASCII characters a unit (%XX for each of three UTF-8 bytes).
+constexpr int kExactPrefixBufferSize = (kPrefixBufferSize - 1) * 9 + 1;
+
+void LoadPrefixes(ProfileStore& store, const char* stem, int count, const CodePage& codePage,
+                  std::vector<std::u16string>& prefixes)
 {
     for (int n : NumberedKeysPresent(store, stem, count)) {
         char key[64];
@@ -29,14 +35,50 @@ void LoadPrefixes(ProfileStore& store, const char* stem, int count, std::vector<
         char value[kPrefixBufferSize];
         // Its text, not its length: a spoiled file can give a value that begins with a NUL, and an
         // empty prefix would filter every window.
-        if (store.GetString(key, value, sizeof value) > 0 && value[0] != '\0')
-            prefixes.emplace_back(value);
+        if (store.GetString(key, value, sizeof value) <= 0 || value[0] == '\0')
+            continue;
+        std::snprintf(key, sizeof key, "%s%d%s", stem, n, kExactPrefixSuffix);
+        std::vector<char> exact(kExactPrefixBufferSize, '\0');
+        store.GetString(key, exact.data(), kExactPrefixBufferSize);
+        prefixes.push_back(LoadPrefix(value, exact.data(), codePage));
     }
+}
+
+// The six geometry values as kGeometryInPixels repeats them.
+std::string GeometryList(int x, int y, const SettingsValues& v)
+{
+    char text[128];
+    std::snprintf(text, sizeof text, "%d,%d,%d,%d,%d,%d", x, y, v.nWinLeft, v.nWinTop, v.nWinWidth, v.nWinHeight);
+    return text;
+}
+
+// A coordinate scaled from DPI to pixels; a negative size or position stands for none and stays.
+int ToPixels(int value, int dpi, bool negativeIsNone)
+{
+    if (negativeIsNone && value < 0)
+        return value;
+    const long long pixels = (static_cast<long long>(value) * dpi + (value < 0 ? -48 : 48)) / 96;
+    return static_cast<int>(std::clamp<long long>(pixels, INT_MIN, INT_MAX));
+}
+
+// Geometry as read, in pixels unless the marker does not vouch for it.
+void ScaleLegacyGeometry(ProfileStore& store, SettingsValues& v, StoredPosition& position, int legacyDpi)
+{
+    char marker[128] = "";
+    store.GetString(kGeometryInPixels, marker, sizeof marker);
+    if (marker == GeometryList(position.x, position.y, v) || legacyDpi == 96)
+        return;
+    v.nWinLeft = ToPixels(v.nWinLeft, legacyDpi, false);
+    v.nWinTop = ToPixels(v.nWinTop, legacyDpi, false);
+    v.nWinWidth = ToPixels(v.nWinWidth, legacyDpi, true);
+    v.nWinHeight = ToPixels(v.nWinHeight, legacyDpi, true);
+    position.x = ToPixels(position.x, legacyDpi, true);
+    position.y = ToPixels(position.y, legacyDpi, true);
 }
 
 }  // namespace
 
-void CSettingsModel::Load(ProfileStore& store, StoredPosition& position)
+void CSettingsModel::Load(ProfileStore& store, StoredPosition& position, const CodePage& codePage, int legacyDpi)
 {
     SettingsValues& v = m_values;
     v.nWinLeft = store.GetInt("WIN_LEFT", 0);
@@ -48,6 +90,7 @@ void CSettingsModel::Load(ProfileStore& store, StoredPosition& position)
     v.bSizePos = store.GetInt("Size_Pos", 1);
     position.x = store.GetInt("XPOS", -1);
     position.y = store.GetInt("YPOS", -1);
+    ScaleLegacyGeometry(store, v, position, legacyDpi);
     v.bIconic = store.GetInt("ICONIC", 0);
     // A new user's browsers: Internet Explorer, Mozilla and Firefox, and today's Chromium family.
     v.nTargetBrowser =
@@ -65,8 +108,10 @@ void CSettingsModel::Load(ProfileStore& store, StoredPosition& position)
     v.nFilterTitleNum = store.GetInt("FILTER_TITLE_NUM", 0);
     v.arrFilterUrl.clear();
     v.arrFilterTitle.clear();
-    LoadPrefixes(store, "FILTER_URL", v.nFilterUrlNum, v.arrFilterUrl);
-    LoadPrefixes(store, "FILTER_TITLE", v.nFilterTitleNum, v.arrFilterTitle);
+    LoadPrefixes(store, "FILTER_URL", v.nFilterUrlNum, codePage, v.arrFilterUrl);
+    LoadPrefixes(store, "FILTER_TITLE", v.nFilterTitleNum, codePage, v.arrFilterTitle);
+    for (int i = 0; i < kHotkeyCount; ++i)
+        v.nHotkeys[i] = SanitizeHotkey(store.GetInt(kHotkeySettings[i].key, kHotkeySettings[i].defaultValue));
     v.nLanguage = static_cast<int>(LoadLanguageChoice(store));
 }
 
@@ -92,6 +137,7 @@ void CSettingsModel::SaveGeometry(ProfileStore& store, int normalLeft, int norma
     WriteSetting(store, "WIN_LEFT", m_values.nWinLeft);
     WriteSetting(store, "WIN_WIDTH", m_values.nWinWidth);
     WriteSetting(store, "WIN_HEIGHT", m_values.nWinHeight);
+    store.WriteString(kGeometryInPixels, GeometryList(normalLeft, normalTop, m_values).c_str());
     m_values.arrFilterUrl.clear();
     m_values.arrFilterTitle.clear();
 }
@@ -135,16 +181,20 @@ bool CSettingsModel::CloseListButtonEnabled() const
     return m_values.bFilter != 0 && m_values.bFilterClose != 1;
 }
 
-std::vector<int> NumberedKeysPresent(ProfileStore& store, const char* stem, int count)
+std::vector<int> NumberedKeysPresent(ProfileStore& store, const char* stem, int count, const char* suffix)
 {
     std::vector<int> numbers;
     if (count <= 0)
         return numbers;
     const size_t stemLength = std::strlen(stem);
-    for (const std::string& key : store.KeyNames()) {
+    const size_t suffixLength = std::strlen(suffix);
+    for (std::string key : store.KeyNames()) {
         // The key names the program writes: the stem, then the number without leading zeros.
-        if (key.size() <= stemLength || key.size() > stemLength + 10 || !EqualNoCase(key.c_str(), stem, stemLength))
+        if (key.size() <= stemLength + suffixLength || key.size() > stemLength + suffixLength + 10 ||
+            !EqualNoCase(key.c_str(), stem, stemLength) ||
+            !EqualNoCase(key.c_str() + key.size() - suffixLength, suffix, suffixLength))
             continue;
+        key.resize(key.size() - suffixLength);
         const char* digits = key.c_str() + stemLength;
         if (*digits < '1' || *digits > '9')
             continue;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/hotkeys.h"
 #include "settings/profile_store.h"
 #include "ui/ui_language.h"
 #include "win/window_seam.h"
@@ -35,8 +36,9 @@ struct SettingsValues {
     int bFilterUseTitle = 0;                // FILTER_USE_TITLE
     int nFilterUrlNum = 0;                  // FILTER_URL_NUM: how many numbered keys the file claims
     int nFilterTitleNum = 0;                // FILTER_TITLE_NUM
-    std::vector<std::string> arrFilterUrl;  // FILTER_URLn, in file order, none empty
-    std::vector<std::string> arrFilterTitle;  // FILTER_TITLEn
+    std::vector<std::u16string> arrFilterUrl;    // FILTER_URLn, in file order, none empty
+    std::vector<std::u16string> arrFilterTitle;  // FILTER_TITLEn
+    int nHotkeys[kHotkeyCount] = {};  // HOTKEY_NEXT...: the system-wide keys, in Hotkey order; 0: none
     int nLanguage = 0;                        // Language: a LanguageChoice ("auto", "en", "ja" in the file)
 };
 
@@ -44,6 +46,10 @@ struct SettingsValues {
 struct FixedRect {
     int left = 0, top = 0, width = -1, height = -1;
 };
+
+// The key that says the geometry keys are in pixels: it repeats their six values, so that values
+// an earlier version (which ignores it) has written since do not pass for pixels.
+constexpr char kGeometryInPixels[] = "GEOMETRY_IN_PIXELS";
 
 // The main window's placement, kept in the file only: a negative value means none stored.
 struct StoredPosition {
@@ -54,7 +60,7 @@ struct StoredPosition {
 struct SheetStep;
 class SheetEffects;
 struct FilterDialogValues;
-using LeadBytePredicate = bool (*)(unsigned char);
+class CodePage;
 
 class CSettingsModel {
 public:
@@ -70,10 +76,12 @@ public:
     // taken from a maximised window. Kept in memory only: every run starts normal.
     int ShowCmd() const { return m_nShowCmd; }
 
-    // Reads every key in the start-up order; XPOS and YPOS go to POSITION.
-    void Load(ProfileStore& store, StoredPosition& position);
-    // At exit: the main window's normal top-left and the fixed rectangle, in that order; then the
-    // prefix lists are emptied.
+    // Reads every key in the start-up order; XPOS and YPOS go to POSITION. The file is in
+    // CODE_PAGE. Geometry an earlier version wrote, unaware of the display's scale, is in the
+    // coordinates the system gave it, scaled for LEGACY_DPI: it is read back in pixels.
+    void Load(ProfileStore& store, StoredPosition& position, const CodePage& codePage, int legacyDpi = 96);
+    // At exit: the main window's normal top-left and the fixed rectangle, in that order, then
+    // kGeometryInPixels; then the prefix lists are emptied.
     void SaveGeometry(ProfileStore& store, int normalLeft, int normalTop);
     // "Update size info": the current window's normal rectangle becomes the fixed one, kept in
     // memory until exit. False (nothing taken) while Size_Pos is off.
@@ -82,7 +90,7 @@ public:
     void ApplySheet(ProfileStore& store, const std::vector<SheetStep>& steps, SheetEffects& effects);
     // The filter dialog's OK (filter_settings.h); true when every parked window is to be asked
     // to close.
-    bool ApplyFilterDialog(ProfileStore& store, const FilterDialogValues& values, LeadBytePredicate isLeadByte);
+    bool ApplyFilterDialog(ProfileStore& store, const FilterDialogValues& values, const CodePage& codePage);
     // The filter dialog's mode pair and pop-up box take effect at once, before its OK.
     void SetFilterClose(bool close) { m_values.bFilterClose = close ? 1 : 0; }
     void SetFilterCheckPopup(bool check) { m_values.bFilterCheckPopup = check ? 1 : 0; }
@@ -103,6 +111,6 @@ LanguageChoice LoadLanguageChoice(ProfileStore& store);
 void WriteSetting(ProfileStore& store, const char* key, int value);
 // A capacity, or a hand-edited MAX_PENDING_NUM, outside 1 to 8 is brought to the nearest end.
 int ClampCloseListCapacity(int capacity);
-// The numbers n, 1 <= n <= COUNT, for which the section holds a key STEM followed by n, in
-// ascending order. Bounded by the keys in the file, however large COUNT is.
-std::vector<int> NumberedKeysPresent(ProfileStore& store, const char* stem, int count);
+// The numbers n, 1 <= n <= COUNT, for which the section holds a key STEM followed by n (and
+// SUFFIX), in ascending order. Bounded by the keys in the file, however large COUNT is.
+std::vector<int> NumberedKeysPresent(ProfileStore& store, const char* stem, int count, const char* suffix = "");

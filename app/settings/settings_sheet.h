@@ -1,10 +1,11 @@
-// MySettingPropsheet: the settings sheet "Pelorus設定", its three tabs left to right. Values are
+// MySettingPropsheet: the settings sheet "Pelorus設定", its four tabs left to right. Values are
 // copied into its pages before it runs and out of them after OK; the pages own no setting.
 #pragma once
 
 #include <windows.h>
 
 #include "settings/filter_settings.h"
+#include "settings/hotkey_page.h"
 #include "settings/sel_browser.h"
 #include "settings/setting_page.h"
 #include "settings/sheet_values.h"
@@ -23,4 +24,5 @@ private:
     CSettingPage m_pageNewWindow;
     CStartSet m_pageStartup;
     SelBrowser m_pageBrowser;
+    CHotkeyPage m_pageHotkeys;
 };

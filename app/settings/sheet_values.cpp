@@ -7,8 +7,10 @@
 
 SheetValues SheetValuesInForce(const SettingsValues& s, int startupLink)
 {
-    return {s.nListMode, s.nNewWindowMode, s.bSizePos,     s.bFilter,       startupLink,
-            s.bIconic,   s.bExitBrowser,   s.nTargetBrowser, s.nLanguage};
+    SheetValues values{s.nListMode, s.nNewWindowMode, s.bSizePos,     s.bFilter,       startupLink,
+                       s.bIconic,   s.bExitBrowser,   s.nTargetBrowser, s.nLanguage};
+    std::copy(std::begin(s.nHotkeys), std::end(s.nHotkeys), values.hotkeys);
+    return values;
 }
 
 std::vector<BrowserBox> BrowserBoxes()
@@ -76,6 +78,15 @@ std::vector<SheetStep> PlanSheetApply(const SheetValues& inForce, const SheetVal
     }
     if (next.language != now.language)
         step(SheetAction::SetLanguage, kLanguageKey, next.language);
+    bool hotkeyChanged = false;
+    for (int i = 0; i < kHotkeyCount; ++i) {
+        if (next.hotkeys[i] != now.hotkeys[i]) {
+            storeAndWrite(kHotkeySettings[i].key, next.hotkeys[i]);
+            hotkeyChanged = true;
+        }
+    }
+    if (hotkeyChanged)
+        step(SheetAction::RegisterHotkeys);
     return steps;
 }
 
@@ -92,6 +103,9 @@ int* CSettingsModel::SheetValue(const char* key)
                  {"Size_Pos", &SettingsValues::bSizePos},
                  {"ICONIC", &SettingsValues::bIconic},
                  {"FILTER", &SettingsValues::bFilter}};
+    for (int i = 0; i < kHotkeyCount; ++i)
+        if (std::strcmp(kHotkeySettings[i].key, key) == 0)
+            return &m_values.nHotkeys[i];
     for (const auto& k : kKeys)
         if (std::strcmp(k.key, key) == 0)
             return &(m_values.*k.value);
@@ -132,6 +146,9 @@ void CSettingsModel::ApplySheet(ProfileStore& store, const std::vector<SheetStep
             // many of them stay parked.
             m_nCloseListCapacity = FilteringCapacity();
             effects.MovePopupsToCloseList();
+            break;
+        case SheetAction::RegisterHotkeys:
+            effects.RegisterHotkeys();
             break;
         case SheetAction::SetLanguage:
             m_values.nLanguage = static_cast<int>(LanguageChoiceFromIndex(step.value));

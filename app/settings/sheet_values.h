@@ -18,7 +18,8 @@ struct SheetValues {
     int iconic = 0;
     int exitBrowser = 0;
     int targetBrowser = 0;  // third page
-    int language = 0;       // second page: a LanguageChoice, in force from the next start
+    int language = 0;
+    int hotkeys[kHotkeyCount] = {};  // fourth page       // second page: a LanguageChoice, in force from the next start
 };
 
 // The values in force, as the sheet is opened with them; STARTUP_LINK: whether the shortcut exists.
@@ -49,7 +50,8 @@ enum class SheetAction {
     DeleteStartupLink,
     CloseAllParked,         // filtering switched off
     MovePopupsToCloseList,  // filtering switched on
-    SetLanguage,            // key, value: the LanguageChoice kept for the next start
+    SetLanguage,
+    RegisterHotkeys,  // after a key changed: every key registered again            // key, value: the LanguageChoice kept for the next start
 };
 
 struct SheetStep {
@@ -75,6 +77,7 @@ public:
     virtual void DeleteStartupLink() = 0;
     virtual void CloseAllParked() = 0;
     virtual void MovePopupsToCloseList() = 0;
+    virtual void RegisterHotkeys() = 0;
 };
 
 template <class IsChecked>

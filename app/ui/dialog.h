@@ -6,6 +6,9 @@
 
 #include "ui/dialog_controls.h"
 
+// Posted to a dialog once the system has scaled it for a monitor of another DPI.
+constexpr UINT WM_DPI_FOLLOWED = WM_APP + 7;
+
 class CDialog : public CDialogControls {
 public:
     explicit CDialog(UINT templateId) : m_templateId(templateId) {}
@@ -22,6 +25,9 @@ protected:
     virtual BOOL OnInitDialog() { return TRUE; }
     virtual void OnOK() { EndDialog(m_hWnd, IDOK); }
     virtual void OnCancel() { EndDialog(m_hWnd, IDCANCEL); }
+    // The dialog moved to a monitor of another DPI and the system has scaled it and its controls:
+    // what the dialog measured in pixels itself is measured again.
+    virtual void OnDpiFollowed() {}
 
     // Helpers for what main windows do alike.
     // Maximize and Size greyed in the system menu, and an About item (ID, text from string

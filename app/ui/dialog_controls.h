@@ -21,8 +21,9 @@ protected:
 
     bool IsChecked(int id) const;
     void SetChecked(int id, bool checked);
-    std::string ItemText(int id) const;
-    void SetItemText(int id, const std::string& text);
+    std::u16string ItemText(int id) const;
+    void SetItemText(int id, const std::u16string& text);
+    void SetItemNumber(int id, int value);
     void EnableItem(int id, bool enabled);
     // Up-down control UP_DOWN sets BUDDY's text to an integer from LOWER to UPPER.
     void SetUpDownBuddy(int upDown, int buddy, int lower, int upper);

@@ -1,5 +1,7 @@
 #include "ui/dialog_controls.h"
 
+#include "win/wide_text_win.h"
+
 #include <commctrl.h>
 
 #include <vector>
@@ -39,17 +41,22 @@ void CDialogControls::SetChecked(int id, bool checked)
     CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
-std::string CDialogControls::ItemText(int id) const
+std::u16string CDialogControls::ItemText(int id) const
 {
     HWND item = GetDlgItem(m_hWnd, id);
-    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(item)) + 1, '\0');
-    const int n = GetWindowTextA(item, text.data(), static_cast<int>(text.size()));
-    return std::string(text.data(), n > 0 ? static_cast<size_t>(n) : 0);
+    std::vector<wchar_t> text(static_cast<size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
+    const int n = GetWindowTextW(item, text.data(), static_cast<int>(text.size()));
+    return FromWide(text.data(), n > 0 ? static_cast<size_t>(n) : 0);
 }
 
-void CDialogControls::SetItemText(int id, const std::string& text)
+void CDialogControls::SetItemText(int id, const std::u16string& text)
 {
-    SetDlgItemTextA(m_hWnd, id, text.c_str());
+    SetDlgItemTextW(m_hWnd, id, Wide(text));
+}
+
+void CDialogControls::SetItemNumber(int id, int value)
+{
+    SetDlgItemInt(m_hWnd, id, static_cast<UINT>(value), TRUE);
 }
 
 void CDialogControls::EnableItem(int id, bool enabled)

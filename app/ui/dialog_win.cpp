@@ -13,6 +13,14 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM)
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog();
+    case WM_DPICHANGED:
+        // Left to the dialog manager, which scales a per-monitor dialog to the new DPI: the
+        // follow-up comes once it has.
+        PostMessageW(m_hWnd, WM_DPI_FOLLOWED, 0, 0);
+        return FALSE;
+    case WM_DPI_FOLLOWED:
+        OnDpiFollowed();
+        return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
             OnOK();

@@ -9,9 +9,11 @@
 class ListDisplay {
 public:
     virtual ~ListDisplay() = default;
-    virtual void InsertItem(int index, const std::string& title, WindowHandle window, int type) = 0;
+    virtual void InsertItem(int index, const std::u16string& title, WindowHandle window, int type) = 0;
     virtual void DeleteItem(int index) = 0;
     virtual void SelectItem(int index) = 0;  // -1: none
     // An unresponsive entry's title carries a mark.
-    virtual void SetItemText(int index, const std::string& title, bool unresponsive) = 0;
+    virtual void SetItemText(int index, const std::u16string& title, bool unresponsive) = 0;
+    // The row's second column, where the list has one.
+    virtual void SetItemDetail(int index, const std::u16string& detail) = 0;
 };

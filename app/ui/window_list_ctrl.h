@@ -26,8 +26,12 @@ public:
     // The column and the small-icon list, every slot showing PLACEHOLDER until its type's first
     // window is listed.
     void InitList(HICON placeholder);
+    // A second column headed HEADER, for each row's detail; the title keeps three fifths.
+    void AddDetailColumn(const std::u16string& header);
+    // The columns fill the control again, in the same shares (after it was scaled for a DPI).
+    void FitColumns();
     // Inserts a row at INDEX; returns the list's index for it, or -1.
-    int InsertWindowItem(int index, const char* title, HWND window, int type);
+    int InsertWindowItem(int index, const wchar_t* title, HWND window, int type);
     void SetSelectedItem(int index);
     int TakeSelectedIndex();
     // A copy of the icon of its own a listed window showed when it was listed, for the caller to
@@ -44,13 +48,14 @@ public:
     // What the owners use of the list view itself.
     int GetItemCount() const;
     HWND GetItemWindow(int index) const;
-    std::string GetItemText(int index) const;
+    std::u16string GetItemText(int index) const;
 
     // ListDisplay
-    void InsertItem(int index, const std::string& title, WindowHandle window, int type) override;
+    void InsertItem(int index, const std::u16string& title, WindowHandle window, int type) override;
     void DeleteItem(int index) override;
     void SelectItem(int index) override { SetSelectedItem(index); }
-    void SetItemText(int index, const std::string& title, bool unresponsive) override;
+    void SetItemText(int index, const std::u16string& title, bool unresponsive) override;
+    void SetItemDetail(int index, const std::u16string& detail) override;
 
 private:
     HWND m_hWnd = nullptr;

@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "ui/resources.h"
+#include "win/wide_text_win.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ void CWindowListCtrl::InitList(HICON placeholder)
     ListView_SetImageList(m_hWnd, m_imageList, LVSIL_SMALL);
 }
 
-int CWindowListCtrl::InsertWindowItem(int index, const char* title, HWND window, int type)
+int CWindowListCtrl::InsertWindowItem(int index, const wchar_t* title, HWND window, int type)
 {
     // Each window shows its own icon, copied into the image list as it is now (the browser may
     // free it); one without shows its kind's, the icon of the first window of the kind that had
@@ -121,13 +122,13 @@ int CWindowListCtrl::InsertWindowItem(int index, const char* title, HWND window,
         else
             image = type;
     }
-    LVITEMA item = {};
+    LVITEMW item = {};
     item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     item.iItem = index;
-    item.pszText = const_cast<char*>(title);
+    item.pszText = const_cast<wchar_t*>(title);
     item.iImage = image;
     item.lParam = reinterpret_cast<LPARAM>(window);
-    return static_cast<int>(SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    return static_cast<int>(SendMessageW(m_hWnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
 HICON CWindowListCtrl::CopyIconOf(HWND window) const
@@ -155,46 +156,34 @@ int CWindowListCtrl::GetItemCount() const
 
 HWND CWindowListCtrl::GetItemWindow(int index) const
 {
-    LVITEMA item = {};
+    LVITEMW item = {};
     item.mask = LVIF_PARAM;
     item.iItem = index;
-    if (!SendMessageA(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+    if (!SendMessageW(m_hWnd, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)))
         return nullptr;
     return reinterpret_cast<HWND>(item.lParam);
 }
 
-std::string CWindowListCtrl::GetItemText(int index) const
+std::u16string CWindowListCtrl::GetItemText(int index) const
 {
-    char text[2048] = "";
-    LVITEMA item = {};
+    wchar_t text[2048] = L"";
+    LVITEMW item = {};
     item.iSubItem = 0;
     item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(m_hWnd, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
-    return text;
+    item.cchTextMax = ARRAYSIZE(text);
+    const LRESULT n = SendMessageW(m_hWnd, LVM_GETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
+    return FromWide(text, static_cast<size_t>(n > 0 ? n : 0));
 }
 
-void CWindowListCtrl::InsertItem(int index, const std::string& title, WindowHandle window, int type)
+void CWindowListCtrl::InsertItem(int index, const std::u16string& title, WindowHandle window, int type)
 {
-    InsertWindowItem(index, title.c_str(), reinterpret_cast<HWND>(window), type);
+    InsertWindowItem(index, Wide(title), reinterpret_cast<HWND>(window), type);
 }
 
-void CWindowListCtrl::SetItemText(int index, const std::string& title, bool unresponsive)
+void CWindowListCtrl::SetItemText(int index, const std::u16string& title, bool unresponsive)
 {
-    if (!unresponsive) {
-        LVITEMA item = {};
-        item.pszText = const_cast<char*>(title.c_str());
-        SendMessageA(m_hWnd, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
-        return;
-    }
-    // The mark is the program's own text, right in any code page; the title is the browser's.
-    std::wstring text = ResourceText(IDS_NOT_RESPONDING);
-    const int length = MultiByteToWideChar(CP_ACP, 0, title.c_str(), -1, nullptr, 0);
-    if (length > 1) {
-        std::wstring wide(static_cast<size_t>(length), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, title.c_str(), -1, &wide[0], length);
-        text += wide.c_str();
-    }
+    std::wstring text = unresponsive ? ResourceText(IDS_NOT_RESPONDING) : L"";
+    text += Wide(title);
     LVITEMW item = {};
     item.pszText = &text[0];
     SendMessageW(m_hWnd, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
@@ -233,4 +222,40 @@ void CWindowListCtrl::DeleteItem(int index)
         m_windowImages.erase(found);
     }
     ListView_DeleteItem(m_hWnd, index);
+}
+
+void CWindowListCtrl::AddDetailColumn(const std::u16string& header)
+{
+    const int width = ListView_GetColumnWidth(m_hWnd, 0);
+    ListView_SetColumnWidth(m_hWnd, 0, width * 3 / 5);
+    LVCOLUMNW column = {};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = width - width * 3 / 5;
+    column.pszText = const_cast<wchar_t*>(Wide(header));
+    column.iSubItem = 1;
+    SendMessageW(m_hWnd, LVM_INSERTCOLUMNW, 1, reinterpret_cast<LPARAM>(&column));
+}
+
+void CWindowListCtrl::SetItemDetail(int index, const std::u16string& detail)
+{
+    LVITEMW item = {};
+    item.iSubItem = 1;
+    item.pszText = const_cast<wchar_t*>(Wide(detail));
+    SendMessageW(m_hWnd, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
+}
+
+void CWindowListCtrl::FitColumns()
+{
+    RECT rc = {};
+    GetWindowRect(m_hWnd, &rc);
+    const int width = (rc.right - rc.left) - 4;
+    const int first = ListView_GetColumnWidth(m_hWnd, 0), second = ListView_GetColumnWidth(m_hWnd, 1);
+    if (second <= 0) {
+        ListView_SetColumnWidth(m_hWnd, 0, width);
+        return;
+    }
+    const int share = MulDiv(width, first, first + second);
+    ListView_SetColumnWidth(m_hWnd, 0, share);
+    ListView_SetColumnWidth(m_hWnd, 1, width - share);
 }

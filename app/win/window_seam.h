@@ -33,11 +33,11 @@ public:
     // Queries; none of them waits for the window's thread.
     // The class name, at most 255 bytes; "" when it cannot be read.
     virtual std::string ClassOf(WindowHandle window) = 0;
-    // The title, at most SIZE - 1 bytes (GetWindowText).
-    virtual std::string TitleOf(WindowHandle window, int size) = 0;
-    // A control's text, at most SIZE - 1 bytes (WM_GETTEXT, which reads across processes; it gives
-    // up on a window that does not answer).
-    virtual std::string ControlTextOf(WindowHandle window, int size) = 0;
+    // The title as the window holds it, at most SIZE - 1 UTF-16 units (GetWindowTextW).
+    virtual std::u16string TitleOf(WindowHandle window, int size) = 0;
+    // A control's text, at most SIZE - 1 units (WM_GETTEXT, which reads across processes; it
+    // gives up on a window that does not answer).
+    virtual std::u16string ControlTextOf(WindowHandle window, int size) = 0;
     // The window's style and its extended style, read together; false when it cannot be read.
     virtual bool StylesOf(WindowHandle window, uint32_t& style, uint32_t& exStyle) = 0;
     // The full path of the program whose process owns the window; "" when it cannot be read.

@@ -1,6 +1,7 @@
 #include "win/window_seam_win.h"
 
 #include "win/program_windows.h"  // the main window, where answers to probes go
+#include "win/wide_text_win.h"
 
 namespace {
 
@@ -67,21 +68,21 @@ std::string Win32WindowSeam::ClassOf(WindowHandle window)
     return name;
 }
 
-std::string Win32WindowSeam::TitleOf(WindowHandle window, int size)
+std::u16string Win32WindowSeam::TitleOf(WindowHandle window, int size)
 {
-    std::vector<char> text(size > 0 ? size : 1, '\0');
-    int n = GetWindowTextA(ToHwnd(window), text.data(), static_cast<int>(text.size()));
-    return std::string(text.data(), n > 0 ? n : 0);
+    std::vector<wchar_t> text(size > 0 ? size : 1, L'\0');
+    int n = GetWindowTextW(ToHwnd(window), text.data(), static_cast<int>(text.size()));
+    return FromWide(text.data(), static_cast<size_t>(n > 0 ? n : 0));
 }
 
-std::string Win32WindowSeam::ControlTextOf(WindowHandle window, int size)
+std::u16string Win32WindowSeam::ControlTextOf(WindowHandle window, int size)
 {
-    std::vector<char> text(size > 0 ? size : 1, '\0');
+    std::vector<wchar_t> text(size > 0 ? size : 1, L'\0');
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(ToHwnd(window), WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+    SendMessageTimeoutW(ToHwnd(window), WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                         SMTO_BLOCK | SMTO_ABORTIFHUNG, kAddressTimeoutMs, &result);
-    text.back() = '\0';
-    return text.data();
+    text.back() = L'\0';
+    return reinterpret_cast<const char16_t*>(text.data());
 }
 
 bool Win32WindowSeam::StylesOf(WindowHandle window, uint32_t& style, uint32_t& exStyle)

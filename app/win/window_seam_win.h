@@ -17,8 +17,8 @@ public:
     explicit Win32WindowSeam(const std::atomic<HWND>& relay) : m_relay(relay) {}
 
     std::string ClassOf(WindowHandle window) override;
-    std::string TitleOf(WindowHandle window, int size) override;
-    std::string ControlTextOf(WindowHandle window, int size) override;
+    std::u16string TitleOf(WindowHandle window, int size) override;
+    std::u16string ControlTextOf(WindowHandle window, int size) override;
     bool StylesOf(WindowHandle window, uint32_t& style, uint32_t& exStyle) override;
     std::string ProcessImageOf(WindowHandle window) override;
     bool IsCloaked(WindowHandle window) override;

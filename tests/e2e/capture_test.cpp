@@ -2,6 +2,7 @@
 // browser's Edit descendant, parking under the real relay window, eviction by WM_CLOSE.
 #include <gtest/gtest.h>
 
+#include "win/code_page_text.h"
 #include "capture/capture_state.h"
 #include "capture/window_facts.h"
 #include "hooklib/hook_protocol.h"
@@ -33,11 +34,11 @@ TEST_F(CaptureOnRealWindows, ReadsTheAddressOfAnotherProcessesBrowser)
     HWND withUrl = browser.Open("class=IEFrame title=Page \"url=http://example.com/\\x83\\x65\"");
     HWND without = browser.Open("class=IEFrame title=Bare");
     ASSERT_TRUE(withUrl && without);
-    std::string url;
+    std::u16string url;
     EXPECT_TRUE(ReadBrowserUrl(seam_, Handle(withUrl), url));
-    EXPECT_EQ("http://example.com/\x83\x65", url);
+    EXPECT_EQ(u"http://example.com/\u30C6", url) << "read as UTF-16 (set in code page 932)";
     EXPECT_FALSE(ReadBrowserUrl(seam_, Handle(without), url));
-    EXPECT_EQ("", url);
+    EXPECT_EQ(u"", url);
 }
 
 TEST_F(CaptureOnRealWindows, ParkedWindowsHideUnderTheRelayAndTheEvictedAreAskedToClose)
@@ -59,7 +60,7 @@ TEST_F(CaptureOnRealWindows, ParkedWindowsHideUnderTheRelayAndTheEvictedAreAsked
     store.WriteString("MAX_PENDING_NUM", "1");
     CSettingsModel settings;
     StoredPosition position;
-    settings.Load(store, position);
+    settings.Load(store, position, SystemCodePage());
     DeleteFileA(ini.c_str());
     CWindowMover mover(seam_, settings);
     CCaptureState capture(seam_, mover, settings);

@@ -12,6 +12,7 @@
 #include "res/resource.h"
 #include "settings/filter_dialog.h"
 #include "settings/profile_store_win.h"
+#include "win/code_page_text.h"
 #include "win/program_windows.h"
 #include "win/window_seam_win.h"
 
@@ -92,8 +93,8 @@ TEST_F(CloseListDialog, ShowsTheParkedWindowsAndKeepsInStepWithTheCloseList)
 class TestHost : public FilterDialogHost {
 public:
     explicit TestHost(CCloseList& closeList) : m_closeList(closeList) {}
-    bool SelectedBrowserUrl(std::string&) override { return false; }
-    bool SelectedBrowserTitle(std::string&) override { return false; }
+    bool SelectedBrowserUrl(std::u16string&) override { return false; }
+    bool SelectedBrowserTitle(std::u16string&) override { return false; }
     void CloseAllParked() override { m_closeList.CloseAll(); }
 
 private:
@@ -102,14 +103,15 @@ private:
 
 TEST(FilterDialog, OkWritesItsSettingsAndLeavingParkModeClosesTheParkedWindows)
 {
-    static const char kTitles[] = " b \r\n'q'\r\nn\x81\x40";  // the last ends in a full-width space
+    // Blanks at the ends, quotes, a full-width space at the end; characters no code page holds.
+    static const wchar_t kTitles[] = L" b \r\n'q'\r\nn\u3000\r\nCaf\u00E9 \u2615 \u65E5\u672C\u8A9E \uD55C\uAD6D\uC5B4";
     ASSERT_TRUE(
         WriteIni("[Pelorus]\r\nFILTER=1\r\nFILTER_CLOSE=0\r\nFILTER_URL_NUM=5\r\nFILTER_URL1=o1\r\n"
                  "FILTER_URL2=o2\r\nFILTER_URL3=o3\r\nFILTER_URL4=o4\r\nFILTER_URL5=o5\r\n"));
     Win32ProfileStore store;
     CSettingsModel settings;
     StoredPosition position;
-    settings.Load(store, position);
+    settings.Load(store, position, SystemCodePage());
     ProgramInTest program(TargetBit(BROWSER_IE));
     ASSERT_TRUE(program.bound());
     Win32WindowSeam seam(g_hRelayWnd);
@@ -130,7 +132,7 @@ TEST(FilterDialog, OkWritesItsSettingsAndLeavingParkModeClosesTheParkedWindows)
             return window && GetWindowTextLengthA(GetDlgItem(window, IDC_FILTER_URLS)) > 0;
         });
         SetDlgItemTextA(window, IDC_FILTER_URLS, "a\r\n\r\nb");
-        SetDlgItemTextA(window, IDC_FILTER_TITLES, kTitles);
+        SetDlgItemTextW(window, IDC_FILTER_TITLES, kTitles);
         SendDlgItemMessageW(window, IDC_FILTER_CLOSE, BM_SETCHECK, BST_CHECKED, 0);
         PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_FILTER_CLOSE, BN_CLICKED), 0);  // 閉じる: close mode
         PostMessageW(window, WM_COMMAND, IDOK, 0);
@@ -146,9 +148,14 @@ TEST(FilterDialog, OkWritesItsSettingsAndLeavingParkModeClosesTheParkedWindows)
     EXPECT_EQ("2", key("FILTER_URL_NUM"));
     EXPECT_EQ("1", key("FILTER_CLOSE"));
     CSettingsModel next;
-    next.Load(store, position);
-    EXPECT_EQ((std::vector<std::string>{" b ", "'q'", "n\x81\x40"}), next.Values().arrFilterTitle)
+    next.Load(store, position, SystemCodePage());
+    EXPECT_EQ((std::vector<std::u16string>{u" b ", u"'q'", u"n\u3000", u"Caf\u00E9 \u2615 \u65E5\u672C\u8A9E \uD55C\uAD6D\uC5B4"}),
+              next.Values().arrFilterTitle)
         << "read back at the next start as typed";
+    EXPECT_EQ("n\x81\x40", key("FILTER_TITLE3")) << "what the code page holds is kept in it alone";
+    EXPECT_EQ("(none)", key("FILTER_TITLE3_UTF8"));
+    EXPECT_EQ("Caf", key("FILTER_TITLE4").substr(0, 3)) << "an earlier version reads the code page's nearest";
+    EXPECT_NE("(none)", key("FILTER_TITLE4_UTF8"));
     EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(parked); })) << "parking ended: asked to close";
     EXPECT_TRUE(capture.CloseList().Parked().empty());
     DeleteFileA(IniPath().c_str());

@@ -90,9 +90,7 @@ TEST_F(Hardening, TitleStormLeavesTheWindowAnsweringAndEndsWithTheLastTitle)
 // The unanswering mark, in the code page the list is read in.
 std::string UnansweredMark()
 {
-    char text[64] = "";
-    WideCharToMultiByte(CP_ACP, 0, L"(\u5FDC\u7B54\u306A\u3057)", -1, text, sizeof text, nullptr, nullptr);
-    return text;
+    return kit::Utf8(L"(\u5FDC\u7B54\u306A\u3057)");
 }
 
 TEST_F(Hardening, HungBrowserFreezesNothingAndItsWindowIsNeverDestroyed)

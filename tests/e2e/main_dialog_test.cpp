@@ -8,6 +8,7 @@
 #include "kit/kit.h"
 #include "pelorus_fixture.h"
 #include "res/resource.h"
+#include "settings/hotkeys.h"
 
 namespace {
 
@@ -121,14 +122,14 @@ TEST_F(MainDialog, ExitReleasesEveryListedWindow)
         EXPECT_TRUE(kit::IsTopLevel(hwnd)) << "alive and back on the desktop";
 }
 
-// Escape, Enter and the system menu's Close end the program as the close box does, and every
-// way out gives the windows back.
+// Escape and the system menu's Close end the program as the close box does, and every way out
+// gives the windows back. (Enter shows the selected window: see the keys below.)
 TEST_F(MainDialog, EveryWayOutReleasesTheWindows)
 {
     struct Way {
         UINT message;
         WPARAM wParam;
-    } ways[] = {{WM_COMMAND, IDCANCEL}, {WM_COMMAND, IDOK}, {WM_SYSCOMMAND, SC_CLOSE}, {WM_CLOSE, 0}};
+    } ways[] = {{WM_COMMAND, IDCANCEL}, {WM_SYSCOMMAND, SC_CLOSE}, {WM_CLOSE, 0}};
     for (const Way& way : ways) {
         TestBrowser browser;  // its windows go with it at the end of each round
         ASSERT_TRUE(browser.started());
@@ -182,6 +183,51 @@ TEST_F(MainDialog, AboutBoxOpensFromTheSystemMenu)
     EXPECT_EQ(main_, GetWindow(about, GW_OWNER));
     PostMessageW(about, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(about); }));
+}
+
+// The keys: a system-wide one as the system posts it switches round the list, shows and hides
+// the window; one another program already holds is named once and Pelorus runs on without it.
+// In the list, Enter shows the selected window and Delete does what its button does.
+TEST_F(MainDialog, KeysSwitchWindowsAndOneAnotherProgramHoldsIsNamed)
+{
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT | MOD_NOREPEAT, VK_NEXT)) << "held here first";
+    TestBrowser browser;
+    ASSERT_TRUE(browser.started());
+    Start();
+    HWND report = nullptr;
+    ASSERT_TRUE(kit::WaitUntil([&] {
+        for (HWND box : kit::FindTopWindows("#32770", ""))
+            if (box != main_ && IsWindowVisible(box))
+                report = box;
+        return report != nullptr;
+    })) << "the key held elsewhere is reported";
+    std::string text;
+    for (HWND child = GetWindow(report, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        text += kit::ControlText(child) + "\n";
+    EXPECT_NE(std::string::npos, text.find("Ctrl+Alt+")) << text;
+    PostMessageW(report, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(report); }));
+    UnregisterHotKey(nullptr, 1);
+
+    HWND a = nullptr, b = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenTwo(browser, a, b));
+    auto press = [&](Hotkey key) { PostMessageW(main_, WM_HOTKEY, static_cast<WPARAM>(key), 0); };
+    press(Hotkey::Next);
+    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(a) && Hidden(b); })) << "past the last: the first";
+    press(Hotkey::Previous);
+    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(b) && Hidden(a); })) << "before the first: the last";
+    press(Hotkey::ShowHide);
+    EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindowVisible(main_); })) << "put away";
+    press(Hotkey::ShowHide);
+    EXPECT_TRUE(kit::WaitUntil([&] { return IsWindowVisible(main_) && !IsIconic(main_); })) << "and back";
+
+    ASSERT_TRUE(kit::RemoteListView(list_).Select(0));
+    PostMessageW(list_, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(a) && Hidden(b); })) << "Enter shows the selected window";
+    ASSERT_TRUE(kit::RemoteListView(list_).Select(1));
+    PostMessageW(list_, WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_TRUE(WaitForCount(1)) << "Delete, as its button";
+    EXPECT_TRUE(pelorus_.IsRunning());
 }
 
 }  // namespace

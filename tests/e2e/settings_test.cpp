@@ -9,6 +9,7 @@
 #include "pelorus_process.h"
 #include "settings/profile_store_win.h"
 #include "settings/settings_model.h"
+#include "win/code_page_text.h"
 
 namespace {
 
@@ -40,10 +41,10 @@ TEST_F(SettingsFile, LivesInTheWindowsDirectoryAndReadsBackWhatWasWritten)
 
     CSettingsModel settings;
     StoredPosition position;
-    settings.Load(store, position);
+    settings.Load(store, position, SystemCodePage());
     EXPECT_EQ(41, settings.Values().nTargetBrowser);
     EXPECT_EQ(-12, settings.Values().nWinLeft);
-    EXPECT_EQ((std::vector<std::string>{"http://a/", "http://b/"}), settings.Values().arrFilterUrl);
+    EXPECT_EQ((std::vector<std::u16string>{u"http://a/", u"http://b/"}), settings.Values().arrFilterUrl);
 
     store.WriteString("FILTER_URL2", nullptr);
     EXPECT_EQ("gone", kit::ReadProfileString(IniPath(), "Pelorus", "FILTER_URL2", "gone"));
@@ -77,12 +78,12 @@ TEST_F(SettingsFile, SpoiledFileGivesSensibleValuesAndIsNotMadeWorse)
     CSettingsModel settings;
     StoredPosition position;
     const DWORD start = GetTickCount();
-    settings.Load(store, position);
+    settings.Load(store, position, SystemCodePage());
     EXPECT_LT(GetTickCount() - start, 10000u) << "a huge count must not make start-up crawl";
     EXPECT_EQ(3, settings.Values().nTargetBrowser) << "the first of two keys counts";
     EXPECT_EQ(8, settings.Values().nMaxPendingNum);
     EXPECT_EQ(0, settings.Values().nWinWidth) << "unreadable numbers read as 0";
-    EXPECT_EQ((std::vector<std::string>{"http://kept/"}), settings.Values().arrFilterUrl);
+    EXPECT_EQ((std::vector<std::u16string>{u"http://kept/"}), settings.Values().arrFilterUrl);
 
     settings.SaveGeometry(store, 10, 20);
     const std::string after = kit::FileBytes(IniPath());

@@ -141,7 +141,7 @@ TEST(RemoteListView, ReadsItemsTextsDataAndSelectionOfAnotherProcess)
     ASSERT_TRUE(view.Read(items));
     ASSERT_EQ(3u, items.size());
     EXPECT_EQ("alpha", items[0].text);
-    EXPECT_EQ("\x83\x41\x83\x43", items[1].text);
+    EXPECT_EQ("\xE3\x82\xA2\xE3\x82\xA4", items[1].text) << "set in code page 932, read as it is held";
     EXPECT_EQ("gamma ray", items[2].text);
     EXPECT_EQ(10, items[0].data);
     EXPECT_EQ(-20, items[1].data);

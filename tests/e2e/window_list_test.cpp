@@ -104,11 +104,11 @@ TEST_F(WindowList, ShowsEachWindowsOwnIconAndItsKindsWhereItHasNone)
     MakeWindow("OUIWINDOW", info, opera);
     ASSERT_TRUE(ie1 && ie2 && ns1 && own && opera);
 
-    EXPECT_EQ(0, list_.InsertWindowItem(0, "IE one", ie1, BROWSER_IE));
-    EXPECT_EQ(1, list_.InsertWindowItem(1, "IE two", ie2, BROWSER_IE));
-    EXPECT_EQ(2, list_.InsertWindowItem(2, "NS one", ns1, BROWSER_NETSCAPE6));
-    EXPECT_EQ(3, list_.InsertWindowItem(3, "NS own", own, BROWSER_NETSCAPE6));
-    EXPECT_EQ(0, list_.InsertWindowItem(0, "Opera", opera, BROWSER_OPERA_OP));
+    EXPECT_EQ(0, list_.InsertWindowItem(0, L"IE one", ie1, BROWSER_IE));
+    EXPECT_EQ(1, list_.InsertWindowItem(1, L"IE two", ie2, BROWSER_IE));
+    EXPECT_EQ(2, list_.InsertWindowItem(2, L"NS one", ns1, BROWSER_NETSCAPE6));
+    EXPECT_EQ(3, list_.InsertWindowItem(3, L"NS own", own, BROWSER_NETSCAPE6));
+    EXPECT_EQ(0, list_.InsertWindowItem(0, L"Opera", opera, BROWSER_OPERA_OP));
 
     // The icons must look different for the comparisons below to mean anything.
     ASSERT_NE(IconPixels(warning), IconPixels(placeholder_));
@@ -133,20 +133,20 @@ TEST_F(WindowList, ShowsEachWindowsOwnIconAndItsKindsWhereItHasNone)
     EXPECT_EQ(nullptr, list_.CopyIconOf(ns1));
     const int images = ImageList_GetImageCount(Images());
     list_.DeleteItem(4);
-    list_.InsertWindowItem(4, "NS own", own, BROWSER_NETSCAPE6);
+    list_.InsertWindowItem(4, L"NS own", own, BROWSER_NETSCAPE6);
     EXPECT_EQ(images, ImageList_GetImageCount(Images())) << "a window gone from the list leaves its image to the next";
 
     EXPECT_EQ(5, list_.GetItemCount());
     EXPECT_EQ(opera, list_.GetItemWindow(0));
     EXPECT_EQ(own, list_.GetItemWindow(4));
-    EXPECT_EQ("IE two", list_.GetItemText(2));
+    EXPECT_EQ(u"IE two", list_.GetItemText(2));
 }
 
 TEST_F(WindowList, SelectionRulesHoldInTheControl)
 {
     HWND w = MakeWindow("PlainBrowser", nullptr);
     for (int i = 0; i < 4; ++i)
-        list_.InsertWindowItem(i, "row", w, BROWSER_IE);
+        list_.InsertWindowItem(i, L"row", w, BROWSER_IE);
     ListView_SetItemState(list_.GetSafeHwnd(), 0, LVIS_FOCUSED, LVIS_FOCUSED);
 
     EXPECT_EQ(-1, list_.TakeSelectedIndex());

@@ -12,20 +12,25 @@ using Strings = std::vector<std::string>;
 class CloseListDialog : public ::testing::Test, protected CaptureRig, public ListDisplay {
 protected:
     void SetUp() override { Load({{"FILTER", "1"}, {"FILTER_CLOSE", "0"}, {"MAX_PENDING_NUM", "4"}}); }
-    WindowHandle Park(const std::string& title)
+    WindowHandle Park(const std::string& title, const FilterMatch& reason = {})
     {
         const WindowHandle w = desk.Add("IEFrame", title);
-        closeList.Park(w, 0, {});
+        closeList.Park(w, 0, reason);
         return w;
     }
 
-    void InsertItem(int i, const std::string& title, WindowHandle, int) override
+    void InsertItem(int i, const std::u16string& title, WindowHandle, int) override
     {
-        rows.insert(rows.begin() + i, title);
+        rows.insert(rows.begin() + i, ToUtf8(title));
     }
     void DeleteItem(int i) override { rows.erase(rows.begin() + i); }
     void SelectItem(int) override {}
-    void SetItemText(int i, const std::string& title, bool) override { rows[i] = title; }
+    void SetItemText(int i, const std::u16string& title, bool) override { rows[i] = ToUtf8(title); }
+    void SetItemDetail(int i, const std::u16string& detail) override
+    {
+        details.resize(std::max(details.size(), static_cast<size_t>(i) + 1));
+        details[static_cast<size_t>(i)] = ToUtf8(detail);
+    }
 
     // The dialog as it runs: attached to the Close list.
     struct Attached : CloseListObserver {
@@ -37,9 +42,10 @@ protected:
         CCloseListModel& model;
     };
 
-    Strings rows;
+    Strings rows, details;
     int count = -1;
-    CCloseListModel dialog{*this, [this](int n) { count = n; }, {desk, capture, mover, settings}};
+    CCloseListModel dialog{
+        *this, [this](int n) { count = n; }, {desk, capture, mover, settings}, {u"pop-up", u"URL <%s>", u"title <%s>"}};
     Attached attached{dialog};
 };
 
@@ -56,6 +62,17 @@ TEST_F(CloseListDialog, ListsTheParkedWindowsOldestFirstAndFollowsNewOnes)
     closeList.TellTitleChanged(c);
     EXPECT_EQ((Strings{"A", "B", "C2"}), rows) << "the newest at the bottom";
     EXPECT_EQ(3, count);
+}
+
+TEST_F(CloseListDialog, EachRowSaysWhyItsWindowWasFiltered)
+{
+    Park("A", {FilterRule::Popup, u""});
+    Park("B", {FilterRule::Url, u"http://ads."});
+    dialog.Open();
+    closeList.AttachDialog(&attached);
+    Park("C", {FilterRule::Title, u"Caf\u00E9 \u2615"});
+    Park("D");
+    EXPECT_EQ((Strings{"pop-up", "URL <http://ads.>", "title <Caf\xC3\xA9 \xE2\x98\x95>", ""}), details);
 }
 
 TEST_F(CloseListDialog, ShowsOneParkedWindowAtATimeAndDeletesAsked)
@@ -92,7 +109,7 @@ TEST_F(CloseListDialog, ClosingHidesAgainAndDeleteAllKeepsTheCount)
     EXPECT_TRUE(rows.empty());
     EXPECT_EQ((std::vector<WindowHandle>{a, b}), desk.closed);
     EXPECT_EQ(2, closeList.Total()) << "the count stays";
-    CCloseListModel reopened{*this, [](int) {}, {desk, capture, mover, settings}};
+    CCloseListModel reopened{*this, [](int) {}, {desk, capture, mover, settings}, {}};
     reopened.Open();
     EXPECT_TRUE(rows.empty());
 }

@@ -35,26 +35,29 @@ protected:
 
 // --- Titles ---
 
-TEST(TitleFilter, MatchesTheNormalisedTitleByteByByteAndNamesThePrefix)
+TEST(TitleFilter, MatchesTheNormalisedTitleUnitByUnitAndNamesThePrefix)
 {
-    EXPECT_FALSE(MatchTitleFilter("News - Microsoft Internet Explorer", BROWSER_IE, {"News -"}))
+    EXPECT_FALSE(MatchTitleFilter(u"News - Microsoft Internet Explorer", BROWSER_IE, {u"News -"}))
         << "the marker is gone";
-    EXPECT_EQ((FilterMatch{FilterRule::Title, "News"}),
-              MatchTitleFilter("News - Microsoft Internet Explorer", BROWSER_IE, {"news", "News", "New"}))
+    EXPECT_EQ((FilterMatch{FilterRule::Title, u"News"}),
+              MatchTitleFilter(u"News - Microsoft Internet Explorer", BROWSER_IE, {u"news", u"News", u"New"}))
         << "the first that matches, case-sensitively";
-    EXPECT_FALSE(MatchTitleFilter("News", BROWSER_IE, {"news"}));
-    const std::vector<std::string> shiftJis = {"\x83\x6a\x83\x85"};
-    EXPECT_TRUE(MatchTitleFilter("Opera - \x83\x6a\x83\x85\x81\x5b\x83\x58", BROWSER_OPERA_OP, shiftJis));
-    EXPECT_FALSE(MatchTitleFilter("Opera - \x83\x6a\x83\x86", BROWSER_OPERA_OP, shiftJis));
+    EXPECT_FALSE(MatchTitleFilter(u"News", BROWSER_IE, {u"news"}));
+    // Characters outside any one code page: "Café ☕ 日本語", and then Korean.
+    const std::vector<std::u16string> beyond = {u"Caf\u00E9 \u2615 \u65E5\u672C\u8A9E"};
+    EXPECT_TRUE(MatchTitleFilter(u"Caf\u00E9 \u2615 \u65E5\u672C\u8A9E \uD55C\uAD6D\uC5B4 - Microsoft Internet Explorer",
+                                 BROWSER_IE, beyond));
+    EXPECT_FALSE(MatchTitleFilter(u"Caf\u00E9 \u2615 \u65E5\u672C - Microsoft Internet Explorer", BROWSER_IE, beyond));
+    EXPECT_FALSE(MatchTitleFilter(u"Cafe ? ??? - Microsoft Internet Explorer", BROWSER_IE, beyond));
 }
 
-TEST_F(Capture, LongTitlesAreCutTo2047Bytes)
+TEST_F(Capture, LongTitlesAreCutTo2047Units)
 {
-    const std::string title(3000, 'a');
-    EXPECT_TRUE(MatchTitleFilter(title, BROWSER_IE, {std::string(2047, 'a')}));
-    EXPECT_FALSE(MatchTitleFilter(title, BROWSER_IE, {std::string(2048, 'a')}));
-    EXPECT_EQ(2047u, GatherFacts(desk, Browser(title), BROWSER_IE, false).title.size());
-    EXPECT_EQ(1023u, GatherFacts(desk, Browser(title), BROWSER_IE, false).listTitle.size());
+    const std::u16string title(3000, u'a');
+    EXPECT_TRUE(MatchTitleFilter(title, BROWSER_IE, {std::u16string(2047, u'a')}));
+    EXPECT_FALSE(MatchTitleFilter(title, BROWSER_IE, {std::u16string(2048, u'a')}));
+    EXPECT_EQ(2047u, GatherFacts(desk, Browser(std::string(3000, 'a')), BROWSER_IE, false).title.size());
+    EXPECT_EQ(1023u, GatherFacts(desk, Browser(std::string(3000, 'a')), BROWSER_IE, false).listTitle.size());
 }
 
 // --- URLs ---
@@ -63,26 +66,26 @@ TEST_F(Capture, UrlIsTheTextOfTheFirstEditDescendant)
 {
     WindowHandle w = Browser("t", "http://example.com/");
     desk.AddDescendant(w, "Edit", "second edit");
-    std::string url;
+    std::u16string url;
     EXPECT_TRUE(ReadBrowserUrl(desk, w, url));
-    EXPECT_EQ("http://example.com/", url);
-    EXPECT_EQ("http://example.com/", GatherFacts(desk, w, BROWSER_IE, true).address);
+    EXPECT_EQ(u"http://example.com/", url);
+    EXPECT_EQ(u"http://example.com/", GatherFacts(desk, w, BROWSER_IE, true).address);
     EXPECT_FALSE(GatherFacts(desk, w, BROWSER_IE, false).hasAddress) << "read only when wanted";
 
     WindowHandle empty = desk.Add("IEFrame");
     desk.AddDescendant(empty, "Edit", "");
     EXPECT_TRUE(ReadBrowserUrl(desk, empty, url)) << "an Edit with no text still counts";
-    url = "stale";
+    url = u"stale";
     EXPECT_FALSE(ReadBrowserUrl(desk, Browser("no edit"), url));
-    EXPECT_EQ("", url);
+    EXPECT_EQ(u"", url);
     WindowHandle edit2 = desk.Add("IEFrame");
     desk.AddDescendant(edit2, "EDIT", "not exactly Edit");
     EXPECT_FALSE(ReadBrowserUrl(desk, edit2, url));
 }
 
-TEST_F(Capture, LongUrlsAreCutTo1022Bytes)
+TEST_F(Capture, LongUrlsAreCutTo1022Units)
 {
-    std::string url;
+    std::u16string url;
     ASSERT_TRUE(ReadBrowserUrl(desk, Browser("t", std::string(5000, 'u')), url));
     EXPECT_EQ(1022u, url.size());
 }
@@ -100,7 +103,7 @@ TEST_F(Capture, PopupRuleFiltersWithoutAnyPrefixWhileItIsOn)
 TEST_F(Capture, UrlRuleMatchesPrefixesCaseSensitively)
 {
     Load({{"FILTER_USE_URL", "1"}, {"FILTER_URL_NUM", "1"}, {"FILTER_URL1", "http://ads."}});
-    EXPECT_EQ((FilterMatch{FilterRule::Url, "http://ads."}), Filter(Browser("t", "http://ads.example/z")));
+    EXPECT_EQ((FilterMatch{FilterRule::Url, u"http://ads."}), Filter(Browser("t", "http://ads.example/z")));
     EXPECT_FALSE(Filter(Browser("t", "HTTP://ADS.example/")));
     Load({{"FILTER_USE_URL", "0"}});
     EXPECT_FALSE(Filter(Browser("t", "http://ads.example/y"))) << "rule off";
@@ -118,7 +121,7 @@ TEST_F(Capture, RulesAreTriedPopupThenUrlThenTitle)
     desk.AddDescendant(all, "Edit", "http://ads/");
     EXPECT_EQ(FilterRule::Popup, Filter(all).rule);
     EXPECT_EQ(FilterRule::Url, Filter(Browser("Ads - Microsoft Internet Explorer", "http://x/")).rule);
-    EXPECT_EQ((FilterMatch{FilterRule::Title, "Ads"}), Filter(Browser("Ads - Microsoft Internet Explorer")))
+    EXPECT_EQ((FilterMatch{FilterRule::Title, u"Ads"}), Filter(Browser("Ads - Microsoft Internet Explorer")))
         << "no address: the title rule";
     EXPECT_FALSE(Filter(Browser("News - Microsoft Internet Explorer")));
 }
@@ -141,14 +144,14 @@ TEST_F(Capture, ParkingHidesTheWindowAndTellsAnOpenDialogWhy)
     closeList.Park(a, BROWSER_IE, {});
     RecordingDialog dialog;
     closeList.AttachDialog(&dialog);
-    closeList.Park(b, BROWSER_OPERA_OP, {FilterRule::Title, "Ads"});
+    closeList.Park(b, BROWSER_OPERA_OP, {FilterRule::Title, u"Ads"});
     EXPECT_EQ((std::vector<WindowHandle>{a, b}), Parked());
     EXPECT_EQ(BROWSER_OPERA_OP, closeList.Parked()[1].type);
-    EXPECT_EQ((FilterMatch{FilterRule::Title, "Ads"}), closeList.Parked()[1].reason);
+    EXPECT_EQ((FilterMatch{FilterRule::Title, u"Ads"}), closeList.Parked()[1].reason);
     EXPECT_EQ((std::vector<WindowHandle>{a, b}), desk.hidden);
     ASSERT_EQ(1u, dialog.added.size());
     EXPECT_EQ(b, dialog.added[0].window);
-    EXPECT_EQ("Ads", dialog.added[0].reason.prefix);
+    EXPECT_EQ(u"Ads", dialog.added[0].reason.prefix);
     EXPECT_EQ(2, closeList.Total());
 
     closeList.CloseDialog();

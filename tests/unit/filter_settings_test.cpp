@@ -4,37 +4,61 @@
 
 #include "app/settings/filter_settings.h"
 #include "app/settings/settings_model.h"
+#include "tests/unit/fakes/fake_code_page.h"
 #include "tests/unit/fakes/memory_profile_store.h"
 
 namespace {
 
-using Strings = std::vector<std::string>;
+using Strings = std::vector<std::u16string>;
 using Write = MemoryProfileStore::Write;
 
-bool ShiftJisLead(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
+// "Café ☕ 日本語 한국어": no one code page holds it all.
+const std::u16string kBeyond = u"Caf\u00E9 \u2615 \u65E5\u672C\u8A9E \uD55C\uAD6D\uC5B4";
 
-TEST(PrefixBox, TextAndPrefixesRoundTrip)
+TEST(PrefixBox, TextAndPrefixesRoundTripExactly)
 {
-    EXPECT_EQ("", PrefixBoxText({}));
-    EXPECT_EQ("a\r\n b \r\n", PrefixBoxText({"a", " b "}));
-    EXPECT_EQ((Strings{"a", " b ", "a", "\x83\x6a\x83\x85"}),
-              PrefixesFromBoxText("a\r\n\r\n b \r\na\r\n\x83\x6a\x83\x85", ShiftJisLead))
+    EXPECT_EQ(u"", PrefixBoxText({}));
+    EXPECT_EQ(u"a\r\n b \r\n", PrefixBoxText({u"a", u" b "}));
+    EXPECT_EQ((Strings{u"a", u" b ", u"a", kBeyond}), PrefixesFromBoxText(u"a\r\n\r\n b \r\na\r\n" + kBeyond))
         << "empty lines skipped; spaces, repeats and a last line without a break kept";
-    const Strings prefixes{"http://x/", "\x8d\x4c\x8d\x90"};
-    EXPECT_EQ(prefixes, PrefixesFromBoxText(PrefixBoxText(prefixes), ShiftJisLead));
+    const Strings prefixes{u"http://x/", kBeyond};
+    EXPECT_EQ(prefixes, PrefixesFromBoxText(PrefixBoxText(prefixes)));
 }
 
-TEST(PrefixBox, LongLineKeepsWhatTheSettingsFileGivesBack)
+TEST(PrefixBox, LongLineIsCutTo510UnitsNeverInsideACharacter)
 {
-    EXPECT_EQ(std::string(510, 'u'), PrefixesFromBoxText(std::string(600, 'u'), ShiftJisLead).at(0));
-    // A double-byte character across the 510th byte is not cut in half.
-    const std::string line = std::string(509, 'u') + "\x83\x6a" + "tail";
-    EXPECT_EQ(std::string(509, 'u'), PrefixesFromBoxText(line, ShiftJisLead).at(0));
-    // One the file keeps in quotes has two bytes fewer.
-    EXPECT_EQ(" " + std::string(507, 'u'), PrefixesFromBoxText(" " + std::string(600, 'u'), ShiftJisLead).at(0));
+    EXPECT_EQ(std::u16string(510, u'u'), PrefixesFromBoxText(std::u16string(600, u'u')).at(0));
+    EXPECT_EQ(std::u16string(509, u'u'), PrefixesFromBoxText(std::u16string(509, u'u') + u"\U0001F600").at(0));
+}
+
+// The numbered key keeps what the code page holds, as earlier versions wrote and read it; a
+// prefix it cannot hold is kept exactly beside it, and that is believed only while the numbered
+// key still says what it would be stored as.
+TEST(PrefixBox, PrefixesTheCodePageCannotHoldAreKeptExactlyBesideTheirNearest)
+{
+    const FakeCodePage codePage;
+    const std::string jis = "\x83\x6a\x83\x85";
+    const StoredPrefix held = StorePrefix(codePage.Decode(jis), codePage);
+    EXPECT_EQ('"' + jis + '"', held.value) << "as ever, in quotes: it ends in a double-byte character";
+    EXPECT_EQ("", held.exact) << "the code page holds it: nothing beside it";
+
+    const StoredPrefix beyond = StorePrefix(kBeyond, codePage);
+    EXPECT_EQ("Caf\xE9 ?", beyond.value.substr(0, 6)) << "the nearest, as an earlier version reads such titles";
+    EXPECT_EQ("Caf%C3%A9%20%E2%98%95%20%E6%97%A5%E6%9C%AC%E8%AA%9E%20%ED%95%9C%EA%B5%AD%EC%96%B4", beyond.exact);
+    EXPECT_EQ(kBeyond, LoadPrefix(beyond.value, beyond.exact, codePage));
+    EXPECT_EQ(u"Caf\u00E9 Bar", LoadPrefix("Caf\xE9 Bar", beyond.exact, codePage))
+        << "changed since by an earlier version: the numbered key holds";
+    EXPECT_EQ(codePage.Decode(jis), LoadPrefix(jis, "", codePage)) << "a file of an earlier version";
+    EXPECT_EQ(codePage.Decode(beyond.value), LoadPrefix(beyond.value, "%zz", codePage)) << "a spoiled exact key";
+
+    // Too long for the numbered key's reader in the code page: kept exactly too. The reader
+    // gives the value back without its quotes.
+    const std::u16string wide(300, u'\u4E01');
+    const StoredPrefix cut = StorePrefix(wide, codePage);
+    const std::string read = cut.value.substr(1, cut.value.size() - 2);
+    EXPECT_EQ(508u, read.size()) << "254 double-byte characters, in quotes";
+    EXPECT_EQ(wide, LoadPrefix(read, cut.exact, codePage));
+    EXPECT_EQ("\" b \"", StorePrefix(u" b ", codePage).value) << "blanks at its ends kept in quotes";
 }
 
 // The settings file's reader drops blanks at either end and enclosing quotes: such a prefix is
@@ -64,14 +88,14 @@ protected:
             store_.Set("FILTER_URL" + std::to_string(n), "old" + std::to_string(n));
         Load();
         values_.sizeText = "6";
-        values_.urlText = "a\r\n\r\nb";
+        values_.urlText = u"a\r\n\r\nb";
     }
     void Load()
     {
         StoredPosition position;
-        settings_.Load(store_, position);
+        settings_.Load(store_, position, FakeCodePage());
     }
-    bool Ok() { return settings_.ApplyFilterDialog(store_, values_, ShiftJisLead); }
+    bool Ok() { return settings_.ApplyFilterDialog(store_, values_, FakeCodePage()); }
     const SettingsValues& v() const { return settings_.Values(); }
 
     MemoryProfileStore store_;
@@ -86,8 +110,24 @@ TEST_F(FilterDialogOk, WritesTheLinesAndDeletesTheOldKeysBeyondThem)
                                          {"FILTER_URL3", {}},         {"FILTER_URL4", {}},      {"FILTER_URL5", {}},
                                          {"FILTER_URL_NUM", "2"},     {"FILTER_TITLE_NUM", "0"}};
     EXPECT_EQ(expected, store_.writes) << "unchanged switches, mode and size are not written";
-    EXPECT_EQ((Strings{"a", "b"}), v().arrFilterUrl);
+    EXPECT_EQ((Strings{u"a", u"b"}), v().arrFilterUrl);
     EXPECT_EQ(2, v().nFilterUrlNum);
+}
+
+TEST_F(FilterDialogOk, ExactKeysAreWrittenWhereNeededAndStaleOnesDeleted)
+{
+    store_.Set("FILTER_URL1_UTF8", "stale");
+    store_.Set("filter_url4_utf8", "stale");
+    values_.urlText = u"a\r\n\u2615";
+    EXPECT_FALSE(Ok());
+    const std::vector<Write> expected = {
+        {"FILTER_CHECK_POPUP", "1"}, {"FILTER_URL1", "a"},      {"FILTER_URL1_UTF8", {}},
+        {"FILTER_URL2", "?"},        {"FILTER_URL2_UTF8", "%E2%98%95"}, {"FILTER_URL3", {}},
+        {"FILTER_URL4", {}},         {"FILTER_URL5", {}},       {"FILTER_URL4_UTF8", {}},
+        {"FILTER_URL_NUM", "2"},     {"FILTER_TITLE_NUM", "0"}};
+    EXPECT_EQ(expected, store_.writes);
+    Load();
+    EXPECT_EQ((Strings{u"a", u"\u2615"}), v().arrFilterUrl) << "read back exactly";
 }
 
 TEST_F(FilterDialogOk, DeletesOnlyTheKeysThereHoweverLargeTheCountClaimed)
@@ -95,7 +135,7 @@ TEST_F(FilterDialogOk, DeletesOnlyTheKeysThereHoweverLargeTheCountClaimed)
     store_.Set("FILTER_URL_NUM", "2000000000");  // the first one counts
     store_.entries.erase(store_.entries.begin() + 3);
     Load();
-    values_.urlText = "";
+    values_.urlText = u"";
     EXPECT_FALSE(Ok());
     EXPECT_EQ(8u, store_.writes.size()) << "the popup check, five deletions and two counts";
     EXPECT_EQ((Write{"FILTER_URL_NUM", "0"}), store_.writes[6]);
@@ -107,10 +147,10 @@ TEST_F(FilterDialogOk, ChangedValuesAreWrittenAndTheCloseListEmptiedWhenParkingE
     values_.sizeText = "15";
     settings_.SetFilterClose(true);  // the close box was clicked
     EXPECT_TRUE(Ok());
-    EXPECT_EQ((Strings{"FILTER_CLOSE=1", "FILTER_CHECK_POPUP=1", "MAX_PENDING_NUM=8", "FILTER_USE_URL=1",
+    EXPECT_EQ((std::vector<std::string>{"FILTER_CLOSE=1", "FILTER_CHECK_POPUP=1", "MAX_PENDING_NUM=8", "FILTER_USE_URL=1",
                        "FILTER_USE_TITLE=1"}),
               [&] {
-                  Strings first;
+                  std::vector<std::string> first;
                   for (size_t i = 0; i < 5; ++i)
                       first.push_back(store_.writes[i].key + "=" + store_.writes[i].value.value_or("-"));
                   return first;

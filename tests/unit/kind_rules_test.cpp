@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/capture/kind_rules.h"
+#include "app/win/unicode_text.h"
 #include "hooklib/hook_protocol.h"
 
 namespace {
@@ -38,9 +39,10 @@ TEST(NormalizeTitle, CutsEachBrowsersOwnName)
         {kBrowserTypeCount, "Opera - x", "Opera - x", false},
     };
     for (const TitleCase& c : cases) {
-        std::string title = c.before;
+        std::u16string title;
+        ASSERT_TRUE(FromUtf8(c.before, title));
         EXPECT_EQ(c.changed, NormalizeTitle(title, c.type)) << c.before;
-        EXPECT_EQ(c.after, title) << c.before;
+        EXPECT_EQ(c.after, ToUtf8(title)) << c.before;
     }
 }
 
@@ -48,7 +50,7 @@ NewWindowFacts Open(const char* className, const char* title, bool visible)
 {
     NewWindowFacts facts;
     facts.identity = {true, true, false, false, className};
-    facts.title = title;
+    FromUtf8(title, facts.title);
     facts.visible = visible;
     return facts;
 }
@@ -103,8 +105,8 @@ TEST(ChromiumFamily, BrowsingWindowsAreFramesOfItsProgramsWithTheirNameInTheTitl
                                      Chrome("main.cpp - Visual Studio Code", "C:\\VS Code\\Code.exe"),
                                      Chrome("Page - Microsoft Edge")};  // Chrome's window does not bear Edge's name
     for (const NewWindowFacts& other : others) {
-        EXPECT_EQ(-1, RecogniseWindow(other)) << other.title;
-        EXPECT_FALSE(IsOfKind(other, BROWSER_CHROMIUM)) << other.title;
+        EXPECT_EQ(-1, RecogniseWindow(other)) << ToUtf8(other.title);
+        EXPECT_FALSE(IsOfKind(other, BROWSER_CHROMIUM)) << ToUtf8(other.title);
     }
     NewWindowFacts hidden = Chrome("Page - Google Chrome");
     hidden.visible = false;

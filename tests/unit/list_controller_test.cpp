@@ -44,16 +44,17 @@ protected:
     }
 
     // The list as the user sees it: "*" marks a window that does not answer.
-    void InsertItem(int i, const std::string& title, WindowHandle, int) override
+    void InsertItem(int i, const std::u16string& title, WindowHandle, int) override
     {
-        rows.insert(rows.begin() + i, title);
+        rows.insert(rows.begin() + i, ToUtf8(title));
     }
     void DeleteItem(int index) override { rows.erase(rows.begin() + index); }
     void SelectItem(int index) override { selected = index; }
-    void SetItemText(int index, const std::string& title, bool unresponsive) override
+    void SetItemText(int index, const std::u16string& title, bool unresponsive) override
     {
-        rows[index] = (unresponsive ? "*" : "") + title;
+        rows[index] = (unresponsive ? "*" : "") + ToUtf8(title);
     }
+    void SetItemDetail(int, const std::u16string&) override {}
     uint32_t Now() override { return now_; }
     void WakeAfter(uint32_t delayMs) override { wake_ = now_ + delayMs; }
 
@@ -199,7 +200,7 @@ TEST_F(ListStory, TitleFilterParksTheShownWindowWithItsPrefixAndShowsTheOther)
     Advance(200);
     EXPECT_EQ(Strings{"A"}, rows);
     ASSERT_EQ(std::vector<WindowHandle>{w[1]}, Parked()) << "whatever the master switch says";
-    EXPECT_EQ((FilterMatch{FilterRule::Title, "Ads"}), closeList.Parked()[0].reason);
+    EXPECT_EQ((FilterMatch{FilterRule::Title, u"Ads"}), closeList.Parked()[0].reason);
     EXPECT_TRUE(desk.Hidden(w[1]) && desk.Shown(w[0]));
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/settings/settings_file.h"
 #include "app/settings/settings_model.h"
+#include "tests/unit/fakes/fake_code_page.h"
 #include "tests/unit/fakes/memory_profile_store.h"
 
 namespace {
@@ -15,7 +16,7 @@ using Write = MemoryProfileStore::Write;
 
 class SettingsModel : public ::testing::Test {
 protected:
-    void Load() { model_.Load(store_, position_); }
+    void Load() { model_.Load(store_, position_, FakeCodePage()); }
     const SettingsValues& v() const { return model_.Values(); }
 
     MemoryProfileStore store_;
@@ -170,9 +171,9 @@ TEST_F(SettingsModel, MissingOrEmptyNumberedKeysAreSkippedInFileOrder)
     store_.Set("FILTER_URL4", "beyond the count");
     store_.Set("FILTER_URL02", "not a key the program writes");
     Load();
-    EXPECT_EQ((std::vector<std::string>{"http://a/", "http://c/"}), v().arrFilterUrl);
+    EXPECT_EQ((std::vector<std::u16string>{u"http://a/", u"http://c/"}), v().arrFilterUrl);
     EXPECT_EQ(3, v().nFilterUrlNum) << "the count in memory stays as the file says";
-    EXPECT_EQ((std::vector<std::string>{"\x83\x65\x83\x58\x83\x67"}), v().arrFilterTitle);
+    EXPECT_EQ((std::vector<std::u16string>{FakeCodePage().Decode("\x83\x65\x83\x58\x83\x67")}), v().arrFilterTitle);
     EXPECT_EQ(2, v().nFilterTitleNum);
 }
 
@@ -182,7 +183,7 @@ TEST_F(SettingsModel, LongPrefixIsCutTo510Characters)
     store_.Set("FILTER_TITLE1", std::string(600, 'x'));
     Load();
     ASSERT_EQ(1u, v().arrFilterTitle.size());
-    EXPECT_EQ(std::string(510, 'x'), v().arrFilterTitle[0]);
+    EXPECT_EQ(std::u16string(510, u'x'), v().arrFilterTitle[0]);
 }
 
 TEST_F(SettingsModel, HugeCountReadsOnlyTheKeysThatExist)
@@ -195,7 +196,7 @@ TEST_F(SettingsModel, HugeCountReadsOnlyTheKeysThatExist)
     const auto start = std::chrono::steady_clock::now();
     Load();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << "no loop up to the count";
-    EXPECT_EQ((std::vector<std::string>{"a", "b", "z"}), v().arrFilterUrl);
+    EXPECT_EQ((std::vector<std::u16string>{u"a", u"b", u"z"}), v().arrFilterUrl);
     EXPECT_EQ(2000000000, v().nFilterUrlNum);
 }
 
@@ -227,7 +228,8 @@ TEST_F(SettingsModel, GeometrySaveWritesSixKeysInOrderAndEmptiesTheLists)
                                   {"WIN_TOP", "0"},
                                   {"WIN_LEFT", "0"},
                                   {"WIN_WIDTH", "-1"},
-                                  {"WIN_HEIGHT", "-1"}}),
+                                  {"WIN_HEIGHT", "-1"},
+                                  {"GEOMETRY_IN_PIXELS", "120,-30,0,0,-1,-1"}}),
               store_.writes);
     EXPECT_TRUE(v().arrFilterUrl.empty() && v().arrFilterTitle.empty());
 }
@@ -240,6 +242,29 @@ TEST_F(SettingsModel, UnrecordedRectangleSurvivesARoundTrip)
     EXPECT_EQ(-1, v().nWinHeight);
     EXPECT_EQ(10, position_.x);
     EXPECT_EQ(20, position_.y);
+}
+
+// An earlier version knew nothing of the display's scale: what it wrote at 150 % is in the
+// coordinates the system scaled for it, two thirds of the pixels. The marker vouches for pixels
+// only while it repeats the values beside it.
+TEST_F(SettingsModel, GeometryOfAnEarlierVersionIsReadInThePixelsItMeant)
+{
+    store_.entries = {{"XPOS", "100"}, {"YPOS", "-1"}, {"WIN_LEFT", "-20"}, {"WIN_TOP", "40"}, {"WIN_WIDTH", "600"},
+                      {"WIN_HEIGHT", "401"}};
+    model_.Load(store_, position_, FakeCodePage(), 144);
+    EXPECT_EQ((std::vector<int>{150, -1, -30, 60, 900, 602}),
+              (std::vector<int>{position_.x, position_.y, v().nWinLeft, v().nWinTop, v().nWinWidth, v().nWinHeight}))
+        << "YPOS -1 is none, and stays so";
+
+    model_.SaveGeometry(store_, 150, 10);
+    model_.Load(store_, position_, FakeCodePage(), 144);
+    EXPECT_EQ(150, position_.x) << "written in pixels: read as they are";
+    EXPECT_EQ(900, v().nWinWidth);
+    store_.Set("XPOS", "100");  // an earlier version saved since, leaving the marker
+    store_.entries.erase(store_.entries.begin());
+    model_.Load(store_, position_, FakeCodePage(), 144);
+    EXPECT_EQ(150, position_.x);
+    EXPECT_EQ(1350, v().nWinWidth);
 }
 
 // Where the file lives: the Windows directory while it takes a file; else the user's application

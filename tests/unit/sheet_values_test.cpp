@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/settings/sheet_values.h"
+#include "tests/unit/fakes/fake_code_page.h"
 #include "tests/unit/fakes/memory_profile_store.h"
 
 namespace {
@@ -14,7 +15,8 @@ using Strings = std::vector<std::string>;
 Strings Plan(const SheetValues& inForce, const SheetValues& fromPages)
 {
     static const char* const kNames[] = {"store",       "write",       "change targets", "hook mask",    "update size",
-                                         "create link", "delete link", "close parked",   "move pop-ups", "language"};
+                                         "create link", "delete link", "close parked",   "move pop-ups", "language",
+                                         "hotkeys"};
     Strings steps;
     for (const SheetStep& s : PlanSheetApply(inForce, fromPages)) {
         std::string text = kNames[static_cast<int>(s.action)];
@@ -96,6 +98,7 @@ struct RecordedEffects : SheetEffects {
     {
         done.push_back("move, capacity " + std::to_string((*settings).CloseListCapacity()));
     }
+    void RegisterHotkeys() override { done.push_back("hotkeys"); }
     const CSettingsModel* settings;
     Strings done;
 };
@@ -106,17 +109,21 @@ TEST(SettingsSheet, OkStoresEachChangedValueAndDoesWhatItAsksOfTheProgram)
     store.entries = {{"FILTER_CLOSE", "0"}, {"MAX_PENDING_NUM", "6"}};
     CSettingsModel settings;
     StoredPosition position;
-    settings.Load(store, position);
+    settings.Load(store, position, FakeCodePage());
     RecordedEffects effects;
     effects.settings = &settings;
-    settings.ApplySheet(store, PlanSheetApply(SheetValuesInForce(settings.Values(), 0), {3, 1, 0, 1, 1, 1, 1, 0x10}),
-                        effects);
+    SheetValues pages{3, 1, 0, 1, 1, 1, 1, 0x10};
+    pages.hotkeys[static_cast<int>(Hotkey::WindowMenu)] = 0x0645;  // Ctrl+Alt+E; the others none
+    settings.ApplySheet(store, PlanSheetApply(SheetValuesInForce(settings.Values(), 0), pages), effects);
     const SettingsValues& v = settings.Values();
-    EXPECT_EQ((std::vector<int>{3, 1, 0, 1, 1, 1, 0x10}),
+    EXPECT_EQ((std::vector<int>{3, 1, 0, 1, 1, 1, 0x10, 0, 0, 0x0645, 0}),
               (std::vector<int>{v.nListMode, v.nNewWindowMode, v.bSizePos, v.bFilter, v.bIconic, v.bExitBrowser,
-                                v.nTargetBrowser}));
-    EXPECT_EQ((Strings{"targets", "hook", "update size", "create link", "move, capacity 6"}), effects.done)
-        << "the pop-ups are parked under filtering's own capacity";
+                                v.nTargetBrowser, v.nHotkeys[0], v.nHotkeys[1], v.nHotkeys[2], v.nHotkeys[3]}));
+    EXPECT_EQ((Strings{"targets", "hook", "update size", "create link", "move, capacity 6", "hotkeys"}), effects.done)
+        << "the pop-ups are parked under filtering's own capacity; the keys registered again once";
+    settings.Load(store, position, FakeCodePage());
+    EXPECT_EQ(0, settings.Values().nHotkeys[0]) << "a key cleared stays cleared";
+    EXPECT_EQ(0x0645, settings.Values().nHotkeys[2]);
 }
 
 TEST(SettingsSheet, LanguageIsKeptAsTheFileSaysItForTheNextStart)
@@ -127,7 +134,7 @@ TEST(SettingsSheet, LanguageIsKeptAsTheFileSaysItForTheNextStart)
         store.entries = {{kLanguageKey, choice == LanguageChoice::Automatic ? "ja" : ""}};
         CSettingsModel settings;
         StoredPosition position;
-        settings.Load(store, position);
+        settings.Load(store, position, FakeCodePage());
         SheetValues values = SheetValuesInForce(settings.Values(), 0);
         values.language = static_cast<int>(choice);
         RecordedEffects effects;

@@ -3,23 +3,19 @@
 #include <gtest/gtest.h>
 
 #include "app/mainwnd/tray_menus.h"
+#include "app/win/unicode_text.h"
 #include "hooklib/browser_kinds.h"
 
 namespace {
 
-bool ShiftJisLead(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
-const std::string kEllipsis = " \x81\x63";  // " …" in code page 932
+const std::u16string kEllipsis = u" \u2026";
 
 class TrayMenus : public ::testing::Test {
 protected:
-    TrayMenuState State(int current) { return {&entries, current, false, true, ShiftJisLead, kEllipsis}; }
+    TrayMenuState State(int current) { return {&entries, current, false, true}; }
     void Add(const std::string& title, int type)
     {
-        entries.push_back({0x100u + entries.size(), type, title, false, false});
+        entries.push_back({0x100u + entries.size(), type, Utf16Of(title.c_str()), false, false});
     }
     std::vector<ListEntry> entries;
 };
@@ -47,7 +43,7 @@ TEST_F(TrayMenus, CurrentWindowIsTickedOthersCarryTheirBrowsersMark)
     Add("Mozilla", BROWSER_MOZILLA);
     const std::vector<TrayMenuItem> menu = WindowMenu(State(1));
     ASSERT_EQ(5u, menu.size()) << "three windows, a separator, メニュー閉じる";
-    EXPECT_EQ(" Opera", menu[1].title);
+    EXPECT_EQ(u" Opera", menu[1].title);
     EXPECT_TRUE(menu[1].checked && !menu[0].checked && !menu[2].checked);
     EXPECT_EQ(ID_TRAY_SHOW_BASE + 2, menu[2].command);
     EXPECT_EQ(BROWSER_MOZILLA, menu[2].mark);
@@ -58,15 +54,19 @@ TEST_F(TrayMenus, CurrentWindowIsTickedOthersCarryTheirBrowsersMark)
     EXPECT_TRUE(commands[8].submenu[1].checked);
 }
 
-TEST_F(TrayMenus, LongTitlesAreCutOnACharacterBoundary)
+// As wide as the code page's bytes made them: a wide character takes two of the 35 columns.
+TEST_F(TrayMenus, LongTitlesAreCutByColumnsOnACharacterBoundary)
 {
-    EXPECT_EQ(" " + std::string(34, 'a'), TrayItemText(std::string(34, 'a'), ShiftJisLead, kEllipsis)) << "35 bytes";
-    EXPECT_EQ(" " + std::string(33, 'a') + kEllipsis, TrayItemText(std::string(35, 'a'), ShiftJisLead, kEllipsis));
-    // The item text's 34th and 35th bytes are one Japanese character: it is not halved.
-    const std::string title = std::string(32, 'a') + "\x93\xfa\x96\x7b";
-    EXPECT_EQ(" " + std::string(32, 'a') + kEllipsis, TrayItemText(title, ShiftJisLead, kEllipsis));
-    EXPECT_EQ(" Q&&A \x95\x5c", TrayItemText("Q&A \x95\x5c", ShiftJisLead, kEllipsis))
-        << "a title's & shows as written, its Japanese characters whole";
+    const std::u16string a34(34, u'a');
+    EXPECT_EQ(u" " + a34, TrayItemText(a34)) << "35 columns";
+    EXPECT_EQ(u" " + std::u16string(33, u'a') + kEllipsis, TrayItemText(std::u16string(35, u'a')));
+    // The item text's 34th and 35th columns are one Japanese character (日): it is not halved.
+    const std::u16string title = std::u16string(32, u'a') + u"\u65E5\u672C";
+    EXPECT_EQ(u" " + std::u16string(32, u'a') + kEllipsis, TrayItemText(title));
+    // Nor an emoji, one character in two units.
+    EXPECT_EQ(u" " + std::u16string(32, u'a') + kEllipsis, TrayItemText(std::u16string(32, u'a') + u"\U0001F600b"));
+    EXPECT_EQ(u" Q&&A Caf\u00E9 \u2615 \uD55C", TrayItemText(u"Q&A Caf\u00E9 \u2615 \uD55C"))
+        << "a title's & shows as written, every character as it is";
 }
 
 TEST_F(TrayMenus, ShowCommandsNeverReachTheDeleteRange)
@@ -96,7 +96,7 @@ TEST_F(TrayMenus, CommandsFindTheirWindowAgainAfterTheListChanged)
     Add("C", BROWSER_IE);
     const std::vector<TrayMenuItem> menu = CommandMenu(State(0));
     entries.erase(entries.begin() + 1);
-    entries.insert(entries.begin(), {0x999u, BROWSER_IE, "N", false, false});  // now N, A, C
+    entries.insert(entries.begin(), {0x999u, BROWSER_IE, u"N", false, false});  // now N, A, C
     EXPECT_EQ(1, ResolveTrayCommand(menu, ID_TRAY_SHOW_BASE + 0, entries).entry) << "A moved down";
     EXPECT_EQ(2, ResolveTrayCommand(menu, ID_TRAY_DELETE_BASE + 2, entries).entry) << "C stayed";
     const TrayCommand gone = ResolveTrayCommand(menu, ID_TRAY_DELETE_BASE + 1, entries);

@@ -89,6 +89,10 @@ std::string WindowText(HWND hwnd);
 // A control's text by WM_GETTEXT: GetWindowText of another process's window reads only captions.
 std::string ControlText(HWND hwnd);
 std::string ClassName(HWND hwnd);
+// UTF-16 text as UTF-8, for the tests to compare with plain literals.
+std::string Utf8(const wchar_t* text);
+// The texts of the popup menu shown now (another process's too), in UTF-8; none when none is.
+std::vector<std::string> ShownMenuTexts();
 LONG WindowStyle(HWND hwnd);
 LONG WindowExStyle(HWND hwnd);
 DWORD WindowProcessId(HWND hwnd);
@@ -97,7 +101,7 @@ std::vector<HWND> FindTopWindows(const std::string& className, const std::string
 
 // A list view that lives in another process, read through that process's memory.
 struct ListItem {
-    std::string text;
+    std::string text;  // UTF-8
     LPARAM data = 0;
     bool selected = false;
 };

@@ -50,6 +50,27 @@ std::string ControlText(HWND hwnd)
     return text;
 }
 
+std::string Utf8(const wchar_t* text)
+{
+    char bytes[4096] = "";
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+    bytes[sizeof bytes - 1] = '\0';
+    return bytes;
+}
+
+std::vector<std::string> ShownMenuTexts()
+{
+    std::vector<std::string> texts;
+    HWND shown = FindWindowW(L"#32768", nullptr);
+    HMENU menu = shown ? reinterpret_cast<HMENU>(SendMessageW(shown, MN_GETHMENU, 0, 0)) : nullptr;
+    for (int i = 0, n = menu ? GetMenuItemCount(menu) : 0; i < n; ++i) {
+        wchar_t text[512] = L"";
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 512, MF_BYPOSITION);
+        texts.push_back(Utf8(text));
+    }
+    return texts;
+}
+
 std::string ClassName(HWND hwnd)
 {
     char name[256] = "";
@@ -162,24 +183,25 @@ bool RemoteListView::Read(std::vector<ListItem>& items) const
 {
     items.clear();
     // One block in the list's process: the item structure, then the text buffer it points to.
-    const SIZE_T textSize = 1024;
-    RemoteBlock block(m_list, sizeof(LVITEMA) + textSize);
+    // The text as the list holds it, UTF-16, whatever the code page.
+    const SIZE_T textUnits = 1024;
+    RemoteBlock block(m_list, sizeof(LVITEMW) + textUnits * sizeof(wchar_t));
     bool ok = block.address() != nullptr;
     const int count = ok ? Count() : 0;
     for (int i = 0; ok && i < count; ++i) {
-        LVITEMA item = {};
+        LVITEMW item = {};
         item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_STATE;
         item.iItem = i;
         item.stateMask = LVIS_SELECTED;
-        item.pszText = static_cast<char*>(block.At(sizeof(LVITEMA)));
-        item.cchTextMax = static_cast<int>(textSize);
-        char text[textSize] = "";
+        item.pszText = static_cast<wchar_t*>(block.At(sizeof(LVITEMW)));
+        item.cchTextMax = static_cast<int>(textUnits);
+        wchar_t text[textUnits] = L"";
         ok = block.Write(&item, sizeof item) &&
-             Ask(m_list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(block.address())) > 0 &&
-             block.Read(&item, sizeof item) && block.Read(text, textSize, sizeof(LVITEMA));
+             Ask(m_list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(block.address())) > 0 &&
+             block.Read(&item, sizeof item) && block.Read(text, sizeof text, sizeof(LVITEMW));
         if (ok) {
-            text[textSize - 1] = '\0';
-            items.push_back({text, item.lParam, (item.state & LVIS_SELECTED) != 0});
+            text[textUnits - 1] = L'\0';
+            items.push_back({Utf8(text), item.lParam, (item.state & LVIS_SELECTED) != 0});
         }
     }
     return ok;

@@ -29,8 +29,8 @@
 namespace {
 
 class NoMainWindow : public FilterDialogHost {
-    bool SelectedBrowserUrl(std::string&) override { return false; }
-    bool SelectedBrowserTitle(std::string&) override { return false; }
+    bool SelectedBrowserUrl(std::u16string&) override { return false; }
+    bool SelectedBrowserTitle(std::u16string&) override { return false; }
     void CloseAllParked() override {}
 };
 
@@ -132,7 +132,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     SetResourceLanguage(ChooseUiLanguage(LoadLanguageChoice(store), GetUserDefaultUILanguage()));
     CSettingsModel settings;
     StoredPosition position;
-    settings.Load(store, position);
+    settings.Load(store, position, SystemCodePage());
     NoMainWindow host;
     CFilterDlg dialog(settings, host);
     dialog.DoModal();

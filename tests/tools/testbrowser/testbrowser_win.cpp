@@ -99,7 +99,7 @@ LRESULT CALLBACK BrowserWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     BrowserWindow* self = FindByHandle(hwnd);
     if (g_bRaiseEvents && !(GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) {  // as Windows raises them
         if (message == WM_SETTEXT || message == WM_SHOWWINDOW) {
-            const LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
+            const LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
             Raise(message == WM_SETTEXT ? EVENT_OBJECT_NAMECHANGE
                   : wParam              ? EVENT_OBJECT_SHOW
                                         : EVENT_OBJECT_HIDE,
@@ -132,10 +132,11 @@ LRESULT CALLBACK BrowserWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         }
         break;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-// Registers CLASS_NAME once per process; the first registration decides its icon.
+// Registers CLASS_NAME once per process; the first registration decides its icon. Its windows
+// hold their titles in UTF-16, as every browser's do.
 bool EnsureClass(const std::string& className, bool withIcon)
 {
     WNDCLASSEXA existing = {};
@@ -143,7 +144,9 @@ bool EnsureClass(const std::string& className, bool withIcon)
     if (GetClassInfoExA(g_hInstance, className.c_str(), &existing) ||
         GetClassInfoExA(nullptr, className.c_str(), &existing))
         return true;
-    WNDCLASSEXA wc = {};
+    wchar_t name[256] = L"";
+    MultiByteToWideChar(CP_ACP, 0, className.c_str(), -1, name, 256);
+    WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = BrowserWndProc;
@@ -152,8 +155,8 @@ bool EnsureClass(const std::string& className, bool withIcon)
     wc.hIconSm = nullptr;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = className.c_str();
-    return RegisterClassExA(&wc) != 0;
+    wc.lpszClassName = name;
+    return RegisterClassExW(&wc) != 0;
 }
 
 BrowserWindow* WindowByNumber(const std::string& word, std::string& reply)

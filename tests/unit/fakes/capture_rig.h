@@ -9,6 +9,7 @@
 #include "app/capture/capture_state.h"
 #include "app/capture/window_mover.h"
 #include "app/settings/settings_model.h"
+#include "tests/unit/fakes/fake_code_page.h"
 #include "tests/unit/fakes/fake_window_seam.h"
 #include "tests/unit/fakes/memory_profile_store.h"
 
@@ -20,7 +21,7 @@ struct CaptureRig {
         for (const auto& [key, value] : keys)
             store.Set(key, value);
         StoredPosition position;
-        settings.Load(store, position);
+        settings.Load(store, position, FakeCodePage());
     }
     std::vector<WindowHandle> Parked() const
     {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/win/unicode_text.h"
 #include "app/win/window_seam.h"
 
 class FakeWindowSeam : public WindowSeam {
@@ -68,8 +69,9 @@ public:
     bool leftButtonHeld = false;
 
     std::string ClassOf(WindowHandle w) override { return Has(w) ? windows[w].className.substr(0, 255) : ""; }
-    std::string TitleOf(WindowHandle w, int size) override { return Has(w) ? Cut(windows[w].title, size) : ""; }
-    std::string ControlTextOf(WindowHandle w, int size) override { return Has(w) ? Cut(windows[w].text, size) : ""; }
+    // Titles and texts are kept in UTF-8, for the tests to write them plainly.
+    std::u16string TitleOf(WindowHandle w, int size) override { return Has(w) ? Cut(windows[w].title, size) : u""; }
+    std::u16string ControlTextOf(WindowHandle w, int size) override { return Has(w) ? Cut(windows[w].text, size) : u""; }
     bool StylesOf(WindowHandle w, uint32_t& style, uint32_t& exStyle) override
     {
         if (!Has(w))
@@ -174,7 +176,12 @@ private:
             actions.push_back(std::string("HUNG ON ") + verb);
         actions.push_back(std::string(verb) + " " + (windows.count(w) ? windows[w].title : "?"));
     }
-    static std::string Cut(const std::string& text, int size) { return text.substr(0, size > 0 ? size - 1 : 0); }
+    static std::u16string Cut(const std::string& text, int size)
+    {
+        std::u16string wide;
+        FromUtf8(text, wide);
+        return CutText(wide, size > 0 ? static_cast<size_t>(size - 1) : 0);
+    }
     WindowHandle next_ = 0x2000;
     std::vector<WindowHandle> order_;
 };

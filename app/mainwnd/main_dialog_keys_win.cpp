@@ -1,0 +1,62 @@
+// The main dialog's system-wide keys: the next or the previous window in list order, the window
+// menu at the mouse, the main window shown or put away.
+#include "mainwnd/main_dialog.h"
+
+#include <string>
+
+#include "res/resource.h"
+#include "ui/message_box.h"
+#include "ui/resources.h"
+#include "win/wide_text_win.h"
+
+void CPelorusDlg::OnHotkeysChanged()
+{
+    const std::u16string held = m_hotkeys.Register(m_hWnd, m_settings.Values().nHotkeys);
+    if (held.empty())
+        return;
+    std::wstring text = ResourceText(IDS_HOTKEYS_HELD);
+    const size_t at = text.find(L"%s");
+    if (at != std::wstring::npos)
+        text.replace(at, 2, Wide(held));
+    ShowProgramMessage(text.c_str());
+}
+
+void CPelorusDlg::OnHotkey(int id)
+{
+    if (m_ending)
+        return;
+    switch (static_cast<Hotkey>(id)) {
+    case Hotkey::Next:
+        SwitchBy(1);
+        break;
+    case Hotkey::Previous:
+        SwitchBy(-1);
+        break;
+    case Hotkey::WindowMenu:
+        m_tray.Track(
+            WindowMenu(MenuState()),
+            [this](WindowHandle window) { return m_listWindows.CopyIconOf(reinterpret_cast<HWND>(window)); },
+            CTrayIcon::AtPointer);
+        break;
+    case Hotkey::ShowHide:
+        ShowOrHide();
+        break;
+    }
+}
+
+void CPelorusDlg::SwitchBy(int step)
+{
+    const int entry = SteppedEntry(m_controller.Current(), m_controller.Count(), step);
+    if (entry >= 0)
+        m_controller.SwitchTo(entry);
+}
+
+void CPelorusDlg::ShowOrHide()
+{
+    if (m_bInTray || IsIconic(m_hWnd) || !IsWindowVisible(m_hWnd)) {
+        RestoreWindow();
+        SetForegroundWindow(m_hWnd);
+    } else {
+        PostMessageW(m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);  // into the tray, as its button does
+    }
+}

@@ -1,0 +1,22 @@
+// UTF-16 text between the platform-free code (std::u16string) and the W functions (wchar_t,
+// the same 16-bit units on Windows).
+#pragma once
+
+#include <string>
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wide characters are UTF-16 units");
+
+inline const wchar_t* Wide(const std::u16string& text)
+{
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+inline std::u16string FromWide(const wchar_t* text, size_t length)
+{
+    return std::u16string(reinterpret_cast<const char16_t*>(text), length);
+}
+
+inline std::u16string FromWide(const std::wstring& text)
+{
+    return FromWide(text.data(), text.size());
+}
