@@ -2,7 +2,7 @@
 //   dialog_preview.exe filter      the filter settings dialog over the settings in Pelorus.ini
 //   dialog_preview.exe closelist   clicks "Closeリスト" in the running Pelorus
 //   dialog_preview.exe settings    clicks "設定" in the running Pelorus
-//   dialog_preview.exe tab N       shows tab N (0 to 2) of the open settings sheet
+//   dialog_preview.exe tab N       shows tab N (0 to 3) of the open settings sheet
 //   dialog_preview.exe dismiss     cancels whichever of those dialogs (or the About box) is open
 //   dialog_preview.exe minimize    minimises the running Pelorus (into the tray)
 //   dialog_preview.exe exit        closes the running Pelorus, as its close box does
