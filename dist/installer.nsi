@@ -5,7 +5,8 @@
 ; every browser window back. A file still in use (the hook library stays loaded in a browser that
 ; ran the hook until its next message) is moved aside under a name of its own and removed at the
 ; next restart, so that nothing is ever scheduled against a file name a later install writes.
-; The user's settings (Pelorus.ini) are never touched.
+; The user's settings (Pelorus.ini) are never touched. Its pages speak Japanese where the user's
+; interface language is Japanese and English elsewhere, as Pelorus does.
 Unicode true
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
@@ -39,6 +40,12 @@ VIAddVersionKey /LANG=1041 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1041 "FileDescription" "Pelorus セットアップ (${ARCH})"
 VIAddVersionKey /LANG=1041 "CompanyName" "Pelorus"
 VIAddVersionKey /LANG=1041 "LegalCopyright" "Pelorus"
+VIAddVersionKey /LANG=1033 "ProductName" "Pelorus"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "FileDescription" "Pelorus Setup (${ARCH})"
+VIAddVersionKey /LANG=1033 "CompanyName" "Pelorus"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Pelorus"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -51,7 +58,12 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "Pelorus"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The first is the one for a user whose language is neither.
+!insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "Japanese"
+
+LangString PelorusStaysOpen ${LANG_ENGLISH} "Pelorus does not close. Close its settings and other windows, then press Retry."
+LangString PelorusStaysOpen ${LANG_JAPANESE} "Pelorus が終了しません。Pelorus の設定などの画面を閉じてから、再試行を押してください。"
 
 ; Asks a running Pelorus to close, as its close box does: it gives every browser window back (or
 ; closes them, as its settings say), and its keeper gives back what did not answer, then ends.
@@ -80,7 +92,7 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "Pelorus"
     ${If} $0 == 0
       ${Break}
     ${EndIf}
-    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Pelorus が終了しません。Pelorus の設定などの画面を閉じてから、再試行を押してください。" /SD IDCANCEL IDRETRY +2
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(PelorusStaysOpen)" /SD IDCANCEL IDRETRY +2
     Abort
   ${Loop}
   ; A browser that ran the hook lets go of the library at its next message.

@@ -66,7 +66,7 @@ TEST_F(SettingsSheet, EachTabsChangeIsCarriedOutAndSavedAndNothingElse)
 
     ASSERT_TRUE(OpenAt(0));
     HWND tabs = FindWindowExW(sheet_, nullptr, WC_TABCONTROLW, nullptr);
-    EXPECT_EQ(3, SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ(4, SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
     ASSERT_TRUE(PressOk());
     EXPECT_EQ(before, kit::FileBytes(IniPath())) << "OK without a change writes nothing";
 

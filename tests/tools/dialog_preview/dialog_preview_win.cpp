@@ -2,11 +2,12 @@
 //   dialog_preview.exe filter      the filter settings dialog over the settings in Pelorus.ini
 //   dialog_preview.exe closelist   clicks "Closeリスト" in the running Pelorus
 //   dialog_preview.exe settings    clicks "設定" in the running Pelorus
-//   dialog_preview.exe tab N       shows tab N (0 to 2) of the open settings sheet
-//   dialog_preview.exe dismiss     cancels whichever of those dialogs is open
+//   dialog_preview.exe tab N       shows tab N (0 to 3) of the open settings sheet
+//   dialog_preview.exe dismiss     cancels whichever of those dialogs (or the About box) is open
 //   dialog_preview.exe minimize    minimises the running Pelorus (into the tray)
 //   dialog_preview.exe exit        closes the running Pelorus, as its close box does
 //   dialog_preview.exe traymenu left|right   the tray icon's callback for a click
+//   dialog_preview.exe menuescape  closes the open menu, as Escape does
 //   dialog_preview.exe windows     lists every top-level window
 //   dialog_preview.exe rect [menu]  the foreground window's (or the open menu's) rectangle, as
 //                                  an ImageMagick crop, WxH+X+Y
@@ -90,6 +91,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
         EnumWindows(PrintWindow, 0);
         return 0;
     }
+    if (std::strcmp(commandLine, "menuescape") == 0) {
+        HWND menu = nullptr;
+        EnumWindows(FindShownMenu, reinterpret_cast<LPARAM>(&menu));
+        return menu && PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0) ? 0 : 1;
+    }
     if (std::strncmp(commandLine, "rect", 4) == 0)
         return PrintCrop(std::strcmp(commandLine, "rect menu") == 0);
     if (std::strncmp(commandLine, "traymenu ", 9) == 0) {
@@ -115,7 +121,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
             PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
         for (const wchar_t* caption :
              {L"\u30D5\u30A3\u30EB\u30BF\u8A2D\u5B9A", L"Pelorus_2(Close\u30EA\u30B9\u30C8\uFF09", L"Filter Settings",
-              L"Pelorus_2 (Close list)"})
+              L"Pelorus_2 (Close list)", L"Pelorus\u306E\uFF8A\uFF9E\uFF70\uFF7C\uFF9E\uFF6E\uFF9D\u60C5\u5831", L"About Pelorus"})
             if (HWND dialog = FindWindowW(nullptr, caption))
                 PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         return 0;
