@@ -4,23 +4,12 @@
 
 #include "res/resource.h"
 #include "ui/resources.h"
-#include "win/wide_text_win.h"
-
-namespace {
-
-std::u16string Utf16Text(UINT id)
-{
-    const wchar_t* text = ResourceText(id);
-    return FromWide(text, wcslen(text));
-}
-
-}  // namespace
 
 CCloseListDlg::CCloseListDlg(const CloseListParts& parts)
     : CDialog(IDD_CLOSE_LIST),
       m_model(
           m_listParked, [this](int count) { SetItemNumber(IDC_CLOSELIST_COUNT, count); }, parts,
-          {Utf16Text(IDS_REASON_POPUP), Utf16Text(IDS_REASON_URL), Utf16Text(IDS_REASON_TITLE)})
+          {ResourceString(IDS_REASON_POPUP), ResourceString(IDS_REASON_URL), ResourceString(IDS_REASON_TITLE)})
 {
 }
 
@@ -73,7 +62,7 @@ BOOL CCloseListDlg::OnInitDialog()
 {
     m_listParked.Attach(GetDlgItem(m_hWnd, IDC_CLOSELIST_LIST));
     m_listParked.InitList(m_hIcon);
-    m_listParked.AddDetailColumn(Utf16Text(IDS_CLOSELIST_REASON));
+    m_listParked.AddDetailColumn(ResourceString(IDS_CLOSELIST_REASON));
     m_model.Open();
     return TRUE;
 }

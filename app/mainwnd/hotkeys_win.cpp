@@ -24,7 +24,8 @@ std::u16string CHotkeys::Register(HWND owner, const int (&values)[kHotkeyCount])
     m_owner = owner;
     std::u16string held;
     for (int i = 0; i < kHotkeyCount; ++i) {
-        if (!values[i])
+        // None, or one given to two commands (by hand, in the file): the first keeps it.
+        if (!values[i] || std::find(values, values + i, values[i]) != values + i)
             continue;
         const HotkeyRegistration key = RegistrationOf(values[i]);
         m_registered[i] = RegisterHotKey(owner, i, key.modifiers, key.virtualKey) != FALSE;

@@ -60,7 +60,7 @@ protected:
     void OnHotkeysChanged();
     void SwitchBy(int step);
     void ShowOrHide();
-        // Out of the tray (or up from the taskbar), shown as the user left it.
+    // Out of the tray (or up from the taskbar), shown as the user left it.
     void RestoreWindow();
     void OnDpiFollowed() override { m_listWindows.FitColumns(); }
     // Enter: the selected window shown. The close box and Escape: an open Close-list dialog

@@ -40,6 +40,7 @@ private:
     bool Put(DWORD message, int count);
 
     HWND m_main = nullptr;
-    int m_count = -1;  // the count the tip shows
+    int m_count = -1;        // the count the tip shows
+    bool m_tracking = false;  // a menu is open: a key's would replace what its commands mean
     std::vector<TrayMenuItem> m_shown;
 };

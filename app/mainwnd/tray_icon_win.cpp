@@ -168,7 +168,7 @@ void CTrayIcon::UpdateTip(int count)
 void CTrayIcon::Track(const std::vector<TrayMenuItem>& items, const std::function<HICON(WindowHandle)>& iconOf,
                       Where where)
 {
-    if (items.empty())
+    if (items.empty() || m_tracking)
         return;
     MenuMarks marks{m_main, iconOf, {}};
     HMENU menu = BuildMenu(items, marks);
@@ -181,8 +181,10 @@ void CTrayIcon::Track(const std::vector<TrayMenuItem>& items, const std::functio
     else
         GetCursorPos(&at);
     SetForegroundWindow(m_main);  // also while hidden, or the menu would not close when left
+    m_tracking = true;
     TrackPopupMenu(menu, (where == AtTaskbar ? TPM_CENTERALIGN : TPM_LEFTALIGN) | TPM_RIGHTBUTTON, at.x, at.y, 0, m_main,
                    nullptr);
+    m_tracking = false;
     PostMessageW(m_main, WM_NULL, 0, 0);
     DestroyMenu(menu);  // and its submenus with it
 }

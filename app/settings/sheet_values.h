@@ -18,8 +18,8 @@ struct SheetValues {
     int iconic = 0;
     int exitBrowser = 0;
     int targetBrowser = 0;  // third page
-    int language = 0;
-    int hotkeys[kHotkeyCount] = {};  // fourth page       // second page: a LanguageChoice, in force from the next start
+    int language = 0;                // second page: a LanguageChoice, in force from the next start
+    int hotkeys[kHotkeyCount] = {};  // fourth page
 };
 
 // The values in force, as the sheet is opened with them; STARTUP_LINK: whether the shortcut exists.
@@ -50,8 +50,8 @@ enum class SheetAction {
     DeleteStartupLink,
     CloseAllParked,         // filtering switched off
     MovePopupsToCloseList,  // filtering switched on
-    SetLanguage,
-    RegisterHotkeys,  // after a key changed: every key registered again            // key, value: the LanguageChoice kept for the next start
+    SetLanguage,            // key, value: the LanguageChoice kept for the next start
+    RegisterHotkeys,        // after a key changed: every key registered again
 };
 
 struct SheetStep {

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/ui_language.h"
 
 void SetResourceLanguage(UiLanguage language);
@@ -15,5 +17,7 @@ UiLanguage ResourceLanguage();
 // String ID of the string table in that language; the system's pick where that block lacks it,
 // "" where none has it. The text lives as long as the process.
 const wchar_t* ResourceText(UINT id);
+// The same, for the platform-free code.
+std::u16string ResourceString(UINT id);
 // Dialog template ID in that language; the system's pick where that block lacks it.
 const DLGTEMPLATE* DialogTemplate(UINT id);

@@ -1,5 +1,7 @@
 #include "ui/resources.h"
 
+#include "win/wide_text_win.h"
+
 #include <map>
 #include <string>
 #include <utility>
@@ -54,6 +56,12 @@ const wchar_t* ResourceText(UINT id)
     if (found == texts.end())
         found = texts.emplace(key, StringFromTable(id)).first;
     return found->second.c_str();
+}
+
+std::u16string ResourceString(UINT id)
+{
+    const wchar_t* text = ResourceText(id);
+    return FromWide(text, wcslen(text));
 }
 
 const DLGTEMPLATE* DialogTemplate(UINT id)

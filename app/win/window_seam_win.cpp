@@ -1,6 +1,7 @@
 #include "win/window_seam_win.h"
 
 #include "win/program_windows.h"  // the main window, where answers to probes go
+#include "win/unicode_text.h"
 #include "win/wide_text_win.h"
 
 namespace {
@@ -68,23 +69,23 @@ std::string Win32WindowSeam::ClassOf(WindowHandle window)
     return name;
 }
 
+// Both read one unit more than they give, so that a character the limit would cut in two goes
+// whole.
 std::u16string Win32WindowSeam::TitleOf(WindowHandle window, int size)
 {
-    std::vector<wchar_t> text(size > 0 ? size : 1, L'\0');
-    int n = GetWindowTextW(ToHwnd(window), text.data(), static_cast<int>(text.size()));
-    if (n > 0 && n == size - 1 && IS_HIGH_SURROGATE(text[static_cast<size_t>(n - 1)]))
-        --n;  // a character cut in two by the limit goes whole
-    return FromWide(text.data(), static_cast<size_t>(n > 0 ? n : 0));
+    std::vector<wchar_t> text(size > 0 ? size + 1 : 1, L'\0');
+    const int n = GetWindowTextW(ToHwnd(window), text.data(), static_cast<int>(text.size()));
+    return CutText(FromWide(text.data(), static_cast<size_t>(n > 0 ? n : 0)), size > 0 ? size - 1 : 0);
 }
 
 std::u16string Win32WindowSeam::ControlTextOf(WindowHandle window, int size)
 {
-    std::vector<wchar_t> text(size > 0 ? size : 1, L'\0');
+    std::vector<wchar_t> text(size > 0 ? size + 1 : 1, L'\0');
     DWORD_PTR result = 0;
     SendMessageTimeoutW(ToHwnd(window), WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                         SMTO_BLOCK | SMTO_ABORTIFHUNG, kAddressTimeoutMs, &result);
     text.back() = L'\0';
-    return reinterpret_cast<const char16_t*>(text.data());
+    return CutText(reinterpret_cast<const char16_t*>(text.data()), size > 0 ? size - 1 : 0);
 }
 
 bool Win32WindowSeam::StylesOf(WindowHandle window, uint32_t& style, uint32_t& exStyle)

@@ -46,6 +46,8 @@ TEST(PrefixBox, PrefixesTheCodePageCannotHoldAreKeptExactlyBesideTheirNearest)
     EXPECT_EQ("Caf\xE9 ?", beyond.value.substr(0, 6)) << "the nearest, as an earlier version reads such titles";
     EXPECT_EQ("Caf%C3%A9%20%E2%98%95%20%E6%97%A5%E6%9C%AC%E8%AA%9E%20%ED%95%9C%EA%B5%AD%EC%96%B4", beyond.exact);
     EXPECT_EQ(kBeyond, LoadPrefix(beyond.value, beyond.exact, codePage));
+    const StoredPrefix percent = StorePrefix(u"100% \u2615", codePage);
+    EXPECT_EQ(u"100% \u2615", LoadPrefix(percent.value, percent.exact, codePage)) << "a % of its own";
     EXPECT_EQ(u"Caf\u00E9 Bar", LoadPrefix("Caf\xE9 Bar", beyond.exact, codePage))
         << "changed since by an earlier version: the numbered key holds";
     EXPECT_EQ(codePage.Decode(jis), LoadPrefix(jis, "", codePage)) << "a file of an earlier version";

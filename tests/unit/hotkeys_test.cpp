@@ -16,13 +16,8 @@ TEST(Hotkeys, OnlyKeysWithCtrlOrAltAreTakenAndRegisteredWithTheirModifiers)
     EXPECT_EQ(0, SanitizeHotkey(0x10622));
     EXPECT_EQ(0, SanitizeHotkey(-1));
     EXPECT_EQ(0x0445, SanitizeHotkey(0x0445)) << "Alt+E";
-
-    const HotkeyRegistration next = RegistrationOf(kHotkeySettings[0].defaultValue);
-    EXPECT_EQ(0x22u, next.virtualKey);
-    EXPECT_EQ(0x4000u | 0x2u | 0x1u, next.modifiers) << "MOD_CONTROL | MOD_ALT, no repeats";
     EXPECT_EQ(0x4000u | 0x2u | 0x4u | 0x1u, RegistrationOf(kHotkeySettings[3].defaultValue).modifiers)
-        << "and MOD_SHIFT";
-    EXPECT_EQ(u"Ctrl+Shift+Alt+Insert", HotkeyName(kHotkeySettings[3].defaultValue, u"Insert"));
+        << "MOD_CONTROL | MOD_SHIFT | MOD_ALT, no repeats";
 }
 
 TEST(Hotkeys, StepsGoRoundTheEndsOfTheList)
