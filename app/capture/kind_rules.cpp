@@ -6,28 +6,11 @@
 
 namespace {
 
-// The table's title tests, on a title as the window holds it (the table's texts are UTF-8).
+// The table's own title tests, on a title as the window holds it: the table's texts are UTF-8,
+// and in UTF-8 one text lies within another exactly where it does in UTF-16.
 bool Holds(const TitleRule& rule, const std::u16string& title)
 {
-    switch (rule.test) {
-    case TitleRule::Equals:
-        return title == Utf16Of(rule.text);
-    case TitleRule::Contains:
-        return title.find(Utf16Of(rule.text)) != std::u16string::npos;
-    case TitleRule::Lacks:
-        return title.find(Utf16Of(rule.text)) == std::u16string::npos;
-    default:
-        return true;
-    }
-}
-
-// Which of the kinds sharing PROVISIONAL's class a window announced with TITLE is; null for none.
-const BrowserKind* KindAtAnnouncement(const BrowserKind& provisional, const std::u16string& title)
-{
-    for (const BrowserKind& kind : kBrowserKinds)
-        if (kinds::SameClass(provisional, kind) && Holds(kind.announceTitle, title))
-            return &kind;
-    return nullptr;
+    return kinds::Holds(rule, ToUtf8(title).c_str());
 }
 
 bool HasClass(const BrowserKind& kind, const std::string& className)
@@ -159,7 +142,7 @@ int RecogniseWindow(const NewWindowFacts& facts)
     if (const BrowserKind* kind = kinds::KindByClass(className.c_str(), facts.style)) {
         if (!kinds::IsProvisional(*kind))
             return kind->type;
-        const BrowserKind* settled = KindAtAnnouncement(*kind, facts.title);
+        const BrowserKind* settled = kinds::KindAtAnnouncement(*kind, ToUtf8(facts.title).c_str());
         return settled ? settled->type : -1;
     }
     return -1;

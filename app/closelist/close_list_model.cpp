@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "capture/window_facts.h"
+#include "win/unicode_text.h"
 
 std::u16string ReasonText(const FilterMatch& reason, const ReasonWords& words)
 {
@@ -10,9 +11,7 @@ std::u16string ReasonText(const FilterMatch& reason, const ReasonWords& words)
         return words.popup;
     if (reason.rule != FilterRule::Url && reason.rule != FilterRule::Title)
         return u"";
-    std::u16string text = reason.rule == FilterRule::Url ? words.url : words.title;
-    const size_t at = text.find(u"%s");
-    return at == std::u16string::npos ? text : text.replace(at, 2, reason.prefix);
+    return FillIn(reason.rule == FilterRule::Url ? words.url : words.title, reason.prefix);
 }
 
 CCloseListModel::CCloseListModel(ListDisplay& rows, std::function<void(int)> showCount, const CloseListParts& parts,

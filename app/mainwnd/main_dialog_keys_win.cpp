@@ -7,6 +7,7 @@
 #include "res/resource.h"
 #include "ui/message_box.h"
 #include "ui/resources.h"
+#include "win/unicode_text.h"
 #include "win/wide_text_win.h"
 
 void CPelorusDlg::OnHotkeysChanged()
@@ -14,11 +15,7 @@ void CPelorusDlg::OnHotkeysChanged()
     const std::u16string held = m_hotkeys.Register(m_hWnd, m_settings.Values().nHotkeys);
     if (held.empty())
         return;
-    std::wstring text = ResourceText(IDS_HOTKEYS_HELD);
-    const size_t at = text.find(L"%s");
-    if (at != std::wstring::npos)
-        text.replace(at, 2, Wide(held));
-    ShowProgramMessage(text.c_str());
+    ShowProgramMessage(Wide(FillIn(ResourceString(IDS_HOTKEYS_HELD), held)));
 }
 
 void CPelorusDlg::OnHotkey(int id)

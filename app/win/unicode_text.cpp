@@ -53,6 +53,12 @@ std::u16string CutToColumns(const std::u16string& text, size_t columns)
     return text.substr(0, end);
 }
 
+std::u16string FillIn(std::u16string format, const std::u16string& text)
+{
+    const size_t at = format.find(u"%s");
+    return at == std::u16string::npos ? format : format.replace(at, 2, text);
+}
+
 std::u16string Utf16Of(const char* utf8)
 {
     std::u16string text;

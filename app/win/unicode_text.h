@@ -17,6 +17,9 @@ std::u16string CutText(const std::u16string& text, size_t limit);
 // two, any other one, never splitting a surrogate pair: the width the code page's bytes gave.
 std::u16string CutToColumns(const std::u16string& text, size_t columns);
 
+// FORMAT (a text of the program's own) with its "%s" replaced by TEXT; as it is without one.
+std::u16string FillIn(std::u16string format, const std::u16string& text);
+
 // UTF-8, and back. A lone surrogate is written as its own three bytes (as WTF-8 does) and read
 // back, so that whatever a window or an edit box held comes back unit for unit.
 std::string ToUtf8(const std::u16string& text);

@@ -22,16 +22,6 @@ WindowHandle FromHwnd(HWND window)
     return reinterpret_cast<WindowHandle>(window);
 }
 
-std::string Utf8Of(const std::wstring& text)
-{
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(size > 0 ? static_cast<size_t>(size) : 0, '\0');
-    if (size > 0)
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &utf8[0], size, nullptr, nullptr);
-    return utf8;
-}
-
 BOOL CALLBACK CollectWindow(HWND window, LPARAM param)
 {
     reinterpret_cast<std::vector<WindowHandle>*>(param)->push_back(FromHwnd(window));
@@ -110,7 +100,7 @@ std::string Win32WindowSeam::ProcessImageOf(WindowHandle window)
     DWORD length = MAX_PATH * 2;
     const BOOL read = QueryFullProcessImageNameW(process, 0, path, &length);
     CloseHandle(process);
-    return read ? Utf8Of(std::wstring(path, length)) : std::string();
+    return read ? ToUtf8(FromWide(path, length)) : std::string();
 }
 
 bool Win32WindowSeam::IsCloaked(WindowHandle window)
