@@ -29,6 +29,7 @@ constexpr int kExactPrefixBufferSize = (kPrefixBufferSize - 1) * 9 + 1;
 void LoadPrefixes(ProfileStore& store, const char* stem, int count, const CodePage& codePage,
                   std::vector<std::u16string>& prefixes)
 {
+    std::vector<char> exact(kExactPrefixBufferSize, '\0');
     for (int n : NumberedKeysPresent(store, stem, count)) {
         char key[64];
         std::snprintf(key, sizeof key, "%s%d", stem, n);
@@ -38,8 +39,7 @@ void LoadPrefixes(ProfileStore& store, const char* stem, int count, const CodePa
         if (store.GetString(key, value, sizeof value) <= 0 || value[0] == '\0')
             continue;
         std::snprintf(key, sizeof key, "%s%d%s", stem, n, kExactPrefixSuffix);
-        std::vector<char> exact(kExactPrefixBufferSize, '\0');
-        store.GetString(key, exact.data(), kExactPrefixBufferSize);
+        store.GetString(key, exact.data(), kExactPrefixBufferSize);  // "" when it has none
         prefixes.push_back(LoadPrefix(value, exact.data(), codePage));
     }
 }

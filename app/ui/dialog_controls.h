@@ -36,4 +36,4 @@ protected:
 };
 
 // A dialog or sheet with an owner, just made: on screen, as ui/dialog_placement.h says.
-void PlaceOpenedDialog(HWND dialog);
+void PlaceOnScreen(HWND dialog);

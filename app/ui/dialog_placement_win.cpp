@@ -15,7 +15,7 @@ ScreenRect WorkArea(HMONITOR monitor)
 
 }  // namespace
 
-void PlaceOpenedDialog(HWND dialog)
+void PlaceOnScreen(HWND dialog)
 {
     HWND owner = GetWindow(dialog, GW_OWNER);
     RECT rc = {};

@@ -41,7 +41,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     const INT_PTR result =
         Route(hwnd, message, wParam, lParam, message == WM_INITDIALOG ? reinterpret_cast<CDialog*>(lParam) : nullptr);
     if (message == WM_INITDIALOG)
-        PlaceOpenedDialog(hwnd);  // once it has placed itself
+        PlaceOnScreen(hwnd);  // once it has placed itself
     return result;
 }
 

@@ -46,7 +46,7 @@ namespace {
 int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM)
 {
     if (message == PSCB_INITIALIZED)
-        PlaceOpenedDialog(sheet);
+        PlaceOnScreen(sheet);
     return 0;
 }
 
