@@ -15,12 +15,27 @@ pelorus_can_run_i386() {
   return $rc
 }
 
-# The Windows build whose programs the tests run: the 32-bit one where it can run, else the
-# 64-bit build of the same sources. PELORUS_TEST_ARCH=win32|win64 overrides.
+# Is 32-bit Wine installed? A mirror caught mid-sync can leave it uninstallable for a while.
+pelorus_have_wine32() {
+  [[ $(dpkg-query -W -f '${db:Status-Abbrev}' wine32:i386 2>/dev/null) == ii* ]]
+}
+
+# Would the tests use 32-bit Wine here: asked for, or, unless the x64 build is asked for, where
+# this kernel runs 32-bit code.
+pelorus_wants_wine32() {
+  case ${PELORUS_TEST_ARCH:-} in
+    win32) return 0 ;;
+    win64) return 1 ;;
+    *) pelorus_can_run_i386 ;;
+  esac
+}
+
+# The Windows build whose programs the tests run: the 32-bit one where it can run and 32-bit Wine
+# is installed, else the 64-bit build of the same sources. PELORUS_TEST_ARCH=win32|win64 overrides.
 pelorus_test_arch() {
   if [[ -n ${PELORUS_TEST_ARCH:-} ]]; then
     echo "$PELORUS_TEST_ARCH"
-  elif pelorus_can_run_i386; then
+  elif pelorus_can_run_i386 && pelorus_have_wine32; then
     echo win32
   else
     echo win64
