@@ -30,10 +30,11 @@ void CPelorusDlg::OnHotkey(int id)
         SwitchBy(-1);
         break;
     case Hotkey::WindowMenu:
-        m_tray.Track(
+        // Chosen with the main window shown or not: the switch is the same.
+        OnTrayCommand(static_cast<UINT>(m_tray.Track(
             WindowMenu(MenuState()),
             [this](WindowHandle window) { return m_listWindows.CopyIconOf(reinterpret_cast<HWND>(window)); },
-            CTrayIcon::AtPointer);
+            CTrayIcon::AtPointer)));
         break;
     case Hotkey::ShowHide:
         ShowOrHide();

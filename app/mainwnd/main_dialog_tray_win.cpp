@@ -54,10 +54,12 @@ void CPelorusDlg::OnTrayNotify(LPARAM mouseMessage)
     if (m_ending)
         return;
     const auto iconOf = [this](WindowHandle window) { return m_listWindows.CopyIconOf(reinterpret_cast<HWND>(window)); };
+    int chosen = 0;
     if (mouseMessage == WM_LBUTTONDOWN)
-        m_tray.Track(WindowMenu(MenuState()), iconOf);
+        chosen = m_tray.Track(WindowMenu(MenuState()), iconOf);
     else if (mouseMessage == WM_RBUTTONDOWN)
-        m_tray.Track(CommandMenu(MenuState()), iconOf);
+        chosen = m_tray.Track(CommandMenu(MenuState()), iconOf);
+    OnTrayCommand(static_cast<UINT>(chosen));
 }
 
 BOOL CPelorusDlg::OnTrayCommand(UINT id)

@@ -25,12 +25,12 @@ public:
     void Remove() { TrayMessage(NIM_DELETE, nullptr, nullptr); }
     // The icon again after the shell restarted: added, or kept where the shell still has it.
     bool Readd(int count);
-    // Shows MENU (none when empty); the chosen command reaches the main window as WM_COMMAND.
-    // ICON_OF gives a copy of a window item's own icon (destroyed here), its mark; its kind's mark
-    // where it has none.
+    // Shows MENU (none when empty) and returns the command chosen, 0 for none: the caller carries
+    // it out whatever state the main window is in. ICON_OF gives a copy of a window item's own
+    // icon (destroyed here), its mark; its kind's mark where it has none.
     // Shown at the taskbar (the icon's menus), or at the mouse pointer (a key's).
     enum Where { AtTaskbar, AtPointer };
-    void Track(const std::vector<TrayMenuItem>& menu, const std::function<HICON(WindowHandle)>& iconOf,
+    int Track(const std::vector<TrayMenuItem>& menu, const std::function<HICON(WindowHandle)>& iconOf,
                Where where = AtTaskbar);
     // The menu shown last, by which its command is understood.
     const std::vector<TrayMenuItem>& Shown() const { return m_shown; }

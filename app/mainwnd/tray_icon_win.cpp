@@ -165,15 +165,15 @@ void CTrayIcon::UpdateTip(int count)
     }
 }
 
-void CTrayIcon::Track(const std::vector<TrayMenuItem>& items, const std::function<HICON(WindowHandle)>& iconOf,
-                      Where where)
+int CTrayIcon::Track(const std::vector<TrayMenuItem>& items, const std::function<HICON(WindowHandle)>& iconOf,
+                     Where where)
 {
     if (items.empty() || m_tracking)
-        return;
+        return 0;
     MenuMarks marks{m_main, iconOf, {}};
     HMENU menu = BuildMenu(items, marks);
     if (!menu)
-        return;
+        return 0;
     m_shown = items;
     POINT at = {};
     if (where == AtTaskbar)
@@ -182,10 +182,15 @@ void CTrayIcon::Track(const std::vector<TrayMenuItem>& items, const std::functio
         GetCursorPos(&at);
     SetForegroundWindow(m_main);  // also while hidden, or the menu would not close when left
     m_tracking = true;
-    TrackPopupMenu(menu, (where == AtTaskbar ? TPM_CENTERALIGN : TPM_LEFTALIGN) | TPM_RIGHTBUTTON, at.x, at.y, 0, m_main,
-                   nullptr);
+    // The choice is returned rather than posted as WM_COMMAND, which the main window takes as a
+    // menu's only while it is in the tray.
+    const int chosen = TrackPopupMenu(menu,
+                                      (where == AtTaskbar ? TPM_CENTERALIGN : TPM_LEFTALIGN) | TPM_RIGHTBUTTON |
+                                          TPM_RETURNCMD | TPM_NONOTIFY,
+                                      at.x, at.y, 0, m_main, nullptr);
     m_tracking = false;
     PostMessageW(m_main, WM_NULL, 0, 0);
     DestroyMenu(menu);  // and its submenus with it
+    return chosen;
 }
 

@@ -186,7 +186,8 @@ TEST_F(MainDialog, AboutBoxOpensFromTheSystemMenu)
 }
 
 // The keys: a system-wide one as the system posts it switches round the list, shows and hides
-// the window; one another program already holds is named once and Pelorus runs on without it.
+// the window, and its window menu switches with the main window open; one another program already
+// holds is named once and Pelorus runs on without it.
 // In the list, Enter shows the selected window and Delete does what its button does.
 TEST_F(MainDialog, KeysSwitchWindowsAndOneAnotherProgramHoldsIsNamed)
 {
@@ -224,6 +225,37 @@ TEST_F(MainDialog, KeysSwitchWindowsAndOneAnotherProgramHoldsIsNamed)
     ASSERT_TRUE(kit::RemoteListView(list_).Select(0));
     PostMessageW(list_, WM_KEYDOWN, VK_RETURN, 0);
     EXPECT_TRUE(kit::WaitUntil([&] { return Shown(a) && Hidden(b); })) << "Enter shows the selected window";
+
+    // The window menu by its key, the main window open: picked by keyboard, then by mouse.
+    auto menuOfKey = [&] {
+        SetCursorPos(200, 200);  // the menu opens there
+        press(Hotkey::WindowMenu);
+        HWND menu = nullptr;
+        kit::WaitUntil([&] {
+            for (HWND shown : kit::FindTopWindows("#32768", ""))
+                if (IsWindowVisible(shown))
+                    menu = shown;
+            return menu != nullptr;
+        });
+        return menu;
+    };
+    HWND menu = menuOfKey();
+    ASSERT_TRUE(menu);
+    for (WPARAM key : {VK_HOME, VK_DOWN, VK_RETURN})
+        PostMessageW(menu, WM_KEYDOWN, key, 0);
+    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(b) && Hidden(a); })) << "the keyboard's pick shown";
+    menu = menuOfKey();
+    RECT rc = {};
+    ASSERT_TRUE(menu && GetWindowRect(menu, &rc));
+    SetCursorPos((rc.left + rc.right) / 2, rc.top + 8);  // on the first item, A's
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, click, sizeof(INPUT));
+    EXPECT_TRUE(kit::WaitUntil([&] { return Shown(a) && Hidden(b); })) << "the mouse's pick shown";
+    EXPECT_TRUE(IsWindowVisible(main_));
+
     ASSERT_TRUE(kit::RemoteListView(list_).Select(1));
     PostMessageW(list_, WM_KEYDOWN, VK_DELETE, 0);
     EXPECT_TRUE(WaitForCount(1)) << "Delete, as its button";
