@@ -19,8 +19,6 @@ public:
     void RemoveParkedWindow(WindowHandle window) override;
     void CloseDialog() override;
 
-    HICON m_hIcon = nullptr;  // the program's icon, the list's placeholder; set by the opener
-
 protected:
     // Message handlers
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -45,4 +43,4 @@ private:
 };
 
 // OnBtnCloseList's run of the dialog over OWNER, attached to the Close list while it runs.
-void RunCloseListDialog(HWND owner, HICON icon, const CloseListParts& parts);
+void RunCloseListDialog(HWND owner, const CloseListParts& parts);

@@ -61,7 +61,7 @@ void CCloseListDlg::OnNotify(const NMHDR* header)
 BOOL CCloseListDlg::OnInitDialog()
 {
     m_listParked.Attach(GetDlgItem(m_hWnd, IDC_CLOSELIST_LIST));
-    m_listParked.InitList(m_hIcon);
+    m_listParked.InitList();
     m_listParked.AddDetailColumn(ResourceString(IDS_CLOSELIST_REASON));
     m_model.Open();
     return TRUE;
@@ -122,12 +122,11 @@ void CCloseListDlg::CloseDialog()
         SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
-void RunCloseListDialog(HWND owner, HICON icon, const CloseListParts& parts)
+void RunCloseListDialog(HWND owner, const CloseListParts& parts)
 {
     CCloseListDlg dialog(parts);
     CCloseList& closeList = parts.capture.CloseList();
     closeList.AttachDialog(&dialog);
-    dialog.m_hIcon = icon;
     dialog.DoModal(owner);
     closeList.DetachDialog(&dialog);
 }

@@ -44,7 +44,7 @@ BOOL CPelorusDlg::OnBtnUpdateSize()
 void CPelorusDlg::OnBtnCloseList()
 {
     if (!m_capture.CloseList().DialogOpen())
-        RunCloseListDialog(m_hWnd, m_hIcon, {m_seam, m_capture, m_mover, m_settings});
+        RunCloseListDialog(m_hWnd, {m_seam, m_capture, m_mover, m_settings});
 }
 
 void CPelorusDlg::OnBtnSettings()

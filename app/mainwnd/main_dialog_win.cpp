@@ -141,6 +141,7 @@ BOOL CPelorusDlg::OnInitDialog()
     m_settings.Load(store, position, SystemCodePage(), SystemDpi());
     UpdateCloseListButton();
     EnableWindow(m_btnUpdateSize, m_settings.Values().bSizePos != 0);
+    AddItemTip(IDC_BTN_UPDATE_SIZE, IDS_TIP_UPDATE_SIZE);
     if (position.x >= 0 && position.y >= 0)
         MoveTo(position.x, position.y);
     m_bInTray = 0;
@@ -152,7 +153,7 @@ BOOL CPelorusDlg::OnInitDialog()
     }
     PostMessageW(g_hMainWnd, WM_HOOK_NOTIFY, HN_STARTUP, 0);
     PostMessageW(m_hWnd, WM_HOTKEYS_CHANGED, 0, 0);  // after the start: a report waits for nothing
-    m_listWindows.InitList(m_hIcon);
+    m_listWindows.InitList();
     LoadMenuBitmaps(m_hWnd);
     m_tray.Attach(m_hWnd);
 

@@ -115,6 +115,8 @@
 #define IDS_REASON_TITLE 353
 // A system-wide key another program holds: "%s" stands for the keys' names.
 #define IDS_HOTKEYS_HELD 354
+// The tip of the main window's button that takes the shown window's size and place.
+#define IDS_TIP_UPDATE_SIZE 360
 
 // System-menu command of the About box.
 #define IDM_ABOUTBOX 0x0010

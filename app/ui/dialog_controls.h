@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class CDialogControls {
 public:
@@ -31,8 +32,19 @@ protected:
     void SetComboItems(int id, const UINT* items, int count);
     int ComboSelection(int id) const;
     void SetComboSelection(int id, int index);
+    // A tip shown while the pointer rests on control ID, greyed or not: string resource TEXT,
+    // wrapped. The tips' window is the dialog's, and goes with it.
+    void AddItemTip(int id, UINT text);
+    // The tips follow their controls, moved (for a new DPI, say).
+    void PlaceItemTips();
 
     HWND m_hWnd = nullptr;
+
+private:
+    RECT ItemRect(int id) const;
+
+    HWND m_tips = nullptr;
+    std::vector<int> m_tipItems;
 };
 
 // A dialog or sheet with an owner, just made: on screen, as ui/dialog_placement.h says.

@@ -86,3 +86,47 @@ void CDialogControls::SetComboSelection(int id, int index)
 {
     SendDlgItemMessageW(m_hWnd, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
+
+void CDialogControls::AddItemTip(int id, UINT text)
+{
+    if (!m_tips || !IsWindow(m_tips)) {
+        m_tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+        // About forty characters a line, at the dialog's scale.
+        RECT line = {0, 0, 160, 0};
+        MapDialogRect(m_hWnd, &line);
+        SendMessageW(m_tips, TTM_SETMAXTIPWIDTH, 0, line.right);
+    }
+    // The dialog's own tool, by the control's place: a greyed control takes no mouse, and its
+    // tip may say why it is greyed.
+    TTTOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = m_hWnd;
+    tool.uId = static_cast<UINT_PTR>(id);
+    tool.rect = ItemRect(id);
+    tool.lpszText = const_cast<wchar_t*>(ResourceText(text));
+    if (SendMessageW(m_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)))
+        m_tipItems.push_back(id);
+}
+
+void CDialogControls::PlaceItemTips()
+{
+    for (int id : m_tipItems) {
+        TTTOOLINFOW tool = {};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = m_hWnd;
+        tool.uId = static_cast<UINT_PTR>(id);
+        tool.rect = ItemRect(id);
+        SendMessageW(m_tips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+RECT CDialogControls::ItemRect(int id) const
+{
+    RECT rc = {};
+    GetWindowRect(GetDlgItem(m_hWnd, id), &rc);
+    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}

@@ -19,6 +19,7 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM)
         PostMessageW(m_hWnd, WM_DPI_FOLLOWED, 0, 0);
         return FALSE;
     case WM_DPI_FOLLOWED:
+        PlaceItemTips();
         OnDpiFollowed();
         return TRUE;
     case WM_COMMAND:

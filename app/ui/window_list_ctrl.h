@@ -23,9 +23,9 @@ public:
     void Attach(HWND list) { m_hWnd = list; }
     HWND GetSafeHwnd() const { return m_hWnd; }
 
-    // The column and the small-icon list, every slot showing PLACEHOLDER until its type's first
-    // window is listed.
-    void InitList(HICON placeholder);
+    // The column and the small-icon list, each type's slot showing its kind's mark until the
+    // first window of that type with an icon of its own is listed.
+    void InitList();
     // A second column headed HEADER, for each row's detail; the title keeps three fifths.
     void AddDetailColumn(const std::u16string& header);
     // The columns fill the control again, in the same shares (after it was scaled for a DPI).
@@ -58,6 +58,8 @@ public:
     void SetItemDetail(int index, const std::u16string& detail) override;
 
 private:
+    void WidenDetailToFit();
+
     HWND m_hWnd = nullptr;
     std::map<HWND, int> m_windowImages;  // the image of each listed window's own icon
     std::vector<int> m_freeImages;       // images of windows no longer listed, to be reused

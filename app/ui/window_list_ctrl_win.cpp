@@ -57,6 +57,38 @@ HICON OwnIcon(HWND window, int type)
     return icon;
 }
 
+// A kind's mark (its picture in the menus, 11 by 11) as a list icon, centred on a clear square;
+// null when it cannot be made.
+HICON MarkIcon(int resource)
+{
+    const int kMarkSize = 11, at = (kIconSize - kMarkSize) / 2;
+    HBITMAP mark = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource));
+    if (!mark)
+        return nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC from = CreateCompatibleDC(screen), to = CreateCompatibleDC(screen);
+    HBITMAP color = CreateCompatibleBitmap(screen, kIconSize, kIconSize);
+    HBITMAP mask = CreateBitmap(kIconSize, kIconSize, 1, 1, nullptr);
+    HGDIOBJ oldTo = SelectObject(to, mask);
+    PatBlt(to, 0, 0, kIconSize, kIconSize, WHITENESS);  // clear around the mark
+    PatBlt(to, at, at, kMarkSize, kMarkSize, BLACKNESS);
+    SelectObject(to, color);
+    PatBlt(to, 0, 0, kIconSize, kIconSize, BLACKNESS);
+    HGDIOBJ oldFrom = SelectObject(from, mark);
+    BitBlt(to, at, at, kMarkSize, kMarkSize, from, 0, 0, SRCCOPY);
+    SelectObject(from, oldFrom);
+    SelectObject(to, oldTo);
+    DeleteDC(from);
+    DeleteDC(to);
+    ReleaseDC(nullptr, screen);
+    ICONINFO info = {TRUE, 0, 0, mask, color};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(mask);
+    DeleteObject(color);
+    DeleteObject(mark);
+    return icon;
+}
+
 class ListViewRows : public SelectableRows {
 public:
     ListViewRows(HWND list, bool redrawHeld) : m_list(list), m_redrawHeld(redrawHeld) {}
@@ -84,7 +116,7 @@ CWindowListCtrl::~CWindowListCtrl()
         ImageList_Destroy(m_imageList);
 }
 
-void CWindowListCtrl::InitList(HICON placeholder)
+void CWindowListCtrl::InitList()
 {
     RECT rc = {};
     GetWindowRect(m_hWnd, &rc);
@@ -98,8 +130,11 @@ void CWindowListCtrl::InitList(HICON placeholder)
     // The control must not destroy the image list it is given: this object owns it.
     SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | LVS_SHAREIMAGELISTS);
     m_imageList = ImageList_Create(kIconSize, kIconSize, ILC_COLOR32 | ILC_MASK, kBrowserTypeCount, kBrowserTypeCount);
-    for (int i = 0; i < kBrowserTypeCount; ++i)
-        ImageList_AddIcon(m_imageList, placeholder);
+    for (const BrowserKind& kind : kBrowserKinds) {
+        HICON mark = MarkIcon(kind.menuMark);
+        ImageList_AddIcon(m_imageList, mark);  // one slot a type, in type order, drawn or not
+        DestroyIcon(mark);
+    }
     ListView_SetImageList(m_hWnd, m_imageList, LVSIL_SMALL);
 }
 
@@ -107,7 +142,7 @@ int CWindowListCtrl::InsertWindowItem(int index, const wchar_t* title, HWND wind
 {
     // Each window shows its own icon, copied into the image list as it is now (the browser may
     // free it); one without shows its kind's, the icon of the first window of the kind that had
-    // one (the placeholder until then).
+    // one (the kind's mark until then).
     const HICON own = OwnIcon(window, type);
     if (own && m_iconSlots.TakeFirst(type))
         ImageList_ReplaceIcon(m_imageList, type, own);
@@ -243,6 +278,17 @@ void CWindowListCtrl::SetItemDetail(int index, const std::u16string& detail)
     item.iSubItem = 1;
     item.pszText = const_cast<wchar_t*>(Wide(detail));
     SendMessageW(m_hWnd, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
+    WidenDetailToFit();
+}
+
+// A detail is read whole (a long prefix, say): its column grows to the longest, never shrinks
+// below its share, and the list scrolls sideways.
+void CWindowListCtrl::WidenDetailToFit()
+{
+    const int share = ListView_GetColumnWidth(m_hWnd, 1);
+    ListView_SetColumnWidth(m_hWnd, 1, LVSCW_AUTOSIZE);
+    if (ListView_GetColumnWidth(m_hWnd, 1) < share)
+        ListView_SetColumnWidth(m_hWnd, 1, share);
 }
 
 void CWindowListCtrl::FitColumns()
@@ -258,4 +304,5 @@ void CWindowListCtrl::FitColumns()
     const int share = MulDiv(width, first, first + second);
     ListView_SetColumnWidth(m_hWnd, 0, share);
     ListView_SetColumnWidth(m_hWnd, 1, width - share);
+    WidenDetailToFit();
 }

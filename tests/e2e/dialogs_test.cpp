@@ -3,6 +3,9 @@
 // fake browser's parked window.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <thread>
 
 #include "capture/capture_state.h"
@@ -53,9 +56,10 @@ TEST_F(CloseListDialog, ShowsTheParkedWindowsAndKeepsInStepWithTheCloseList)
 {
     TestBrowser browser;
     ASSERT_TRUE(browser.started());
+    const std::string longPrefix(150, 'L');
     Start(
         "[Pelorus]\r\nFILTER=1\r\nFILTER_CLOSE=0\r\nMAX_PENDING_NUM=4\r\nFILTER_USE_TITLE=1\r\n"
-        "FILTER_TITLE_NUM=1\r\nFILTER_TITLE1=Ad\r\n");
+        "FILTER_TITLE_NUM=2\r\nFILTER_TITLE1=Ad\r\nFILTER_TITLE2=" + longPrefix + "\r\n");
     HWND a = browser.Open("class=IEFrame title=Ad1");
     ASSERT_TRUE(kit::WaitUntil([&] { return Hidden(a); })) << "parked by the title prefix";
     HWND b = browser.Open("class=IEFrame title=Ad2");
@@ -65,9 +69,11 @@ TEST_F(CloseListDialog, ShowsTheParkedWindowsAndKeepsInStepWithTheCloseList)
     EXPECT_TRUE(kit::WaitUntil([&] { return Rows(dialog) == std::vector<std::string>{"Ad1", "Ad2"}; }));
     EXPECT_EQ("2", Count(dialog));
 
-    HWND c = browser.Open("class=IEFrame title=Ad3");
+    HWND c = browser.Open("class=IEFrame title=" + longPrefix + "3");
     EXPECT_TRUE(kit::WaitUntil([&] { return Rows(dialog).size() == 3 && Count(dialog) == "3"; }));
-    EXPECT_EQ("Ad3", Rows(dialog).back());
+    EXPECT_EQ(longPrefix + "3", Rows(dialog).back());
+    HWND list = GetDlgItem(dialog, IDC_CLOSELIST_LIST);
+    EXPECT_GT(ListView_GetColumnWidth(list, 1), 2 * ListView_GetColumnWidth(list, 0)) << "the long prefix shown whole";
 
     ASSERT_TRUE(kit::RemoteListView(GetDlgItem(dialog, IDC_CLOSELIST_LIST)).Select(0));
     Click(dialog, IDC_CLOSELIST_SHOW);  // 表示

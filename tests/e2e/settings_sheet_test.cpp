@@ -138,7 +138,7 @@ TEST_F(SettingsSheet, InterfaceSpeaksTheUsersLanguageUntilTheStartupPageChoosesT
         const char* setting;
     };
     const Words japanese{L"\u8A2D\u5B9A", L"Pelorus\u8A2D\u5B9A", L"\u30D5\u30A3\u30EB\u30BF\u3092\u4F7F\u7528", "ja"};
-    const Words english{L"Settings", L"Pelorus Settings", L"Use filters", "en"};
+    const Words english{L"&Settings", L"Pelorus Settings", L"Use filters", "en"};
     const bool japaneseUser = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
     const Words& first = japaneseUser ? japanese : english;
     const Words& other = japaneseUser ? english : japanese;

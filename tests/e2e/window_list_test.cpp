@@ -67,8 +67,7 @@ protected:
                                     300, 200, dialog_, reinterpret_cast<HMENU>(IDC_LIST_WINDOWS), nullptr, nullptr);
         ASSERT_TRUE(list);
         list_.Attach(list);
-        placeholder_ = LoadIcon(nullptr, IDI_QUESTION);
-        list_.InitList(placeholder_);
+        list_.InitList();
     }
     void TearDown() override { DestroyWindow(dialog_); }
 
@@ -76,7 +75,6 @@ protected:
     HIMAGELIST Images() { return ListView_GetImageList(list_.GetSafeHwnd(), LVSIL_SMALL); }
 
     HWND dialog_ = nullptr;
-    HICON placeholder_ = nullptr;
     CWindowListCtrl list_;
 };
 
@@ -95,6 +93,25 @@ TEST_F(WindowList, HasOneCentredColumnAsWideAsTheControlLessFour)
 
 TEST_F(WindowList, ShowsEachWindowsOwnIconAndItsKindsWhereItHasNone)
 {
+    // Before any window: each kind's slot shows its mark, centred on a clear square.
+    const std::vector<DWORD> ieMark = Pixels(Images(), BROWSER_IE), mozillaMark = Pixels(Images(), BROWSER_MOZILLA);
+    HBITMAP mark = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_BROWSER_MOZILLA));
+    HDC markDc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(markDc, mark);
+    int differ = 0;
+    for (int y = 0; y < 11; ++y)
+        for (int x = 0; x < 11; ++x) {
+            const COLORREF c = GetPixel(markDc, x, y);
+            const DWORD rgb = GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
+            differ += (mozillaMark[static_cast<size_t>((15 - (y + 2)) * 16 + x + 2)] & 0xFFFFFF) != rgb;
+        }
+    SelectObject(markDc, old);
+    DeleteDC(markDc);
+    DeleteObject(mark);
+    EXPECT_EQ(0, differ) << "the mark's pixels";
+    EXPECT_EQ(0u, mozillaMark[0]) << "clear around it";
+    EXPECT_NE(ieMark, mozillaMark);
+
     HICON warning = LoadIcon(nullptr, IDI_WARNING), error = LoadIcon(nullptr, IDI_ERROR);
     HICON info = LoadIcon(nullptr, IDI_INFORMATION);
     HWND ie1 = MakeWindow("IEFrameFirst", warning), ie2 = MakeWindow("IEFrameSecond", nullptr);
@@ -111,9 +128,8 @@ TEST_F(WindowList, ShowsEachWindowsOwnIconAndItsKindsWhereItHasNone)
     EXPECT_EQ(0, list_.InsertWindowItem(0, L"Opera", opera, BROWSER_OPERA_OP));
 
     // The icons must look different for the comparisons below to mean anything.
-    ASSERT_NE(IconPixels(warning), IconPixels(placeholder_));
+    ASSERT_NE(IconPixels(warning), ieMark);
     ASSERT_NE(IconPixels(warning), IconPixels(error));
-    ASSERT_NE(IconPixels(info), IconPixels(placeholder_));
     auto rowIcon = [&](int row) {
         LVITEMA item = {};
         item.mask = LVIF_IMAGE;
@@ -124,7 +140,7 @@ TEST_F(WindowList, ShowsEachWindowsOwnIconAndItsKindsWhereItHasNone)
     EXPECT_EQ(IconPixels(warning), rowIcon(1)) << "its class's icon";
     EXPECT_EQ(IconPixels(warning), rowIcon(2)) << "none of its own: its kind's, from the first window that had one";
     EXPECT_EQ(IconPixels(error), rowIcon(3)) << "its kind's, from a window listed after it";
-    EXPECT_EQ(IconPixels(placeholder_), Pixels(Images(), BROWSER_MOZILLA)) << "a kind never listed: the placeholder";
+    EXPECT_EQ(mozillaMark, Pixels(Images(), BROWSER_MOZILLA)) << "a kind never listed: its mark";
     EXPECT_EQ(IconPixels(error), rowIcon(4)) << "the icon it set for itself";
     EXPECT_EQ(IconPixels(info), rowIcon(0)) << "from the OUIWINDOW descendant";
     HICON copy = list_.CopyIconOf(own);

@@ -3,6 +3,7 @@
 // dialogs, controls and strings. Read as text, natively.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <map>
 #include <regex>
@@ -44,6 +45,11 @@ TEST(Resources, ControlIdentifiersAreUniqueWithinEachDialog)
     for (std::sregex_iterator d(script.begin(), script.end(), dialog), end; d != end; ++d, ++dialogs) {
         const std::string body = (*d)[3];
         std::set<long> seen;
+        std::set<char> keys;  // access keys: "&x", "&&" being a plain "&"
+        const std::regex key(R"re("[^"&]*(?:&&[^"&]*)*&([^&"]))re");
+        for (std::sregex_iterator k(body.begin(), body.end(), key); k != end; ++k)
+            EXPECT_TRUE(keys.insert(static_cast<char>(std::tolower((*k)[1].str()[0]))).second)
+                << "access key " << (*k)[1] << " twice in " << (*d)[1];
         for (std::sregex_iterator c(body.begin(), body.end(), control); c != end; ++c) {
             const std::string name = (*c)[1];
             if (name == "-1")

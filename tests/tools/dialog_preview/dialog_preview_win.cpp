@@ -121,7 +121,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
             PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
         for (const wchar_t* caption :
              {L"\u30D5\u30A3\u30EB\u30BF\u8A2D\u5B9A", L"Pelorus_2(Close\u30EA\u30B9\u30C8\uFF09", L"Filter Settings",
-              L"Pelorus_2 (Close list)", L"Pelorus\u306E\uFF8A\uFF9E\uFF70\uFF7C\uFF9E\uFF6E\uFF9D\u60C5\u5831", L"About Pelorus"})
+              L"Parked windows (Close list)", L"Pelorus\u306E\uFF8A\uFF9E\uFF70\uFF7C\uFF9E\uFF6E\uFF9D\u60C5\u5831", L"About Pelorus"})
             if (HWND dialog = FindWindowW(nullptr, caption))
                 PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         return 0;
