@@ -64,7 +64,9 @@ BOOL CCloseListDlg::OnInitDialog()
     m_listParked.InitList();
     m_listParked.AddDetailColumn(ResourceString(IDS_CLOSELIST_REASON));
     m_model.Open();
-    return TRUE;
+    // The focus starts in the list: on a button, a plain letter would press it.
+    SetFocus(m_listParked.GetSafeHwnd());
+    return FALSE;
 }
 
 void CCloseListDlg::OnDelete()

@@ -98,15 +98,18 @@ void CDialogControls::AddItemTip(int id, UINT text)
         MapDialogRect(m_hWnd, &line);
         SendMessageW(m_tips, TTM_SETMAXTIPWIDTH, 0, line.right);
     }
-    // The dialog's own tool, by the control's place: a greyed control takes no mouse, and its
-    // tip may say why it is greyed.
+    // The control's own tool, and one of the dialog's by the control's place: a greyed control
+    // takes no mouse (its dialog does), and its tip may say why it is greyed.
     TTTOOLINFOW tool = {};
     tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_SUBCLASS;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = m_hWnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(m_hWnd, id));
+    tool.lpszText = const_cast<wchar_t*>(ResourceText(text));
+    SendMessageW(m_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.uFlags = TTF_SUBCLASS;
     tool.uId = static_cast<UINT_PTR>(id);
     tool.rect = ItemRect(id);
-    tool.lpszText = const_cast<wchar_t*>(ResourceText(text));
     if (SendMessageW(m_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)))
         m_tipItems.push_back(id);
 }

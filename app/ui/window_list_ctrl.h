@@ -59,6 +59,7 @@ public:
 
 private:
     void WidenDetailToFit();
+    int ControlWidth() const;  // the width the columns share
 
     HWND m_hWnd = nullptr;
     std::map<HWND, int> m_windowImages;  // the image of each listed window's own icon
@@ -66,5 +67,6 @@ private:
     HIMAGELIST m_imageList = nullptr;
     BrowserIconSlots m_iconSlots;
     bool m_redrawHeld = false;
+    int m_fittedWidth = 0;  // the control's width when the columns were last fitted
     DWORD m_redrawHeldSince = 0;
 };

@@ -130,10 +130,12 @@ void CWindowListCtrl::InitList()
     // The control must not destroy the image list it is given: this object owns it.
     SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | LVS_SHAREIMAGELISTS);
     m_imageList = ImageList_Create(kIconSize, kIconSize, ILC_COLOR32 | ILC_MASK, kBrowserTypeCount, kBrowserTypeCount);
+    ImageList_SetImageCount(m_imageList, kBrowserTypeCount);  // one slot a type, blank until drawn
     for (const BrowserKind& kind : kBrowserKinds) {
-        HICON mark = MarkIcon(kind.menuMark);
-        ImageList_AddIcon(m_imageList, mark);  // one slot a type, in type order, drawn or not
-        DestroyIcon(mark);
+        if (HICON mark = MarkIcon(kind.menuMark)) {
+            ImageList_ReplaceIcon(m_imageList, kind.type, mark);
+            DestroyIcon(mark);
+        }
     }
     ListView_SetImageList(m_hWnd, m_imageList, LVSIL_SMALL);
 }
@@ -257,6 +259,7 @@ void CWindowListCtrl::DeleteItem(int index)
         m_windowImages.erase(found);
     }
     ListView_DeleteItem(m_hWnd, index);
+    WidenDetailToFit();  // the longest detail may have gone
 }
 
 void CWindowListCtrl::AddDetailColumn(const std::u16string& header)
@@ -270,6 +273,7 @@ void CWindowListCtrl::AddDetailColumn(const std::u16string& header)
     column.pszText = const_cast<wchar_t*>(Wide(header));
     column.iSubItem = 1;
     SendMessageW(m_hWnd, LVM_INSERTCOLUMNW, 1, reinterpret_cast<LPARAM>(&column));
+    m_fittedWidth = ControlWidth();
 }
 
 void CWindowListCtrl::SetItemDetail(int index, const std::u16string& detail)
@@ -281,28 +285,34 @@ void CWindowListCtrl::SetItemDetail(int index, const std::u16string& detail)
     WidenDetailToFit();
 }
 
-// A detail is read whole (a long prefix, say): its column grows to the longest, never shrinks
-// below its share, and the list scrolls sideways.
+// A detail is read whole (a long prefix, say): its column is as wide as the longest, and at
+// least what the title leaves of the control; the list scrolls sideways when it must.
 void CWindowListCtrl::WidenDetailToFit()
 {
-    const int share = ListView_GetColumnWidth(m_hWnd, 1);
+    if (ListView_GetColumnWidth(m_hWnd, 1) <= 0)
+        return;  // no detail column
+    const int rest = ControlWidth() - ListView_GetColumnWidth(m_hWnd, 0);
     ListView_SetColumnWidth(m_hWnd, 1, LVSCW_AUTOSIZE);
-    if (ListView_GetColumnWidth(m_hWnd, 1) < share)
-        ListView_SetColumnWidth(m_hWnd, 1, share);
+    if (ListView_GetColumnWidth(m_hWnd, 1) < rest)
+        ListView_SetColumnWidth(m_hWnd, 1, rest);
+}
+
+int CWindowListCtrl::ControlWidth() const
+{
+    RECT rc = {};
+    GetWindowRect(m_hWnd, &rc);
+    return (rc.right - rc.left) - 4;
 }
 
 void CWindowListCtrl::FitColumns()
 {
-    RECT rc = {};
-    GetWindowRect(m_hWnd, &rc);
-    const int width = (rc.right - rc.left) - 4;
-    const int first = ListView_GetColumnWidth(m_hWnd, 0), second = ListView_GetColumnWidth(m_hWnd, 1);
-    if (second <= 0) {
+    const int width = ControlWidth();
+    if (ListView_GetColumnWidth(m_hWnd, 1) <= 0) {
         ListView_SetColumnWidth(m_hWnd, 0, width);
-        return;
+    } else if (m_fittedWidth > 0) {
+        // The title keeps its share of the control, scaled with it; the detail fits around it.
+        ListView_SetColumnWidth(m_hWnd, 0, MulDiv(ListView_GetColumnWidth(m_hWnd, 0), width, m_fittedWidth));
+        WidenDetailToFit();
     }
-    const int share = MulDiv(width, first, first + second);
-    ListView_SetColumnWidth(m_hWnd, 0, share);
-    ListView_SetColumnWidth(m_hWnd, 1, width - share);
-    WidenDetailToFit();
+    m_fittedWidth = width;
 }

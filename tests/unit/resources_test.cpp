@@ -48,7 +48,7 @@ TEST(Resources, ControlIdentifiersAreUniqueWithinEachDialog)
         std::set<char> keys;  // access keys: "&x", "&&" being a plain "&"
         const std::regex key(R"re("[^"&]*(?:&&[^"&]*)*&([^&"]))re");
         for (std::sregex_iterator k(body.begin(), body.end(), key); k != end; ++k)
-            EXPECT_TRUE(keys.insert(static_cast<char>(std::tolower((*k)[1].str()[0]))).second)
+            EXPECT_TRUE(keys.insert(static_cast<char>(std::tolower(static_cast<unsigned char>((*k)[1].str()[0])))).second)
                 << "access key " << (*k)[1] << " twice in " << (*d)[1];
         for (std::sregex_iterator c(body.begin(), body.end(), control); c != end; ++c) {
             const std::string name = (*c)[1];
