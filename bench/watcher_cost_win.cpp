@@ -72,8 +72,7 @@ struct LookClock : Clock {
 struct NoProgram : WatcherHost {
     bool Holds(WindowHandle) override { return false; }
     std::vector<WindowHandle> HeldWindows() override { return {}; }
-    bool HookAnnounced(WindowHandle) override { return false; }
-    void Announce(WindowHandle, int) override {}
+    void Announce(WindowHandle, int, WindowFacts&) override {}
     void TitleChanged(WindowHandle) override {}
     void Destroyed(WindowHandle) override {}
 };
@@ -85,7 +84,8 @@ double LookMicroseconds()
     CSettingsModel settings;
     LookClock clock;
     NoProgram host;
-    CWindowWatcher watcher(seam, settings, clock, host);
+    CKnownWindows known(seam);
+    CWindowWatcher watcher(seam, known, settings, clock, host);
     watcher.Start();
     watcher.OnWake();  // the first look reads every class
     std::vector<double> times;

@@ -1,6 +1,5 @@
 #include "capture/admission.h"
 
-#include "capture/kind_rules.h"
 #include "capture/popup_table.h"
 
 Refusal RefuseNotice(int type, int targetMask, bool held)
@@ -12,23 +11,24 @@ Refusal RefuseNotice(int type, int targetMask, bool held)
     return held ? Refusal::AlreadyHeld : Refusal::None;
 }
 
-Admission AdmitNewWindow(const NewWindowFacts& facts, int type, const SettingsValues& settings, bool popupRoom)
+Admission AdmitNewWindow(WindowFacts& facts, int type, const SettingsValues& settings, bool popupRoom,
+                         const FactReader* reader)
 {
     Admission admission;
-    const WindowFacts& w = facts.identity;
-    if (!w.alive)
-        admission.refusal = Refusal::Gone;
-    else if (!w.topLevel)
-        admission.refusal = Refusal::NotTopLevel;
-    else if (w.owned)
-        admission.refusal = Refusal::Owned;
-    else if (w.ours)
-        admission.refusal = Refusal::Ours;
-    else if (!IsOfKind(facts, type))
-        admission.refusal = Refusal::NotOfItsKind;
+    RecogniseAs notice;
+    notice.announced = type;
+    admission.refusal = Recognise(facts, notice, reader).refusal;
     if (admission.refusal != Refusal::None)
         return admission;
-    admission.popup = popupRoom && LooksLikePopup(facts);
+    // What the pop-up rule and the filters read, and the list shows.
+    uint16_t need = WindowFacts::Styles | WindowFacts::Title;
+    if (KindOf(type)->innerClass)
+        need |= WindowFacts::Descendants;
+    if (settings.bFilter && settings.bFilterUseUrl)
+        need |= WindowFacts::Address;
+    if (reader)
+        reader->Read(facts, need);
+    admission.popup = popupRoom && LooksLikePopup(facts, type);
     if (settings.bFilter)
         admission.filter = MatchNewWindowFilters(facts, type, admission.popup, settings);
     return admission;

@@ -5,7 +5,7 @@ void CCaptureStartup::Begin()
     if (m_begun || m_stopped)
         return;
     m_begun = true;
-    m_swept = m_platform.Sweep();
+    m_capture.TakeSweep(m_platform.Sweep());
     m_platform.BindLibrary();
     m_platform.StartKeeper();
     m_platform.SetTimer(kRelayDeadlineTimer, kRelayDeadlineMs);
@@ -21,12 +21,12 @@ void CCaptureStartup::OnRelayReady(uint32_t cookie, uintptr_t relay)
     // keeper would empty the watch table of the windows listed meanwhile.
     if (!m_enabled) {
         m_enabled = true;
-        m_platform.EnableLibrary(m_swept, Mask());
+        m_platform.EnableLibrary(m_capture.Swept(), Mask());
     }
     m_platform.RelayWindowCame();
     AnnounceSwept();
     if (m_platform.IsHookBound()) {
-        m_platform.CatchUp(m_swept, m_platform.Sweep(), Mask());
+        m_platform.CatchUp(m_capture.Swept(), m_platform.Sweep(), Mask());
         m_platform.SetTimer(kCatchUpTimer, kCatchUpMs);
     }
 }
@@ -47,7 +47,7 @@ bool CCaptureStartup::OnTimer(uintptr_t id)
             m_platform.SetTimer(kRelayDeadlineTimer, kRelayDeadlineMs);
     } else if (id == kCatchUpTimer) {
         m_platform.KillTimer(kCatchUpTimer);
-        m_platform.CatchUp(m_swept, m_platform.Sweep(), Mask());
+        m_platform.CatchUp(m_capture.Swept(), m_platform.Sweep(), Mask());
     } else {
         return false;
     }
@@ -67,7 +67,7 @@ void CCaptureStartup::AnnounceSwept()
 {
     if (!m_announced) {
         m_announced = true;
-        m_platform.Announce(m_swept, Mask());
+        m_platform.Announce(m_capture.Swept(), Mask());
     }
 }
 

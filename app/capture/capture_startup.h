@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+#include "capture/capture_state.h"
 #include "capture/sweep_list.h"
 #include "settings/settings_model.h"
 
@@ -50,9 +51,9 @@ public:
     // A keeper that keeps ending is not started for ever.
     static constexpr int kMaxKeeperRestarts = 10;
 
-    // SWEPT: the capture state's sweep list, filled here.
-    CCaptureStartup(CaptureStartupPlatform& platform, SweepList& swept, const CSettingsModel& settings)
-        : m_platform(platform), m_swept(swept), m_settings(settings)
+    // CAPTURE keeps the sweep.
+    CCaptureStartup(CaptureStartupPlatform& platform, CCaptureState& capture, const CSettingsModel& settings)
+        : m_platform(platform), m_capture(capture), m_settings(settings)
     {
     }
 
@@ -71,7 +72,7 @@ private:
     int Mask() const { return m_settings.Values().nTargetBrowser; }
 
     CaptureStartupPlatform& m_platform;
-    SweepList& m_swept;
+    CCaptureState& m_capture;
     const CSettingsModel& m_settings;
     bool m_begun = false;
     bool m_announced = false;

@@ -7,7 +7,7 @@
 
 SweepList CCaptureStartupWin::Sweep()
 {
-    return SweepBrowserWindows(m_seam);
+    return SweepBrowserWindows(m_reader);
 }
 
 void CCaptureStartupWin::BindLibrary()

@@ -7,13 +7,13 @@
 #include <functional>
 
 #include "capture/capture_startup.h"
-#include "win/window_seam.h"
+#include "capture/window_facts.h"
 
 class CCaptureStartupWin : public CaptureStartupPlatform {
 public:
     // RELAY_WINDOW_CAME: what the owner does once a relay window is there.
-    CCaptureStartupWin(WindowSeam& seam, std::function<void()> relayWindowCame)
-        : m_seam(seam), m_relayWindowCame(std::move(relayWindowCame))
+    CCaptureStartupWin(const FactReader& reader, std::function<void()> relayWindowCame)
+        : m_reader(reader), m_relayWindowCame(std::move(relayWindowCame))
     {
     }
     void SetOwner(HWND owner) { m_owner = owner; }
@@ -33,7 +33,7 @@ public:
     void KillTimer(uintptr_t id) override;
 
 private:
-    WindowSeam& m_seam;
+    FactReader m_reader;
     std::function<void()> m_relayWindowCame;
     HWND m_owner = nullptr;
 };

@@ -7,23 +7,21 @@ int CCloseList::Capacity() const
     return ClampCloseListCapacity(m_settings.CloseListCapacity());
 }
 
-void CCloseList::CloseAndForget(WindowHandle window)
-{
-    m_mover.AskToClose(window);
-    m_popups.Remove(window);
-    Remove(window);
-}
-
-void CCloseList::Park(WindowHandle window, int type, const FilterMatch& reason)
+std::vector<WindowHandle> CCloseList::Park(WindowHandle window, int type, const FilterMatch& reason)
 {
     ++m_nParkedTotal;
     const ParkedWindow parked{window, type, reason};
     if (m_dialog)
         m_dialog->AddParkedWindow(parked);
-    while (static_cast<int>(m_parked.size()) >= Capacity())
-        CloseAndForget(m_parked.front().window);
+    std::vector<WindowHandle> evicted;
+    while (static_cast<int>(m_parked.size()) >= Capacity()) {
+        evicted.push_back(m_parked.front().window);
+        m_mover.AskToClose(evicted.back());
+        Remove(evicted.back());
+    }
     m_parked.push_back(parked);
     m_mover.Hide(window);
+    return evicted;
 }
 
 bool CCloseList::Remove(WindowHandle window)
@@ -54,25 +52,19 @@ void CCloseList::CloseAll()
     }
 }
 
-void CCloseList::OnTitleChanged(WindowHandle window)
+bool CCloseList::CloseOnTitleChange(WindowHandle window)
 {
     if (!m_settings.Values().bFilterClose)
-        return;  // park mode: it stays parked
+        return false;  // park mode: it stays parked
     const int inUse = std::min(Capacity(), static_cast<int>(m_parked.size()));
     for (int i = 0; i < inUse; ++i) {
         if (m_parked[static_cast<size_t>(i)].window == window) {
-            CloseAndForget(window);
-            return;
+            m_mover.AskToClose(window);
+            Remove(window);
+            return true;
         }
     }
-}
-
-void CCloseList::OnDestroyed(WindowHandle window)
-{
-    if (Contains(window)) {
-        m_popups.Remove(window);
-        Remove(window);
-    }
+    return false;
 }
 
 void CCloseList::OnResponded(WindowHandle window)
@@ -88,11 +80,13 @@ void CCloseList::HideStrays()
             m_mover.Hide(p.window);
 }
 
-void CCloseList::ForgetDead()
+std::vector<WindowHandle> CCloseList::DeadWindows() const
 {
-    for (size_t i = m_parked.size(); i-- > 0;)
-        if (i < m_parked.size() && !m_seam.IsAlive(m_parked[i].window))
-            OnDestroyed(m_parked[i].window);
+    std::vector<WindowHandle> dead;
+    for (const ParkedWindow& p : m_parked)
+        if (!m_seam.IsAlive(p.window))
+            dead.push_back(p.window);
+    return dead;
 }
 
 void CCloseList::DetachDialog(CloseListObserver* dialog)

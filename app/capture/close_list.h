@@ -2,13 +2,12 @@
 // of 1 to 8 slots; the oldest is asked to close when a new one finds it full, and in close mode
 // each is asked to close at the title change that follows its parking. Each keeps the reason it
 // was filtered. The close-list dialog, while it is open, is told of every window that enters or
-// leaves it: its rows are the Close list.
+// leaves it: its rows are the Close list. Written by the capture state alone; read by all.
 #pragma once
 
 #include <vector>
 
 #include "capture/filters.h"
-#include "capture/popup_table.h"
 #include "capture/window_mover.h"
 #include "settings/settings_model.h"
 
@@ -30,30 +29,28 @@ public:
 
 class CCloseList {
 public:
-    CCloseList(WindowSeam& seam, CPopupTable& popups, CWindowMover& mover, const CSettingsModel& settings)
-        : m_seam(seam), m_popups(popups), m_mover(mover), m_settings(settings)
+    CCloseList(WindowSeam& seam, CWindowMover& mover, const CSettingsModel& settings)
+        : m_seam(seam), m_mover(mover), m_settings(settings)
     {
     }
 
     // Enters WINDOW and hides it (once it answers, if it does not now). Full, or fuller than a
-    // lowered capacity allows, the oldest go first: no window is ever written over and forgotten.
-    void Park(WindowHandle window, int type, const FilterMatch& reason);
+    // lowered capacity allows, the oldest go first, asked to close: no window is ever written
+    // over and forgotten. Returns those that went.
+    std::vector<WindowHandle> Park(WindowHandle window, int type, const FilterMatch& reason);
     // Takes the window out; the rest keep their order. False if it was not there.
     bool Remove(WindowHandle window);
     bool Contains(WindowHandle window) const;
-    // Every parked window asked to close, the list emptied; the pop-up table and the count stay.
+    // Every parked window asked to close, the list emptied; the count stays.
     void CloseAll();
-
-    // A parked window's title changed: in close mode it is asked to close.
-    void OnTitleChanged(WindowHandle window);
-    // A parked window has gone: it leaves the list and the pop-up table.
-    void OnDestroyed(WindowHandle window);
+    // A parked window's title changed: in close mode it is asked to close, and leaves (true).
+    bool CloseOnTitleChange(WindowHandle window);
     // A parked window that did not answer when it was parked is hidden now that it does.
     void OnResponded(WindowHandle window);
     // The relay window came: parked windows that had nowhere to go are hidden now.
     void HideStrays();
-    // Those that died unannounced are forgotten.
-    void ForgetDead();
+    // Those that died unannounced.
+    std::vector<WindowHandle> DeadWindows() const;
 
     // Oldest first.
     const std::vector<ParkedWindow>& Parked() const { return m_parked; }
@@ -70,10 +67,8 @@ public:
 
 private:
     int Capacity() const;
-    void CloseAndForget(WindowHandle window);
 
     WindowSeam& m_seam;
-    CPopupTable& m_popups;
     CWindowMover& m_mover;
     const CSettingsModel& m_settings;
     std::vector<ParkedWindow> m_parked;

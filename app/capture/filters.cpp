@@ -24,7 +24,7 @@ FilterMatch MatchTitleFilter(const std::u16string& title, int type, const std::v
     return {};
 }
 
-FilterMatch MatchNewWindowFilters(const NewWindowFacts& facts, int type, bool popup, const SettingsValues& settings)
+FilterMatch MatchNewWindowFilters(const WindowFacts& facts, int type, bool popup, const SettingsValues& settings)
 {
     if (settings.bFilterCheckPopup && popup)
         return {FilterRule::Popup, {}};

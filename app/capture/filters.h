@@ -23,4 +23,4 @@ struct FilterMatch {
 // units) begins with.
 FilterMatch MatchTitleFilter(const std::u16string& title, int type, const std::vector<std::u16string>& prefixes);
 // The first rule, switched on in SETTINGS, that matches a new window; POPUP: it is recorded as one.
-FilterMatch MatchNewWindowFilters(const NewWindowFacts& facts, int type, bool popup, const SettingsValues& settings);
+FilterMatch MatchNewWindowFilters(const WindowFacts& facts, int type, bool popup, const SettingsValues& settings);

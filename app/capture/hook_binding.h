@@ -29,8 +29,6 @@ void WatchWindows(const SweepList& windows, int mask);
 // Whether the hook already watches WINDOW, read from the library's shared block (mapped into
 // this process too, since the program loaded the library).
 bool IsWatchedByHook(HWND window);
-// Whether the hook has announced WINDOW: it tells of its titles and its end.
-bool IsAnnouncedByHook(HWND window);
 // The library stops reporting (the first step of unbinding at exit).
 void DisableHookLibrary();
 // A new target mask for the enabled library; nothing without the library.

@@ -116,12 +116,6 @@ bool IsWatchedByHook(HWND window)
     return HookStateOf(window, state);
 }
 
-bool IsAnnouncedByHook(HWND window)
-{
-    int32_t state = 0;
-    return HookStateOf(window, state) && state == WATCH_ANNOUNCED;
-}
-
 void DisableHookLibrary()
 {
     if (g_pfnSetTargetBrowser)

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "win/assert.h"
 #include "win/unicode_text.h"
 
 namespace {
@@ -66,99 +67,145 @@ size_t MarkerAt(const BrowserProgram& program, const std::u16string& title, size
     return at;
 }
 
-// A browsing window of the family: a frame of one of its programs, visible and not cloaked, its
-// title carrying its program's name.
-bool IsFamilyBrowser(const BrowserFamily& family, const NewWindowFacts& f)
+}  // namespace
+
+namespace {
+
+// Asks FACTS for what a question needs, read through the reader when they do not hold it yet.
+class Asker {
+public:
+    Asker(WindowFacts& facts, const FactReader* reader) : m_facts(facts), m_reader(reader) {}
+    const WindowFacts& operator()(uint16_t need)
+    {
+        if (m_reader)
+            m_reader->Read(m_facts, need);
+        PELORUS_ASSERT(m_facts.Has(need));  // given facts must hold what is asked
+        return m_facts;
+    }
+
+private:
+    WindowFacts& m_facts;
+    const FactReader* m_reader;
+};
+
+// A browsing window of the family: a frame of one of its programs, shown and not cloaked, its
+// title ending with its program's name.
+Refusal FamilyRefusal(const BrowserFamily& family, Asker& ask)
 {
-    const BrowserProgram* program = ProgramOf(family, f.processImage);
+    const BrowserProgram* program = ProgramOf(family, ask(WindowFacts::Program).processImage);
+    if (!program)
+        return Refusal::OtherProgram;  // asked first already, where the class named a family
+    if (!ask(WindowFacts::Visible).visible)
+        return Refusal::NotShown;
+    const WindowFacts& f = ask(WindowFacts::Styles);
+    if (!f.styleKnown || (f.style & family.frameStyle) != family.frameStyle || (f.exStyle & family.notFrameExStyle))
+        return Refusal::NotOfItsKind;
+    if (ask(WindowFacts::Cloak).cloaked)
+        return Refusal::NotShown;
     size_t length = 0;
-    return program && f.styleKnown && (f.style & family.frameStyle) == family.frameStyle &&
-           !(f.exStyle & family.notFrameExStyle) && !f.identity.owned && !f.cloaked &&
-           MarkerAt(*program, f.title, length) != std::u16string::npos;
+    if (MarkerAt(*program, ask(WindowFacts::Title).title, length) == std::u16string::npos)
+        return Refusal::NotOfItsKind;
+    return Refusal::None;
 }
 
-bool IsSweptAs(const BrowserKind& kind, const NewWindowFacts& f)
+// An open window of KIND, by the sweep's title test (and shown, for a kind that asks it).
+bool IsOpenWindowOf(const BrowserKind& kind, Asker& ask)
 {
-    if (!Holds(kind.sweepTitle, f.title) || (kind.sweepVisibleOnly && !f.visible))
+    if (kind.family)
+        return FamilyRefusal(*kind.family, ask) == Refusal::None;
+    if (kind.sweepVisibleOnly && !ask(WindowFacts::Visible).visible)
         return false;
-    return !kind.family || IsFamilyBrowser(*kind.family, f);
+    return Holds(kind.sweepTitle, ask(WindowFacts::Title).title);
+}
+
+// A window of KIND, as a notice of it says: its class (its frame, program and name for a
+// family), or for a kind known by title its name in its title, as it had it when it was made.
+Refusal AnnouncedRefusal(const BrowserKind& kind, Asker& ask)
+{
+    if (kind.family)
+        return FamilyRefusal(*kind.family, ask);
+    if (kind.className)
+        return Refusal::None;  // its class was asked first
+    return ask(WindowFacts::Title).title.find(Utf16Of(kind.createTitle.text)) != std::u16string::npos
+               ? Refusal::None
+               : Refusal::NotOfItsKind;
+}
+
+// Which kind a window is, as the hook would have recognised it when it was made and announced.
+const BrowserKind* KindAsAnnounced(const std::string& className, Asker& ask)
+{
+    const BrowserKind* kind = kinds::KindByClass(className.c_str(), ask(WindowFacts::Styles).style);
+    if (!kind || !kinds::IsProvisional(*kind))
+        return kind;
+    return kinds::KindAtAnnouncement(*kind, ToUtf8(ask(WindowFacts::Title).title).c_str());
+}
+
+Recognition Refused(Refusal refusal)
+{
+    return {-1, refusal};
 }
 
 }  // namespace
 
-bool HasKindClass(const std::string& className, int mask)
+const BrowserKind* KindWithClass(const std::string& className, int targets)
 {
     for (const BrowserKind& kind : kBrowserKinds)
-        if ((mask & TargetBit(kind.type)) && HasClass(kind, className))
-            return true;
-    return false;
+        if ((targets & TargetBit(kind.type)) && HasClass(kind, className))
+            return &kind;
+    return nullptr;
 }
 
-bool IsFamilyClass(const std::string& className)
+Recognition Recognise(WindowFacts& facts, const RecogniseAs& as, const FactReader* reader)
 {
-    for (const BrowserKind& kind : kBrowserKinds)
-        if (kind.family && HasClass(kind, className))
-            return true;
-    return false;
-}
+    Asker ask(facts, reader);
+    const std::string className = ask(WindowFacts::Class).className;
+    // The kinds it may be of, by its class alone: most windows are of none, and cost no more.
+    const BrowserKind* announced = as.announced >= 0 ? KindOf(as.announced) : nullptr;
+    const BrowserKind* byClass = KindWithClass(className, as.targets);
+    if (as.announced >= 0 && !announced)
+        return Refused(Refusal::UnknownType);
+    if (announced && announced->className && !HasClass(*announced, className))
+        return Refused(Refusal::NotOfItsKind);
+    if (!announced && !byClass && !as.openWindow)
+        return Refused(Refusal::OfNoKind);
+    // A family's program is known once a window, and rules out most windows of its class.
+    const BrowserKind* family = announced ? announced : byClass;
+    if (family && family->family && !ProgramOf(*family->family, ask(WindowFacts::Program).processImage))
+        return Refused(Refusal::OtherProgram);
 
-bool BearsFamilyName(const std::string& className, const std::u16string& title)
-{
-    size_t length = 0;
-    for (const BrowserKind& kind : kBrowserKinds)
-        if (kind.family && HasClass(kind, className))
-            for (int i = 0; i < kind.family->programCount; ++i)
-                if (MarkerAt(kind.family->programs[i], title, length) != std::u16string::npos)
-                    return true;
-    return false;
-}
+    const WindowIdentity& id = ask(WindowFacts::Identity).identity;
+    if (!id.alive)
+        return Refused(Refusal::Gone);
+    if (!id.topLevel)
+        return Refused(Refusal::NotTopLevel);
+    if (id.owned)
+        return Refused(Refusal::Owned);
+    if (id.ours)
+        return Refused(Refusal::Ours);
+    if (as.shownOnly && !ask(WindowFacts::Visible).visible)
+        return Refused(Refusal::NotShown);
 
-bool IsOfNoFamilyProgram(const std::string& className, const std::string& imagePath)
-{
-    for (const BrowserKind& kind : kBrowserKinds)
-        if (kind.family && HasClass(kind, className) && ProgramOf(*kind.family, imagePath))
-            return false;
-    return IsFamilyClass(className);
-}
-
-int ClassifyWindow(const NewWindowFacts& facts)
-{
-    const std::string& className = facts.identity.className;
-    for (const BrowserKind& kind : kBrowserKinds)
-        if (HasClass(kind, className) && IsSweptAs(kind, facts))
-            return kind.type;
-    for (const BrowserKind& kind : kBrowserKinds)
-        if (!kind.className && IsSweptAs(kind, facts))
-            return kind.type;
-    return -1;
-}
-
-int RecogniseWindow(const NewWindowFacts& facts)
-{
-    const std::string& className = facts.identity.className;
-    for (const BrowserKind& kind : kBrowserKinds)
-        if (kind.family && HasClass(kind, className))
-            return IsFamilyBrowser(*kind.family, facts) ? kind.type : -1;
-    if (const BrowserKind* kind = kinds::KindByClass(className.c_str(), facts.style)) {
-        if (!kinds::IsProvisional(*kind))
-            return kind->type;
-        const BrowserKind* settled = kinds::KindAtAnnouncement(*kind, ToUtf8(facts.title).c_str());
-        return settled ? settled->type : -1;
+    if (announced) {
+        const Refusal refusal = AnnouncedRefusal(*announced, ask);
+        return refusal == Refusal::None ? Recognition{announced->type, Refusal::None} : Refused(refusal);
     }
-    return -1;
-}
-
-bool IsOfKind(const NewWindowFacts& facts, int type)
-{
-    const BrowserKind* kind = KindOf(type);
-    if (!kind)
-        return false;
-    if (kind->family)
-        return HasClass(*kind, facts.identity.className) && IsFamilyBrowser(*kind->family, facts);
-    if (kind->className)
-        return facts.identity.className == kind->className;
-    // A kind known by title keeps its name in its title, as it had it when it was created.
-    return facts.title.find(Utf16Of(kind->createTitle.text)) != std::u16string::npos;
+    if (byClass && byClass->family) {  // no other kind shares a family's class
+        const Refusal refusal = FamilyRefusal(*byClass->family, ask);
+        return refusal == Refusal::None ? Recognition{byClass->type, Refusal::None} : Refused(refusal);
+    }
+    if (!as.openWindow) {
+        const BrowserKind* kind = KindAsAnnounced(className, ask);
+        return kind && (as.targets & TargetBit(kind->type)) ? Recognition{kind->type, Refusal::None}
+                                                           : Refused(Refusal::NotOfItsKind);
+    }
+    // An open window: a kind with its class first, then a kind known by title.
+    for (const BrowserKind& kind : kBrowserKinds)
+        if ((as.targets & TargetBit(kind.type)) && HasClass(kind, className) && IsOpenWindowOf(kind, ask))
+            return {kind.type, Refusal::None};
+    for (const BrowserKind& kind : kBrowserKinds)
+        if ((as.targets & TargetBit(kind.type)) && !kind.className && IsOpenWindowOf(kind, ask))
+            return {kind.type, Refusal::None};
+    return Refused(Refusal::NotOfItsKind);
 }
 
 bool NormalizeTitle(std::u16string& title, int type)

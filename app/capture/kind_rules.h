@@ -1,6 +1,6 @@
-// The browser-kind table (hooklib/browser_kinds.h) as the program reads it: which kind a window
-// is, whether a window can be of the kind a notification says, each browser's own name in a
-// title, and the inner window whose absence marks a pop-up.
+// The browser-kind table (hooklib/browser_kinds.h) as the program reads it: the one answer to "is
+// this a browser window, and of which kind", each browser's own name in a title, and the inner
+// window whose absence marks a pop-up.
 #pragma once
 
 #include <string>
@@ -8,32 +8,50 @@
 
 #include "capture/window_facts.h"
 #include "hooklib/browser_kinds.h"
+#include "hooklib/hook_protocol.h"
 
-// Whether CLASS_NAME is the class of a kind in MASK (exactly, or beginning with a prefix class):
-// a window of no such class is of a kind only by its title.
-bool HasKindClass(const std::string& className, int mask);
-// Whether a window of CLASS_NAME whose process runs IMAGE_PATH is of no family's program: it
-// never is a browser of the family (an Electron program's window, of the Chromium class).
-bool IsOfNoFamilyProgram(const std::string& className, const std::string& imagePath);
-// Whether CLASS_NAME is a family's class: the program's image tells more.
-bool IsFamilyClass(const std::string& className);
-// Whether TITLE bears the name of one of the programs of CLASS_NAME's family: a browsing window
-// does, and a window without it is no browsing window (yet).
-bool BearsFamilyName(const std::string& className, const std::u16string& title);
+// Why a window is not taken for a browser window (of the kind a notice says); None: it is.
+enum class Refusal {
+    None,
+    UnknownType,   // no kind has the type it was announced with
+    NotTargeted,   // its kind is not a target browser
+    AlreadyHeld,   // listed, parked, or asked to close already
+    OfNoKind,      // its class is no kind's (of those asked for): nothing more was read
+    Gone,          // no such window (any more)
+    NotTopLevel,   // a child: hidden under the relay window, or inside some window
+    Owned,         // a dialog or a tool window of some program
+    Ours,          // one of this program's windows
+    NotShown,      // hidden, or cloaked: it may be shown later
+    OtherProgram,  // of a family's class in a program of no family, and so never a browser
+    NotOfItsKind,  // not (yet) of its kind, or of the kind announced: its title, its frame
+};
 
-// The kind an open top-level window is taken for, as the start-up sweep and the watcher take
-// them; -1 for none. A kind with a class wins over a kind known by its title.
-int ClassifyWindow(const NewWindowFacts& facts);
+// Where the callers truly differ.
+struct RecogniseAs {
+    // A notice's type: whether the window can be of it. -1: which kind it is.
+    int announced = -1;
+    // An open window, as the start-up sweep finds it: the open windows' title tests (kinds known
+    // by title alone among them), rather than the title each kind is announced with.
+    bool openWindow = false;
+    // Only a window shown now: the watcher's, which looks again when a window is shown.
+    bool shownOnly = false;
+    // The kinds looked for (by their mask bits), when no notice names one.
+    int targets = ~0;
+};
 
-// The kind a shown top-level window is, as the hook would have recognised it when it was made
-// and announced, or as today's browsers are told; -1 for none. The watcher's question. Kinds
-// known by title alone are left to the hook, which saw the title the window was made with, and
-// to the start-up: a title that merely names a browser is no sign of one in a running program.
-int RecogniseWindow(const NewWindowFacts& facts);
+struct Recognition {
+    int type = -1;
+    Refusal refusal = Refusal::NotOfItsKind;
+    explicit operator bool() const { return type >= 0; }
+};
 
-// Whether a window can be of TYPE, as a notification says: its class; for a kind known by title,
-// its name in the title; for a family, its program, its frame and its program's name in the title.
-bool IsOfKind(const NewWindowFacts& facts, int type);
+// The one answer, for the sweep, the watcher and every notice alike. What it asks of FACTS and
+// they do not hold yet is read through READER, the cheapest questions first; without a reader,
+// FACTS must hold all it asks. The hook's own recognition, in the hook library, only hints.
+Recognition Recognise(WindowFacts& facts, const RecogniseAs& as, const FactReader* reader = nullptr);
+
+// The first kind of TARGETS whose class CLASS_NAME is (exactly, or beginning with a prefix class).
+const BrowserKind* KindWithClass(const std::string& className, int targets = ~0);
 
 // Cuts the browser's own name off TITLE (in place); false when its marker is not there.
 bool NormalizeTitle(std::u16string& title, int type);

@@ -1,5 +1,7 @@
 #include "capture/popup_table.h"
 
+#include "capture/kind_rules.h"
+
 namespace {
 constexpr uint32_t kMaximizeBox = 0x00010000;
 constexpr uint32_t kThickFrame = 0x00040000;
@@ -50,9 +52,9 @@ void CPopupTable::ForgetDead(WindowSeam& seam)
             slot = 0;
 }
 
-bool LooksLikePopup(const NewWindowFacts& facts)
+bool LooksLikePopup(const WindowFacts& facts, int type)
 {
     if (facts.styleKnown && (!(facts.style & kMaximizeBox) || !(facts.style & kThickFrame)))
         return true;
-    return !facts.innerWindow;
+    return !HasInnerWindow(type, facts.descendantClasses);
 }

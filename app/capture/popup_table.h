@@ -23,5 +23,6 @@ private:
     WindowHandle m_slots[kPopupSlots] = {};
 };
 
-// A window that cannot be maximised or resized, or one without the inner window of its kind.
-bool LooksLikePopup(const NewWindowFacts& facts);
+// A window of TYPE that cannot be maximised or resized, or one without the inner window of its
+// kind (its styles and, for a kind with such a window, its descendants read).
+bool LooksLikePopup(const WindowFacts& facts, int type);

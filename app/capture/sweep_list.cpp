@@ -3,15 +3,18 @@
 #include "capture/kind_rules.h"
 #include "hooklib/hook_protocol.h"
 
-SweepList SweepBrowserWindows(WindowSeam& seam)
+SweepList SweepBrowserWindows(const FactReader& reader)
 {
     SweepList found;
-    for (WindowHandle window : seam.TopLevelWindows()) {
+    RecogniseAs open;
+    open.openWindow = true;
+    for (WindowHandle window : reader.seam.TopLevelWindows()) {
         if (found.count >= kMaxSweptWindows)
             break;
-        const int type = ClassifyWindow(GatherFacts(seam, window, -1, false));
-        if (type >= 0)
-            found.Add(window, type);
+        WindowFacts facts;
+        facts.window = window;
+        if (const Recognition kind = Recognise(facts, open, &reader))
+            found.Add(window, kind.type);
     }
     return found;
 }

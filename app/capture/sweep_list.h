@@ -3,7 +3,7 @@
 // browsers sweeps again for the kinds newly targeted.
 #pragma once
 
-#include "win/window_seam.h"
+#include "capture/window_facts.h"
 
 constexpr int kMaxSweptWindows = 32;
 
@@ -31,7 +31,7 @@ struct SweepList {
 };
 
 // The top-level windows of the browser kinds, in the platform's order, the first 32.
-SweepList SweepBrowserWindows(WindowSeam& seam);
+SweepList SweepBrowserWindows(const FactReader& reader);
 
 // The windows of OPEN whose types are targeted in NEW_MASK and were not in OLD_MASK.
 SweepList NewlyTargeted(const SweepList& open, int oldMask, int newMask);

@@ -1,8 +1,8 @@
 #include "capture/window_facts.h"
 
-#include <vector>
+#include <algorithm>
 
-#include "capture/kind_rules.h"
+#include "win/unicode_text.h"
 
 namespace {
 
@@ -10,34 +10,72 @@ const char kAddressClass[] = "Edit";
 
 }  // namespace
 
-NewWindowFacts GatherFacts(WindowSeam& seam, WindowHandle window, int type, bool wantAddress)
+std::u16string WindowFacts::ListTitle() const
 {
-    NewWindowFacts facts;
-    facts.identity = seam.FactsOf(window);
-    if (!facts.identity.alive)
-        return facts;
-    facts.title = seam.TitleOf(window, kTitleBufferSize);
-    facts.listTitle = seam.TitleOf(window, kListTitleSize);
-    facts.visible = seam.IsVisible(window);
-    facts.styleKnown = seam.StylesOf(window, facts.style, facts.exStyle);
-    if (IsFamilyClass(facts.identity.className)) {
-        facts.processImage = seam.ProcessImageOf(window);
-        facts.cloaked = seam.IsCloaked(window);
+    return CutText(title, kListTitleSize - 1);
+}
+
+CKnownWindows::Known& CKnownWindows::Entry(WindowHandle window)
+{
+    auto [it, added] = m_known.try_emplace(window);
+    if (added)
+        it->second.className = m_seam.ClassOf(window);
+    return it->second;
+}
+
+const std::string& CKnownWindows::ClassOf(WindowHandle window)
+{
+    return Entry(window).className;
+}
+
+const std::string& CKnownWindows::ProgramOf(WindowHandle window)
+{
+    Known& known = Entry(window);
+    if (!known.programRead) {
+        known.program = m_seam.ProcessImageOf(window);
+        known.programRead = true;
     }
-    const BrowserKind* kind = KindOf(type);
-    const bool wantInner = kind && kind->innerClass;
-    if (!wantInner && !wantAddress)
-        return facts;
-    std::vector<std::string> classes;
-    for (WindowHandle child : seam.DescendantsOf(window)) {
-        classes.push_back(seam.ClassOf(child));
-        if (wantAddress && !facts.hasAddress && classes.back() == kAddressClass) {
-            facts.hasAddress = true;
-            facts.address = seam.ControlTextOf(child, kUrlBufferSize - 1);
+    return known.program;
+}
+
+void CKnownWindows::KeepOnly(const std::vector<WindowHandle>& windows)
+{
+    for (auto it = m_known.begin(); it != m_known.end();)
+        it = std::binary_search(windows.begin(), windows.end(), it->first) ? std::next(it) : m_known.erase(it);
+}
+
+void FactReader::Read(WindowFacts& f, uint16_t need) const
+{
+    if (need & WindowFacts::Address)
+        need |= WindowFacts::Descendants;
+    need &= static_cast<uint16_t>(~f.read);
+    const WindowHandle w = f.window;
+    if (need & WindowFacts::Identity)
+        f.identity = seam.IdentityOf(w);
+    if (need & WindowFacts::Class)
+        f.className = known.ClassOf(w);
+    if (need & WindowFacts::Title)
+        f.title = seam.TitleOf(w, kTitleBufferSize);
+    if (need & WindowFacts::Visible)
+        f.visible = seam.IsVisible(w);
+    if (need & WindowFacts::Styles)
+        f.styleKnown = seam.StylesOf(w, f.style, f.exStyle);
+    if (need & WindowFacts::Program)
+        f.processImage = known.ProgramOf(w);
+    if (need & WindowFacts::Cloak)
+        f.cloaked = seam.IsCloaked(w);
+    if (need & WindowFacts::Descendants) {
+        for (WindowHandle child : seam.DescendantsOf(w)) {
+            f.descendantClasses.push_back(seam.ClassOf(child));
+            if (!f.hasAddress && f.descendantClasses.back() == kAddressClass) {
+                f.hasAddress = true;
+                f.addressBox = child;
+            }
         }
     }
-    facts.innerWindow = HasInnerWindow(type, classes);
-    return facts;
+    if ((need & WindowFacts::Address) && f.hasAddress)
+        f.address = seam.ControlTextOf(f.addressBox, kUrlBufferSize - 1);
+    f.read |= need;
 }
 
 bool ReadBrowserUrl(WindowSeam& seam, WindowHandle window, std::u16string& url)

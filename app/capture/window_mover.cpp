@@ -119,6 +119,14 @@ bool CWindowMover::IsClosing(WindowHandle window) const
     return std::any_of(m_closing.begin(), m_closing.end(), [&](const Closing& c) { return c.window == window; });
 }
 
+std::vector<WindowHandle> CWindowMover::ClosingWindows() const
+{
+    std::vector<WindowHandle> closing;
+    for (const Closing& c : m_closing)
+        closing.push_back(c.window);
+    return closing;
+}
+
 void CWindowMover::OnTick()
 {
     for (auto it = m_unresponsive.begin(); it != m_unresponsive.end();) {

@@ -38,10 +38,13 @@ public:
     bool ShowPlaced(WindowHandle window, bool popup);  // placed, then released
     bool BringToTop(WindowHandle window);
 
+    // Asks a listed window to close: it stays where it is, and listed, until it goes.
+    void PostClose(WindowHandle window) { m_seam.PostClose(window); }
     // Asks a window outside every list to close. One still alive and hidden a moment later (it
     // refused, or it does not answer) goes back to the desktop, once it answers.
     void AskToClose(WindowHandle window);
     bool IsClosing(WindowHandle window) const;
+    std::vector<WindowHandle> ClosingWindows() const;
 
     // Twice a second: the remembered windows probed now and then (dead ones forgotten), and the
     // windows whose moment to close is over given back.

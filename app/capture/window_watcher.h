@@ -13,9 +13,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "capture/window_facts.h"
 #include "settings/settings_model.h"
 #include "win/timer_queue.h"
-#include "win/window_seam.h"
 
 enum class WindowEvent { Created, Shown, Renamed, Destroyed, Cloaked, Uncloaked };
 
@@ -25,13 +25,12 @@ public:
     virtual ~WatcherHost() = default;
     // Listed, parked or asked to close: the program has it already.
     virtual bool Holds(WindowHandle window) = 0;
-    // The listed and parked windows, hidden ones too: whoever announced them, their titles and
-    // their ends are followed from here as well, for no hook may reach their programs.
+    // Those windows, hidden ones too: whoever announced them, their titles and their ends are
+    // followed from here as well, for no hook may reach their programs.
     virtual std::vector<WindowHandle> HeldWindows() = 0;
-    // Announced by the hook, which tells of its titles and its end.
-    virtual bool HookAnnounced(WindowHandle window) = 0;
-    // The notifications, as the hook posts them: hints for the list to check.
-    virtual void Announce(WindowHandle window, int type) = 0;
+    // The notifications, as the hook posts them: hints for the list to check. FACTS: what the
+    // watcher read of the window, so that the list reads none of it again.
+    virtual void Announce(WindowHandle window, int type, WindowFacts& facts) = 0;
     virtual void TitleChanged(WindowHandle window) = 0;
     virtual void Destroyed(WindowHandle window) = 0;
 };
@@ -49,13 +48,15 @@ public:
     // a look over 47 windows takes 2.3 ms under Wine, where every window enumerated is a trip to
     // the server (on Windows far less): once every 3 s it stays under 0.1 % of a core.
     static constexpr uint32_t kLookMs = 3000;
-    // A window of a kind the hook knows, that the hook has not announced (the other architecture,
-    // a process that refuses it, a window shown with its title already set), is announced this
-    // long after it is first seen shown.
+    // A window of a kind the hook knows is the hook's to announce; one the program does not hold
+    // this long after it is first seen shown (the other architecture, a process that refuses the
+    // hook, a window shown with its title already set) is announced from here. Nothing but the
+    // program's own lists decides that: not what any process may write in the hook's shared block.
     static constexpr uint32_t kHookGraceMs = 300;
 
-    CWindowWatcher(WindowSeam& seam, const CSettingsModel& settings, Clock& clock, WatcherHost& host)
-        : m_seam(seam), m_settings(settings), m_timers(clock), m_host(host)
+    CWindowWatcher(WindowSeam& seam, CKnownWindows& known, const CSettingsModel& settings, Clock& clock,
+                   WatcherHost& host)
+        : m_seam(seam), m_known(known), m_settings(settings), m_timers(clock), m_host(host)
     {
     }
 
@@ -67,30 +68,32 @@ public:
 
 private:
     enum Job { Look = 1, GraceOver = 2, LookSoon = 3, LookAgain = 4 };
-    struct Known {
-        // NoKind: its class is no kind's. ByHook: the hook announced it, and the program did not
-        // take it. Followed: its title and its end are reported from here (announced here, or held).
-        enum State { NoKind, Candidate, ByHook, Followed } state = Candidate;
+    struct Watched {
+        // NoKind: of no targeted kind, and never will be (its class, its program). Followed: its
+        // title and its end are reported from here (announced here, or held).
+        enum State { NoKind, Candidate, Followed } state = Candidate;
         std::u16string title;  // as last reported
-        std::string className;
         uint32_t firstShown = 0;
         bool seenShown = false;
-        bool cloaked = false;      // by the last cloaking event: the system may not say so when asked
-        bool programSeen = false;  // its program is one of its family's
+        bool cloaked = false;  // by the last cloaking event: the system may not say so when asked
     };
 
     // NEXT_ROUND: the round of looks goes on from this one.
     void LookOver(bool nextRound);
-    bool WorthFacts(WindowHandle window, Known& known);
-    Known* See(WindowHandle window);
-    void Consider(WindowHandle window, Known& known);
-    void FollowTitle(WindowHandle window, Known& known);
+    Watched* See(WindowHandle window);
+    void Consider(WindowHandle window, Watched& watched);
+    // Whether the hook has had its time to announce a window of its kinds.
+    bool HookGraceOver(WindowHandle window, Watched& watched);
+    void Follow(WindowHandle window, Watched& watched, std::u16string title);
+    void FollowTitle(WindowHandle window, Watched& watched);
     void FollowHeldWindows();
+    void Forget(WindowHandle window);
 
     WindowSeam& m_seam;
+    CKnownWindows& m_known;
     const CSettingsModel& m_settings;
     CTimerQueue m_timers;
     WatcherHost& m_host;
-    std::unordered_map<WindowHandle, Known> m_known;
+    std::unordered_map<WindowHandle, Watched> m_watched;
     int m_mask = 0;  // the target mask the windows were first seen with
 };

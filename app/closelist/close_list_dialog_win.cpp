@@ -127,8 +127,7 @@ void CCloseListDlg::CloseDialog()
 void RunCloseListDialog(HWND owner, const CloseListParts& parts)
 {
     CCloseListDlg dialog(parts);
-    CCloseList& closeList = parts.capture.CloseList();
-    closeList.AttachDialog(&dialog);
+    parts.capture.AttachCloseListDialog(&dialog);
     dialog.DoModal(owner);
-    closeList.DetachDialog(&dialog);
+    parts.capture.DetachCloseListDialog(&dialog);
 }

@@ -56,9 +56,7 @@ void CCloseListModel::Delete(int row)
         return;
     const WindowHandle window = m_rows[static_cast<size_t>(row)].window;
     DropRow(row, window);
-    m_parts.capture.Popups().Remove(window);
-    List().Remove(window);
-    m_parts.mover.AskToClose(window);
+    m_parts.capture.CloseParked(window);
 }
 
 void CCloseListModel::DeleteAll()
@@ -67,7 +65,7 @@ void CCloseListModel::DeleteAll()
         m_rows.pop_back();
         m_display.DeleteItem(RowCount());
     }
-    List().CloseAll();
+    m_parts.capture.CloseAllParked();
 }
 
 void CCloseListModel::Close()

@@ -59,7 +59,7 @@ private:
     void AddRow(const ParkedWindow& parked);
     void DropRow(int row, WindowHandle window);
     int FindRow(WindowHandle window) const;
-    CCloseList& List() { return m_parts.capture.CloseList(); }
+    const CCloseList& List() const { return m_parts.capture.CloseList(); }
 
     ListDisplay& m_display;
     std::function<void(int)> m_showCount;

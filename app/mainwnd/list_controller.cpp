@@ -42,11 +42,11 @@ int CListController::FindListIndex(WindowHandle window) const
     return -1;
 }
 
-void CListController::OnNewWindow(WindowHandle window, int type)
+void CListController::OnNewWindow(WindowHandle window, int type, WindowFacts* seen)
 {
     if (HeldForRelease(window, type))
         return;
-    const CCaptureState::NewWindow taken = m_capture.TakeNewWindow(window, type, FindListIndex(window) >= 0);
+    const CCaptureState::NewWindow taken = m_capture.TakeNewWindow(window, type, FindListIndex(window) >= 0, seen);
     if (!taken.toList)
         return;
     const SettingsValues& s = m_settings.Values();
@@ -85,8 +85,7 @@ void CListController::OnTitleSettled(WindowHandle window)
 {
     const int index = FindListIndex(window);
     if (index < 0) {
-        m_capture.CloseList().OnTitleChanged(window);
-        m_capture.CloseList().TellTitleChanged(window);
+        m_capture.ParkedTitleChanged(window);
         return;
     }
     ListEntry& entry = m_entries[static_cast<size_t>(index)];
@@ -97,7 +96,7 @@ void CListController::OnTitleSettled(WindowHandle window)
     if (!s.bFilterUseTitle)
         return;
     if (const FilterMatch match = MatchTitleFilter(entry.title, entry.type, s.arrFilterTitle)) {
-        m_capture.CloseList().Park(window, entry.type, match);
+        m_capture.Park(window, entry.type, match);
         RemoveListEntry(index);
     }
 }
@@ -136,13 +135,18 @@ void CListController::OnWake()
 // A window that is gone: its entry, or its Close-list slot, goes with it.
 void CListController::Forget(WindowHandle window)
 {
+    m_capture.Forget(window);
     const int index = FindListIndex(window);
-    if (index < 0) {
-        m_capture.CloseList().OnDestroyed(window);  // its row in the Close-list dialog goes with it
-        return;
-    }
-    m_capture.Popups().Remove(window);
-    RemoveListEntry(index);
+    if (index >= 0)
+        RemoveListEntry(index);
+}
+
+std::vector<WindowHandle> CListController::HeldWindows() const
+{
+    std::vector<WindowHandle> held = m_capture.HeldWindows();
+    for (const ListEntry& entry : m_entries)
+        held.push_back(entry.window);
+    return held;
 }
 
 void CListController::RemoveListEntry(int index)
@@ -167,7 +171,7 @@ void CListController::ShowCurrent()
         return;
     const WindowHandle window = WindowAt(m_nCurrent);
     if (!m_seam.IsAlive(window)) {
-        m_capture.Popups().Remove(window);
+        m_capture.Forget(window);
         RemoveListEntry(m_nCurrent);
         return;
     }
@@ -213,7 +217,7 @@ void CListController::OnRelayWindow()
         if (i != m_nCurrent && m_seam.IsAlive(window) && !m_seam.IsUnderRelay(window))
             m_mover.Hide(window);
     }
-    m_capture.CloseList().HideStrays();
+    m_capture.OnRelayWindow();
 }
 
 void CListController::SwitchTo(int index)
@@ -249,7 +253,7 @@ void CListController::CloseEntry(int index)
 {
     // The entry goes when its window is destroyed; one that refuses stays listed.
     if (index >= 0 && index < Count())
-        m_seam.PostClose(WindowAt(index));
+        m_mover.PostClose(WindowAt(index));
 }
 
 bool CListController::TakeFixedRectangle()

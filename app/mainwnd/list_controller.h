@@ -40,8 +40,8 @@ class CListController {
 public:
     explicit CListController(const ListControllerParts& parts);
 
-    // Notifications: hints to look, not facts.
-    void OnNewWindow(WindowHandle window, int type);
+    // Notifications: hints to look, not facts. SEEN: what its announcer read of it already.
+    void OnNewWindow(WindowHandle window, int type, WindowFacts* seen = nullptr);
     void OnTitleChanged(WindowHandle window);
     void OnDestroyed(WindowHandle window);
     // A window that did not answer has answered a probe (COOKIE): what was left undone is done now.
@@ -73,6 +73,10 @@ public:
     // window asked to close, or one that does not answer, stays under the relay window, which
     // gives it back if it is still there a moment later, as soon as it answers.
     void Exit(bool closeWindows);
+
+    // The program has it: listed, parked, or asked to close (and given a moment to).
+    bool Holds(WindowHandle window) const { return FindListIndex(window) >= 0 || m_capture.Holds(window); }
+    std::vector<WindowHandle> HeldWindows() const;
 
     int Count() const { return static_cast<int>(m_entries.size()); }
     const std::vector<ListEntry>& Entries() const { return m_entries; }

@@ -40,13 +40,13 @@ SweepList CListController::ApplyTargetBrowserChange(int oldMask, int newMask)
             return false;
         // One that does not answer is released by the relay window when it does, at the latest.
         m_mover.ShowPlaced(entry.window, IsPopup(entry.window));
-        m_capture.Popups().Remove(entry.window);
+        m_capture.Forget(entry.window);
         return true;
     });
     if (currentTaken && m_nCurrent >= 0)
         ShowCurrent();
     RefreshMarks();
-    return NewlyTargeted(SweepBrowserWindows(m_seam), oldMask, newMask);
+    return NewlyTargeted(SweepBrowserWindows(m_capture.Reader()), oldMask, newMask);
 }
 
 void CListController::MovePopupsToCloseList()
@@ -54,7 +54,7 @@ void CListController::MovePopupsToCloseList()
     const bool currentTaken = TakeEntries([&](const ListEntry& entry) {
         if (!IsPopup(entry.window))
             return false;
-        m_capture.CloseList().Park(entry.window, entry.type, {FilterRule::Popup, {}});
+        m_capture.Park(entry.window, entry.type, {FilterRule::Popup, {}});
         return true;
     });
     if (currentTaken && m_nCurrent >= 0)

@@ -72,10 +72,9 @@ protected:
     void CloseCloseListDialog();
     TrayMenuState MenuState() const;
     // WatcherHost: the watcher's announcements take the hook's way in.
-    bool Holds(WindowHandle window) override;
-    std::vector<WindowHandle> HeldWindows() override;
-    bool HookAnnounced(WindowHandle window) override;
-    void Announce(WindowHandle window, int type) override;
+    bool Holds(WindowHandle window) override { return m_controller.Holds(window); }
+    std::vector<WindowHandle> HeldWindows() override { return m_controller.HeldWindows(); }
+    void Announce(WindowHandle window, int type, WindowFacts& facts) override;
     void TitleChanged(WindowHandle window) override;
     void Destroyed(WindowHandle window) override;
 
@@ -112,9 +111,9 @@ private:
     CWindowMover m_mover{m_seam, m_settings};
     CCaptureState m_capture{m_seam, m_mover, m_settings};
     CListController m_controller{{m_listWindows, m_listClock, m_seam, m_settings, m_mover, m_capture}};
-    CWindowWatcher m_watcher{m_seam, m_settings, m_watchClock, *this};
-    CCaptureStartupWin m_startupPlatform{m_seam, [this] { m_controller.OnRelayWindow(); }};
-    CCaptureStartup m_startup{m_startupPlatform, m_capture.Swept(), m_settings};
-    CMainWindowFilterHost m_filterHost{m_seam, m_controller, m_capture.CloseList(),
+    CWindowWatcher m_watcher{m_seam, m_capture.Known(), m_settings, m_watchClock, *this};
+    CCaptureStartupWin m_startupPlatform{m_capture.Reader(), [this] { m_controller.OnRelayWindow(); }};
+    CCaptureStartup m_startup{m_startupPlatform, m_capture, m_settings};
+    CMainWindowFilterHost m_filterHost{m_seam, m_controller, m_capture,
                                        [this] { return m_listWindows.TakeSelectedIndex(); }};
 };

@@ -115,5 +115,5 @@ void CPelorusDlg::OnCancel()
 
 void CPelorusDlg::CloseCloseListDialog()
 {
-    m_capture.CloseList().CloseDialog();
+    m_capture.CloseCloseListDialog();
 }

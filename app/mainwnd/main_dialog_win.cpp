@@ -220,29 +220,12 @@ void CPelorusDlg::OnTimer(UINT_PTR id)
     }
 }
 
-bool CPelorusDlg::Holds(WindowHandle window)
+// The watcher's announcement takes the hook's way in, with the facts it read.
+void CPelorusDlg::Announce(WindowHandle window, int type, WindowFacts& facts)
 {
-    return m_controller.FindListIndex(window) >= 0 || m_capture.Holds(window);
-}
-
-std::vector<WindowHandle> CPelorusDlg::HeldWindows()
-{
-    std::vector<WindowHandle> held;
-    for (const ListEntry& entry : m_controller.Entries())
-        held.push_back(entry.window);
-    for (const ParkedWindow& parked : m_capture.CloseList().Parked())
-        held.push_back(parked.window);
-    return held;
-}
-
-bool CPelorusDlg::HookAnnounced(WindowHandle window)
-{
-    return IsAnnouncedByHook(reinterpret_cast<HWND>(window));
-}
-
-void CPelorusDlg::Announce(WindowHandle window, int type)
-{
-    OnHookNotify(HN_NEWWINDOW | static_cast<WPARAM>(type), static_cast<LPARAM>(window));
+    m_listWindows.HoldRedraw();
+    m_controller.OnNewWindow(window, type, &facts);
+    m_listWindows.ResumeRedrawUnlessBusy();
 }
 
 void CPelorusDlg::TitleChanged(WindowHandle window)

@@ -31,7 +31,7 @@ public:
     void EnableUpdateSize(bool enabled) override { EnableWindow(m_command.updateSizeButton, enabled); }
     void CreateStartupLink() override { ::CreateStartupLink(ProgramPath(), "", ""); }
     void DeleteStartupLink() override { ::DeleteStartupLink(ProgramPath()); }
-    void CloseAllParked() override { m_command.capture.CloseList().CloseAll(); }
+    void CloseAllParked() override { m_command.capture.CloseAllParked(); }
     void MovePopupsToCloseList() override { m_command.list.MovePopupsToCloseList(); }
     void RegisterHotkeys() override { PostMessageW(m_command.mainWindow, WM_HOTKEYS_CHANGED, 0, 0); }
 

@@ -17,13 +17,12 @@ struct NormalRect {
     }
 };
 
-// What a notification's window is, read before the program acts on it.
-struct WindowFacts {
+// Whether a window is there, where and whose, read before the program acts on it.
+struct WindowIdentity {
     bool alive = false;
     bool topLevel = false;  // no parent: on the desktop
     bool owned = false;
     bool ours = false;  // a window of this process
-    std::string className;
 };
 
 class WindowSeam {
@@ -48,7 +47,7 @@ public:
     virtual bool IsLeftButtonHeld() = 0;
     // All descendants, children of children included, in the platform's order.
     virtual std::vector<WindowHandle> DescendantsOf(WindowHandle window) = 0;
-    virtual WindowFacts FactsOf(WindowHandle window) = 0;
+    virtual WindowIdentity IdentityOf(WindowHandle window) = 0;
     virtual bool IsAlive(WindowHandle window) = 0;
     virtual bool IsVisible(WindowHandle window) = 0;
     // A child of the relay window, that is hidden.

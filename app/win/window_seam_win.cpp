@@ -131,9 +131,9 @@ std::vector<WindowHandle> Win32WindowSeam::DescendantsOf(WindowHandle window)
     return found;
 }
 
-WindowFacts Win32WindowSeam::FactsOf(WindowHandle window)
+WindowIdentity Win32WindowSeam::IdentityOf(WindowHandle window)
 {
-    WindowFacts facts;
+    WindowIdentity facts;
     HWND hwnd = ToHwnd(window);
     if (!IsWindow(hwnd))
         return facts;
@@ -143,7 +143,6 @@ WindowFacts Win32WindowSeam::FactsOf(WindowHandle window)
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
     facts.ours = pid == GetCurrentProcessId();
-    facts.className = ClassOf(window);
     return facts;
 }
 

@@ -24,7 +24,7 @@ public:
     bool IsCloaked(WindowHandle window) override;
     bool IsLeftButtonHeld() override;
     std::vector<WindowHandle> DescendantsOf(WindowHandle window) override;
-    WindowFacts FactsOf(WindowHandle window) override;
+    WindowIdentity IdentityOf(WindowHandle window) override;
     bool IsAlive(WindowHandle window) override;
     bool IsVisible(WindowHandle window) override;
     bool IsUnderRelay(WindowHandle window) override;

@@ -65,13 +65,13 @@ TEST_F(CaptureOnRealWindows, ParkedWindowsHideUnderTheRelayAndTheEvictedAreAsked
     CWindowMover mover(seam_, settings);
     CCaptureState capture(seam_, mover, settings);
 
-    capture.CloseList().Park(Handle(stubborn), BROWSER_IE, {});
+    capture.Park(Handle(stubborn), BROWSER_IE, {});
     EXPECT_EQ(g_hRelayWnd.load(), GetAncestor(stubborn, GA_PARENT));
     RECT relay;
     GetWindowRect(g_hRelayWnd, &relay);
     EXPECT_TRUE(IsRectEmpty(&relay)) << "its children are clipped to nothing: never seen";
 
-    capture.CloseList().Park(Handle(newer), BROWSER_IE, {});
+    capture.Park(Handle(newer), BROWSER_IE, {});
     EXPECT_TRUE(kit::WaitUntil([&] { return browser.Command("closes 1") == "ok 1"; })) << "evicted: WM_CLOSE";
     EXPECT_TRUE(IsWindow(stubborn)) << "a window that refuses stays alive";
     ASSERT_EQ(1u, capture.CloseList().Parked().size()) << "and is out of the store";

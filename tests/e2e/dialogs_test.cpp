@@ -98,13 +98,13 @@ TEST_F(CloseListDialog, ShowsTheParkedWindowsAndKeepsInStepWithTheCloseList)
 // The main window's side, played by the test: no selection, the real Close list.
 class TestHost : public FilterDialogHost {
 public:
-    explicit TestHost(CCloseList& closeList) : m_closeList(closeList) {}
+    explicit TestHost(CCaptureState& capture) : m_capture(capture) {}
     bool SelectedBrowserUrl(std::u16string&) override { return false; }
     bool SelectedBrowserTitle(std::u16string&) override { return false; }
-    void CloseAllParked() override { m_closeList.CloseAll(); }
+    void CloseAllParked() override { m_capture.CloseAllParked(); }
 
 private:
-    CCloseList& m_closeList;
+    CCaptureState& m_capture;
 };
 
 TEST(FilterDialog, OkWritesItsSettingsAndLeavingParkModeClosesTheParkedWindows)
@@ -125,9 +125,9 @@ TEST(FilterDialog, OkWritesItsSettingsAndLeavingParkModeClosesTheParkedWindows)
     CCaptureState capture(seam, mover, settings);
     TestBrowser browser;
     HWND parked = browser.Open("class=IEFrame title=Parked");
-    capture.CloseList().Park(reinterpret_cast<WindowHandle>(parked), BROWSER_IE, {});
+    capture.Park(reinterpret_cast<WindowHandle>(parked), BROWSER_IE, {});
 
-    TestHost host(capture.CloseList());
+    TestHost host(capture);
     CFilterDlg dialog(settings, host);
     // The user, on another thread: the dialog's own controls are told what a user's input tells
     // them (posted clicks, as the buttons report them).

@@ -18,8 +18,10 @@ TEST(Admission, NoticeIsRefusedForAnUnknownOrUntargetedTypeOrAWindowAlreadyHeld)
 TEST(Admission, WindowIsRefusedForWhatItIsAndAPopupRecordedOnlyWhileThereIsRoom)
 {
     SettingsValues settings;
-    NewWindowFacts w;
-    w.identity = {true, true, false, false, "IEFrame"};
+    WindowFacts w;
+    w.read = WindowFacts::All;
+    w.identity = {true, true, false, false};
+    w.className = "IEFrame";
     w.styleKnown = true;
     w.style = 0x80C80000;  // no maximise box, no thick frame: a pop-up
     auto admit = [&](int type, bool room = true) { return AdmitNewWindow(w, type, settings, room); };
@@ -30,7 +32,8 @@ TEST(Admission, WindowIsRefusedForWhatItIsAndAPopupRecordedOnlyWhileThereIsRoom)
     settings.bFilter = 1;
     EXPECT_EQ(FilterRule::Popup, admit(BROWSER_IE).filter.rule);
     EXPECT_FALSE(admit(BROWSER_IE, false).popup || admit(BROWSER_IE, false).filter) << "a full table";
-    for (auto [field, reason] : {std::pair{&WindowFacts::ours, Refusal::Ours}, {&WindowFacts::owned, Refusal::Owned}}) {
+    for (auto [field, reason] :
+         {std::pair{&WindowIdentity::ours, Refusal::Ours}, {&WindowIdentity::owned, Refusal::Owned}}) {
         w.identity.*field = true;
         EXPECT_EQ(reason, admit(BROWSER_IE).refusal);
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/capture/capture_startup.h"
+#include "tests/unit/fakes/fake_window_seam.h"
 
 namespace {
 
@@ -35,9 +36,11 @@ struct Recorder : CaptureStartupPlatform {
 class CaptureStartup : public ::testing::Test {
 protected:
     Recorder platform;
-    SweepList swept;
+    FakeWindowSeam desk;
     CSettingsModel settings;
-    CCaptureStartup startup{platform, swept, settings};
+    CWindowMover mover{desk, settings};
+    CCaptureState capture{desk, mover, settings};
+    CCaptureStartup startup{platform, capture, settings};
 };
 
 TEST_F(CaptureStartup, EnablesAndAnnouncesOnceForOurKeepersReportOnly)
@@ -62,7 +65,7 @@ TEST_F(CaptureStartup, WithoutAReportTheSweptAreListedAndTheKeeperStartedAgainTe
               std::count(platform.done.begin(), platform.done.end(), "keeper"));
     EXPECT_FALSE(startup.OnTimer(1)) << "not one of its timers";
     platform.done.clear();
-    CCaptureStartup another{platform, swept, settings};
+    CCaptureStartup another{platform, capture, settings};
     another.Begin();
     platform.relay = true;  // a relay window came meanwhile: no keeper to start
     another.OnTimer(CCaptureStartup::kRelayDeadlineTimer);

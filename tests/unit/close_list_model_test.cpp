@@ -15,7 +15,7 @@ protected:
     WindowHandle Park(const std::string& title, const FilterMatch& reason = {})
     {
         const WindowHandle w = desk.Add("IEFrame", title);
-        closeList.Park(w, 0, reason);
+        capture.Park(w, 0, reason);
         return w;
     }
 
@@ -54,12 +54,12 @@ TEST_F(CloseListDialog, ListsTheParkedWindowsOldestFirstAndFollowsNewOnes)
     Park("A");
     Park("B");
     dialog.Open();
-    closeList.AttachDialog(&attached);
+    capture.AttachCloseListDialog(&attached);
     EXPECT_EQ((Strings{"A", "B"}), rows);
     EXPECT_EQ(2, count);
     const WindowHandle c = Park("C");
     desk.windows[c].title = "C2";
-    closeList.TellTitleChanged(c);
+    capture.ParkedTitleChanged(c);
     EXPECT_EQ((Strings{"A", "B", "C2"}), rows) << "the newest at the bottom";
     EXPECT_EQ(3, count);
 }
@@ -69,7 +69,7 @@ TEST_F(CloseListDialog, EachRowSaysWhyItsWindowWasFiltered)
     Park("A", {FilterRule::Popup, u""});
     Park("B", {FilterRule::Url, u"http://ads."});
     dialog.Open();
-    closeList.AttachDialog(&attached);
+    capture.AttachCloseListDialog(&attached);
     Park("C", {FilterRule::Title, u"Caf\u00E9 \u2615"});
     Park("D");
     EXPECT_EQ((Strings{"pop-up", "URL <http://ads.>", "title <Caf\xC3\xA9 \xE2\x98\x95>", ""}), details);
@@ -119,14 +119,14 @@ TEST_F(CloseListDialog, ClosingHidesAgainAndDeleteAllKeepsTheCount)
 TEST_F(CloseListDialog, RowsFollowTheCloseListWhileOpen)
 {
     Load({{"FILTER", "1"}, {"FILTER_CLOSE", "0"}, {"MAX_PENDING_NUM", "2"}});
-    closeList.AttachDialog(&attached);
+    capture.AttachCloseListDialog(&attached);
     dialog.Open();
     const WindowHandle a = Park("A");
     Park("B");
     Park("C");
     EXPECT_EQ((Strings{"B", "C"}), rows) << "A was evicted";
     EXPECT_EQ(std::vector<WindowHandle>{a}, desk.closed);
-    closeList.CloseAll();
+    capture.CloseAllParked();
     EXPECT_TRUE(rows.empty());
 }
 

@@ -25,11 +25,18 @@ protected:
             desk.AddDescendant(desk.AddDescendant(w, "ComboBox"), "Edit", url);
         return w;
     }
+    WindowFacts Facts(WindowHandle w, uint16_t need)
+    {
+        WindowFacts facts;
+        facts.window = w;
+        reader.Read(facts, need);
+        return facts;
+    }
     // The filters' verdict on a new window, as the list asks it.
     FilterMatch Filter(WindowHandle w)
     {
-        const NewWindowFacts facts = GatherFacts(desk, w, BROWSER_IE, true);
-        return MatchNewWindowFilters(facts, BROWSER_IE, LooksLikePopup(facts), settings.Values());
+        const WindowFacts facts = Facts(w, WindowFacts::All);
+        return MatchNewWindowFilters(facts, BROWSER_IE, LooksLikePopup(facts, BROWSER_IE), settings.Values());
     }
 };
 
@@ -56,8 +63,9 @@ TEST_F(Capture, LongTitlesAreCutTo2047Units)
     const std::u16string title(3000, u'a');
     EXPECT_TRUE(MatchTitleFilter(title, BROWSER_IE, {std::u16string(2047, u'a')}));
     EXPECT_FALSE(MatchTitleFilter(title, BROWSER_IE, {std::u16string(2048, u'a')}));
-    EXPECT_EQ(2047u, GatherFacts(desk, Browser(std::string(3000, 'a')), BROWSER_IE, false).title.size());
-    EXPECT_EQ(1023u, GatherFacts(desk, Browser(std::string(3000, 'a')), BROWSER_IE, false).listTitle.size());
+    const WindowFacts facts = Facts(Browser(std::string(3000, 'a')), WindowFacts::Title);
+    EXPECT_EQ(2047u, facts.title.size());
+    EXPECT_EQ(1023u, facts.ListTitle().size());
 }
 
 // --- URLs ---
@@ -69,8 +77,8 @@ TEST_F(Capture, UrlIsTheTextOfTheFirstEditDescendant)
     std::u16string url;
     EXPECT_TRUE(ReadBrowserUrl(desk, w, url));
     EXPECT_EQ(u"http://example.com/", url);
-    EXPECT_EQ(u"http://example.com/", GatherFacts(desk, w, BROWSER_IE, true).address);
-    EXPECT_FALSE(GatherFacts(desk, w, BROWSER_IE, false).hasAddress) << "read only when wanted";
+    EXPECT_EQ(u"http://example.com/", Facts(w, WindowFacts::Address).address);
+    EXPECT_TRUE(Facts(w, WindowFacts::Descendants).address.empty()) << "read only when wanted";
 
     WindowHandle empty = desk.Add("IEFrame");
     desk.AddDescendant(empty, "Edit", "");
@@ -141,10 +149,10 @@ struct RecordingDialog : CloseListObserver {
 TEST_F(Capture, ParkingHidesTheWindowAndTellsAnOpenDialogWhy)
 {
     WindowHandle a = Browser(), b = Browser();
-    closeList.Park(a, BROWSER_IE, {});
+    capture.Park(a, BROWSER_IE, {});
     RecordingDialog dialog;
-    closeList.AttachDialog(&dialog);
-    closeList.Park(b, BROWSER_OPERA_OP, {FilterRule::Title, u"Ads"});
+    capture.AttachCloseListDialog(&dialog);
+    capture.Park(b, BROWSER_OPERA_OP, {FilterRule::Title, u"Ads"});
     EXPECT_EQ((std::vector<WindowHandle>{a, b}), Parked());
     EXPECT_EQ(BROWSER_OPERA_OP, closeList.Parked()[1].type);
     EXPECT_EQ((FilterMatch{FilterRule::Title, u"Ads"}), closeList.Parked()[1].reason);
@@ -154,10 +162,10 @@ TEST_F(Capture, ParkingHidesTheWindowAndTellsAnOpenDialogWhy)
     EXPECT_EQ(u"Ads", dialog.added[0].reason.prefix);
     EXPECT_EQ(2, closeList.Total());
 
-    closeList.CloseDialog();
+    capture.CloseCloseListDialog();
     EXPECT_EQ(1, dialog.closed);
     EXPECT_FALSE(closeList.DialogOpen()) << "an ending dialog hears nothing more";
-    closeList.Remove(a);
+    capture.Forget(a);
     EXPECT_TRUE(dialog.removed.empty());
 }
 
@@ -168,7 +176,7 @@ TEST_F(Capture, FullListEvictsTheOldestAndShiftsTheRest)
         w.push_back(Browser());
     popups.Add(w[0]);
     for (int i = 0; i < 5; ++i)
-        closeList.Park(w[i], i, {});
+        capture.Park(w[i], i, {});
     EXPECT_EQ((std::vector<WindowHandle>{w[1], w[2], w[3], w[4]}), Parked());
     EXPECT_EQ(1, closeList.Parked()[0].type);
     EXPECT_EQ(std::vector<WindowHandle>{w[0]}, desk.closed);
@@ -182,12 +190,12 @@ TEST_F(Capture, LoweredCapacityEvictsTheOldestAndLosesNoWindow)
     std::vector<WindowHandle> w;
     for (int i = 0; i < 7; ++i) {
         w.push_back(Browser());
-        closeList.Park(w.back(), BROWSER_IE, {});
+        capture.Park(w.back(), BROWSER_IE, {});
     }
     settings.SetFilterClose(true);  // close mode: two slots
     settings.UpdateCloseListCapacity();
     WindowHandle late = Browser();
-    closeList.Park(late, BROWSER_IE, {});
+    capture.Park(late, BROWSER_IE, {});
     EXPECT_EQ((std::vector<WindowHandle>{w[6], late}), Parked());
     EXPECT_EQ((std::vector<WindowHandle>{w[0], w[1], w[2], w[3], w[4], w[5]}), desk.closed);
 }
@@ -196,24 +204,24 @@ TEST_F(Capture, CloseModeClosesAtTheTitleChangeThatFollows)
 {
     Load({{"FILTER", "1"}, {"FILTER_CLOSE", "1"}});
     WindowHandle announced = Browser(), swept = Browser(), other = Browser();
-    closeList.Park(swept, BROWSER_IE, {});  // found by the start-up sweep: no title change follows
-    closeList.Park(announced, BROWSER_IE, {});
-    closeList.OnTitleChanged(announced);
+    capture.Park(swept, BROWSER_IE, {});  // found by the start-up sweep: no title change follows
+    capture.Park(announced, BROWSER_IE, {});
+    capture.ParkedTitleChanged(announced);
     EXPECT_EQ(std::vector<WindowHandle>{announced}, desk.closed);
     EXPECT_EQ(std::vector<WindowHandle>{swept}, Parked()) << "the swept window waits";
 
-    closeList.OnTitleChanged(other);  // not parked: nothing
+    capture.ParkedTitleChanged(other);  // not parked: nothing
     EXPECT_EQ(1u, desk.closed.size());
-    closeList.Park(Browser(), BROWSER_IE, {});
-    closeList.Park(Browser(), BROWSER_IE, {});
+    capture.Park(Browser(), BROWSER_IE, {});
+    capture.Park(Browser(), BROWSER_IE, {});
     EXPECT_EQ(swept, desk.closed.back()) << "two newer filtered windows push it out";
 }
 
 TEST_F(Capture, ParkModeKeepsWindowsAcrossTitleChanges)
 {
     WindowHandle w = Browser();
-    closeList.Park(w, BROWSER_IE, {});
-    closeList.OnTitleChanged(w);
+    capture.Park(w, BROWSER_IE, {});
+    capture.ParkedTitleChanged(w);
     EXPECT_TRUE(desk.closed.empty());
     EXPECT_EQ(std::vector<WindowHandle>{w}, Parked());
 }
@@ -221,30 +229,30 @@ TEST_F(Capture, ParkModeKeepsWindowsAcrossTitleChanges)
 TEST_F(Capture, RemovingAndDestroying)
 {
     WindowHandle a = Browser(), b = Browser(), c = Browser();
-    EXPECT_FALSE(closeList.Remove(a));
-    closeList.Park(a, 0, {});
-    closeList.Park(b, 1, {});
-    closeList.Park(c, 2, {});
+    capture.Forget(a);
+    capture.Park(a, 0, {});
+    capture.Park(b, 1, {});
+    capture.Park(c, 2, {});
     popups.Add(b);
-    closeList.OnDestroyed(b);
+    capture.Forget(b);
     EXPECT_EQ((std::vector<WindowHandle>{a, c}), Parked());
     EXPECT_EQ(2, closeList.Parked()[1].type);
     EXPECT_FALSE(popups.Contains(b));
-    closeList.OnDestroyed(b);  // its second notification, or a stranger's: nothing
-    EXPECT_TRUE(closeList.Remove(a));
+    capture.Forget(b);  // its second notification, or a stranger's: nothing
+    capture.Forget(a);
     EXPECT_EQ(std::vector<WindowHandle>{c}, Parked());
     EXPECT_TRUE(desk.closed.empty());
 }
 
 TEST_F(Capture, CloseAllAsksEveryParkedWindowAndKeepsTheCount)
 {
-    closeList.CloseAll();
+    capture.CloseAllParked();
     EXPECT_TRUE(desk.closed.empty());
     WindowHandle a = Browser(), b = Browser();
-    closeList.Park(a, 0, {});
-    closeList.Park(b, 0, {});
+    capture.Park(a, 0, {});
+    capture.Park(b, 0, {});
     popups.Add(a);
-    closeList.CloseAll();
+    capture.CloseAllParked();
     EXPECT_EQ((std::vector<WindowHandle>{a, b}), desk.closed);
     EXPECT_TRUE(Parked().empty());
     EXPECT_TRUE(popups.Contains(a)) << "the pop-up table is left alone";
@@ -253,8 +261,9 @@ TEST_F(Capture, CloseAllAsksEveryParkedWindowAndKeepsTheCount)
 
 // --- The pop-up table and heuristic ---
 
-TEST_F(Capture, PopupTableHoldsSixtyFourAndForgetsTheRest)
+TEST(PopupTable, HoldsSixtyFourAndForgetsTheRest)
 {
+    CPopupTable popups;
     for (WindowHandle w = 1; w <= 64; ++w)
         popups.Add(w);
     EXPECT_FALSE(popups.HasRoom());
@@ -273,7 +282,7 @@ TEST_F(Capture, PopupTableHoldsSixtyFourAndForgetsTheRest)
 
 TEST_F(Capture, PopupHeuristicJudgesByStyleAndTheKindsInnerWindow)
 {
-    auto looksLikePopup = [&](WindowHandle w, int type) { return LooksLikePopup(GatherFacts(desk, w, type, false)); };
+    auto looksLikePopup = [&](WindowHandle w, int type) { return LooksLikePopup(Facts(w, WindowFacts::All), type); };
     EXPECT_FALSE(looksLikePopup(desk.Add("IEFrame", "", 0x00CF0000), BROWSER_IE));
     EXPECT_TRUE(looksLikePopup(desk.Add("IEFrame", "", 0x00CF0000 & ~0x00010000), BROWSER_IE)) << "no maximise box";
     EXPECT_TRUE(looksLikePopup(desk.Add("IEFrame", "", 0x00CF0000 & ~0x00040000), BROWSER_IE)) << "no thick frame";

@@ -158,7 +158,7 @@ TEST_F(ListStory, WindowKilledUnannouncedLeavesAndTheNextIsShown)
 TEST_F(ListStory, RelayWindowsArrivalHidesWhatHadNowhereToGo)
 {
     const std::vector<WindowHandle> w = Listed({"A", "B", "Hung", "C"});
-    closeList.Park(desk.Add("IEFrame", "Parked"), BROWSER_IE, {});
+    capture.Park(desk.Add("IEFrame", "Parked"), BROWSER_IE, {});
     for (auto& [handle, window] : desk.windows)
         window.parent = 0;
     desk.windows[w[2]].answers = false;
@@ -250,7 +250,7 @@ TEST_F(ListStory, ExitClosesWhereTheyAreAndGivesBackWhatNoListHolds)
 {
     const std::vector<WindowHandle> w = Listed({"A", "B", "C"});
     const WindowHandle parked = Browser("Parked"), stray = Browser("Stray");
-    closeList.Park(parked, BROWSER_IE, {});
+    capture.Park(parked, BROWSER_IE, {});
     desk.windows[stray].parent = FakeWindowSeam::kRelay;
     desk.windows[w[1]].answers = false;
     list.Exit(true);
@@ -320,10 +320,10 @@ TEST_F(ListStory, PopupsMoveToTheCloseListAndTheNearestWindowBeforeIsShown)
 TEST_F(ListStory, CatchUpTakesOnlyWindowsNeitherSweptNorWatched)
 {
     const WindowHandle early = Browser("Early");
-    const SweepList swept = SweepBrowserWindows(desk);
+    const SweepList swept = SweepBrowserWindows(reader);
     const WindowHandle late = Browser("Late"), watched = Browser("Watched");
     const SweepList missed =
-        WindowsMissedBy(swept, SweepBrowserWindows(desk), [&](WindowHandle w) { return w == watched; });
+        WindowsMissedBy(swept, SweepBrowserWindows(reader), [&](WindowHandle w) { return w == watched; });
     ASSERT_EQ(1, missed.count);
     EXPECT_EQ(late, missed.windows[0]);
     EXPECT_TRUE(swept.Contains(early));

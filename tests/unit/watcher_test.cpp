@@ -36,25 +36,28 @@ protected:
     void WakeAfter(uint32_t delayMs) override { wake = now + delayMs; }
     bool Holds(WindowHandle w) override { return held.count(w) > 0; }
     std::vector<WindowHandle> HeldWindows() override { return {held.begin(), held.end()}; }
-    bool HookAnnounced(WindowHandle w) override { return hooked.count(w) > 0; }
-    void Announce(WindowHandle w, int type) override
+    // Taken as the list takes it, with what the watcher read.
+    void Announce(WindowHandle w, int type, WindowFacts& facts) override
     {
-        told.push_back("new " + desk.windows[w].title + " " + std::to_string(type));
+        if (capture.TakeNewWindow(w, type, false, &facts).toList)
+            told.push_back("new " + desk.windows[w].title + " " + std::to_string(type));
     }
     void TitleChanged(WindowHandle w) override { told.push_back("title " + desk.windows[w].title); }
     void Destroyed(WindowHandle w) override { told.push_back("gone " + desk.windows[w].title); }
 
     uint32_t now = 0xFFFFFF00u;
     std::optional<uint32_t> wake;
-    std::set<WindowHandle> held, hooked;
+    std::set<WindowHandle> held;
     Strings told;
-    CWindowWatcher watcher{desk, settings, *this, *this};
+    CWindowWatcher watcher{desk, capture.Known(), settings, *this, *this};
 };
 
 TEST_F(Watcher, AnnouncesABrowsingWindowOnceAndFollowsItsTitleAndItsEnd)
 {
     const WindowHandle w = Chrome("Page - Google Chrome");
     watcher.OnEvent(WindowEvent::Shown, w);
+    for (const char* fact : {"class", "identity", "visible", "styles", "program", "cloak", "title"})
+        EXPECT_EQ(1, desk.reads[fact]) << fact << ": read once from its showing to the list";
     watcher.OnEvent(WindowEvent::Shown, w);
     desk.windows[w].title = "Next - Google Chrome";
     watcher.OnEvent(WindowEvent::Renamed, w);
@@ -77,14 +80,18 @@ TEST_F(Watcher, WithoutEventsItsLooksFindTheWindowItsTitlesAndItsEnd)
     EXPECT_EQ((Strings{"new Page - Google Chrome 6", "title Next - Google Chrome", "gone Next - Google Chrome"}), told);
 }
 
-TEST_F(Watcher, TheHooksKindsAreLeftToTheHookWhereItWatchesAndAnnouncedAfterAGraceWhereItCannot)
+// Whatever the hook's shared block says of a window: only the program's holding it counts.
+TEST_F(Watcher, TheHooksKindsAreLeftToTheHookForAGraceAndAnnouncedWhereItDidNot)
 {
-    const WindowHandle hooked1 = desk.Add("IEFrame", "Hooked"), other = desk.Add("IEFrame", "Other architecture");
-    hooked.insert(hooked1);
-    watcher.OnEvent(WindowEvent::Shown, hooked1);
-    watcher.OnEvent(WindowEvent::Shown, other);
+    const WindowHandle hooked = desk.Add("IEFrame", "Hooked"), other = desk.Add("IEFrame", "Other architecture"),
+                       flash = desk.Add("IEFrame", "Hidden again");
+    for (WindowHandle w : {hooked, other, flash})
+        watcher.OnEvent(WindowEvent::Shown, w);
     Advance(CWindowWatcher::kHookGraceMs - 20);
+    held.insert(hooked);  // the hook's notice, taken
+    desk.windows[flash].visible = false;
     EXPECT_TRUE(told.empty()) << "the hook may yet announce it";
+    EXPECT_EQ(0, desk.reads["title"]) << "nothing read of them meanwhile";
     Advance(40);
     EXPECT_EQ(Strings{"new Other architecture 0"}, told);
 }
@@ -95,7 +102,6 @@ TEST_F(Watcher, HeldWindowsAreFollowedWhoeverAnnouncedThem)
     const WindowHandle swept = desk.Add("MozillaWindowClass", "Page - Mozilla Firefox");
     desk.windows[swept].parent = FakeWindowSeam::kRelay;
     held.insert(swept);
-    hooked.insert(swept);
     Advance(10);
     desk.windows[swept].title = "Next - Mozilla Firefox";
     watcher.OnEvent(WindowEvent::Renamed, swept);
@@ -103,19 +109,35 @@ TEST_F(Watcher, HeldWindowsAreFollowedWhoeverAnnouncedThem)
     EXPECT_EQ((Strings{"title Next - Mozilla Firefox", "gone Next - Mozilla Firefox"}), told);
 }
 
-TEST_F(Watcher, CloakedHeldAndOtherProgramsWindowsAreNotAnnounced)
+TEST_F(Watcher, CloakedHiddenHeldAndOtherProgramsWindowsAreNotAnnounced)
 {
     const WindowHandle cloaked = Chrome("Prerendered - Google Chrome"), listed = Chrome("Listed - Google Chrome"),
-                       code = Chrome("main.cpp - Visual Studio Code", "C:\\Code.exe");
+                       code = Chrome("main.cpp - Visual Studio Code", "C:\\Code.exe"),
+                       asked = Chrome("Other desktop - Google Chrome"), hidden = Chrome("Hidden - Google Chrome");
     watcher.OnEvent(WindowEvent::Cloaked, cloaked);
+    desk.windows[asked].cloaked = true;  // no event: the system says so when asked
+    desk.windows[hidden].visible = false;
     held.insert(listed);
-    for (WindowHandle w : {cloaked, listed, code})
+    for (WindowHandle w : {cloaked, listed, code, asked, hidden})
         watcher.OnEvent(WindowEvent::Shown, w);
+    Advance(CWindowWatcher::kLookMs);
     EXPECT_TRUE(told.empty());
     watcher.OnEvent(WindowEvent::Uncloaked, cloaked);
     desk.windows[listed].title = "Retitled - Google Chrome";  // held: its title is followed from here
     watcher.OnEvent(WindowEvent::Renamed, listed);
     EXPECT_EQ((Strings{"new Prerendered - Google Chrome 6", "title Retitled - Google Chrome"}), told);
+}
+
+// A window of a kind not targeted is of no kind until the targets change; then it is looked at again.
+TEST_F(Watcher, TargetsChangedLookAgainAtWindowsOfNoKind)
+{
+    Load({{"TARGET_B", "1"}});  // Internet Explorer alone
+    Chrome("Page - Google Chrome");
+    Advance(CWindowWatcher::kLookMs);
+    EXPECT_TRUE(told.empty());
+    Load({{"TARGET_B", "65"}});
+    Advance(CWindowWatcher::kLookMs);
+    EXPECT_EQ(Strings{"new Page - Google Chrome 6"}, told);
 }
 
 }  // namespace

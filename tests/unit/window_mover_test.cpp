@@ -40,7 +40,7 @@ TEST(WindowMover, WindowAskedToCloseOutsideTheListEndsGoneOrOnTheDesktop)
     const WindowHandle refuses = desk.Add("IEFrame", "Refuses"), hung = desk.Add("IEFrame", "Hung"),
                        goes = desk.Add("IEFrame", "Goes");
     for (WindowHandle w : {refuses, hung, goes, desk.Add("IEFrame", "Last")})
-        rig.closeList.Park(w, BROWSER_IE, {});  // each evicts the one before
+        rig.capture.Park(w, BROWSER_IE, {});  // each evicts the one before
     desk.windows[hung].answers = false;
     desk.Kill(goes);
     rig.mover.OnTick();

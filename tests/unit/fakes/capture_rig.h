@@ -35,6 +35,8 @@ struct CaptureRig {
     CSettingsModel settings;
     CWindowMover mover{desk, settings};
     CCaptureState capture{desk, mover, settings};
-    CCloseList& closeList = capture.CloseList();
-    CPopupTable& popups = capture.Popups();
+    const CCloseList& closeList = capture.CloseList();
+    // Set-up only: a window recorded as a pop-up without the story of how it came.
+    CPopupTable& popups = const_cast<CPopupTable&>(capture.Popups());
+    FactReader reader = capture.Reader();
 };

@@ -67,21 +67,31 @@ public:
     // "hide W", "release W", "place W", "show W", "top W", "close W": W is the window's title.
     std::vector<std::string> actions;
     bool leftButtonHeld = false;
+    std::map<std::string, int> reads;  // how often each fact was read: "class", "title", ...
 
-    std::string ClassOf(WindowHandle w) override { return Has(w) ? windows[w].className.substr(0, 255) : ""; }
+    std::string ClassOf(WindowHandle w) override
+    {
+        ++reads["class"];
+        return Has(w) ? windows[w].className.substr(0, 255) : "";
+    }
     // Titles and texts are kept in UTF-8, for the tests to write them plainly.
-    std::u16string TitleOf(WindowHandle w, int size) override { return Has(w) ? Cut(windows[w].title, size) : u""; }
+    std::u16string TitleOf(WindowHandle w, int size) override
+    {
+        ++reads["title"];
+        return Has(w) ? Cut(windows[w].title, size) : u"";
+    }
     std::u16string ControlTextOf(WindowHandle w, int size) override { return Has(w) ? Cut(windows[w].text, size) : u""; }
     bool StylesOf(WindowHandle w, uint32_t& style, uint32_t& exStyle) override
     {
+        ++reads["styles"];
         if (!Has(w))
             return false;
         style = windows[w].style;
         exStyle = windows[w].exStyle;
         return true;
     }
-    std::string ProcessImageOf(WindowHandle w) override { return Has(w) ? windows[w].image : ""; }
-    bool IsCloaked(WindowHandle w) override { return Has(w) && windows[w].cloaked; }
+    std::string ProcessImageOf(WindowHandle w) override { return ++reads["program"], Has(w) ? windows[w].image : ""; }
+    bool IsCloaked(WindowHandle w) override { return ++reads["cloak"], Has(w) && windows[w].cloaked; }
     bool IsLeftButtonHeld() override { return leftButtonHeld; }
     // Depth first, each child before its own children, as EnumChildWindows goes.
     std::vector<WindowHandle> DescendantsOf(WindowHandle w) override
@@ -95,17 +105,16 @@ public:
             }
         return all;
     }
-    WindowFacts FactsOf(WindowHandle w) override
+    WindowIdentity IdentityOf(WindowHandle w) override
     {
-        WindowFacts facts;
+        ++reads["identity"];
         if (!IsAlive(w))
-            return facts;
+            return {};
         const Window& win = windows[w];
-        facts = {true, !win.child && win.parent == 0, win.owned, win.ours, win.className};
-        return facts;
+        return {true, !win.child && win.parent == 0, win.owned, win.ours};
     }
     bool IsAlive(WindowHandle w) override { return windows.count(w) && windows[w].alive; }
-    bool IsVisible(WindowHandle w) override { return IsAlive(w) && windows[w].visible; }
+    bool IsVisible(WindowHandle w) override { return ++reads["visible"], IsAlive(w) && windows[w].visible; }
     bool IsUnderRelay(WindowHandle w) override { return IsAlive(w) && windows[w].parent == kRelay; }
     std::vector<WindowHandle> TopLevelWindows() override
     {
