@@ -28,7 +28,7 @@ test:
 
 # The fuzzers for longer than the test run gives them (FUZZ_SECONDS each), each keeping a corpus
 # of its own; every one runs, even after another has found something.
-FUZZERS = watch_rules keeper_args settings_reader
+FUZZERS = watch_rules keeper_args settings_reader hook_block
 FUZZ_SECONDS ?= 600
 fuzz: bootstrap
 	@scripts/build native

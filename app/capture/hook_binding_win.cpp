@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "capture/hook_block.h"
 #include "hooklib/browser_kinds.h"
 #include "hooklib/shared_block.h"
 #include "win/program_windows.h"
@@ -89,31 +90,11 @@ void WatchWindows(const SweepList& windows, int mask)
     }
 }
 
-namespace {
-
-// The state the hook keeps WINDOW in, read from the shared block; false when it is not watched.
-bool HookStateOf(HWND window, int32_t& state)
-{
-    const SharedBlock* block = SharedBlockOf(g_hHookLib);
-    if (!block || !window)
-        return false;
-    const uint32_t value = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(window));
-    // Other processes write the block as they run: each slot is read whole, from memory.
-    for (int i = 0; i < kWatchSlots; ++i) {
-        if (static_cast<const volatile uint32_t&>(block->hWatchWnd[i]) == value) {
-            state = static_cast<const volatile int32_t&>(block->nWatchState[i]);
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
 
 bool IsWatchedByHook(HWND window)
 {
-    int32_t state = 0;
-    return HookStateOf(window, state);
+    const SharedBlock* block = SharedBlockOf(g_hHookLib);
+    return block && WatchedInBlock(*block, reinterpret_cast<WindowHandle>(window));
 }
 
 void DisableHookLibrary()
