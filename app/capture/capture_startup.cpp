@@ -9,6 +9,7 @@ void CCaptureStartup::Begin()
     m_platform.BindLibrary();
     m_platform.StartKeeper();
     m_platform.SetTimer(kRelayDeadlineTimer, kRelayDeadlineMs);
+    m_platform.Announce(m_capture.Swept(), Mask());
 }
 
 void CCaptureStartup::OnRelayReady(uint32_t cookie, uintptr_t relay)
@@ -24,7 +25,6 @@ void CCaptureStartup::OnRelayReady(uint32_t cookie, uintptr_t relay)
         m_platform.EnableLibrary(m_capture.Swept(), Mask());
     }
     m_platform.RelayWindowCame();
-    AnnounceSwept();
     if (m_platform.IsHookBound()) {
         m_platform.CatchUp(m_capture.Swept(), m_platform.Sweep(), Mask());
         m_platform.SetTimer(kCatchUpTimer, kCatchUpMs);
@@ -42,7 +42,6 @@ bool CCaptureStartup::OnTimer(uintptr_t id)
 {
     if (id == kRelayDeadlineTimer) {
         m_platform.KillTimer(kRelayDeadlineTimer);
-        AnnounceSwept();  // without a relay window they stay on the desktop, but listed
         if (!m_stopped && !m_platform.HasRelayWindow() && RestartKeeper())
             m_platform.SetTimer(kRelayDeadlineTimer, kRelayDeadlineMs);
     } else if (id == kCatchUpTimer) {
@@ -61,14 +60,6 @@ void CCaptureStartup::Stop()
         return;
     m_platform.KillTimer(kRelayDeadlineTimer);
     m_platform.KillTimer(kCatchUpTimer);
-}
-
-void CCaptureStartup::AnnounceSwept()
-{
-    if (!m_announced) {
-        m_announced = true;
-        m_platform.Announce(m_capture.Swept(), Mask());
-    }
 }
 
 bool CCaptureStartup::RestartKeeper()

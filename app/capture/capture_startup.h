@@ -1,9 +1,10 @@
-// The start of capture, free of the platform. The windows already open are swept and the keeper
-// is started; once its relay window is ready, the hook library is enabled with the swept windows
-// in its watch table and they are announced (after a deadline anyway, so that they are listed
-// even without a relay window; the keeper is then started again). Windows that opened while the
-// hook went in are caught up once it is bound, and once more a second later. A keeper that ends
-// while the program runs is replaced, for the windows still to come. Nothing here waits.
+// The start of capture, free of the platform. The windows already open are swept and announced
+// at once, so that they are listed without waiting for the keeper, which is started meanwhile;
+// once its relay window is ready, the windows to hide are hidden, and the hook library is enabled
+// with the swept windows in its watch table (a keeper that has not reported by a deadline is
+// started again). Windows that opened while the hook went in are caught up once it is bound, and
+// once more a second later. A keeper that ends while the program runs is replaced, for the
+// windows still to come. Nothing here waits.
 #pragma once
 
 #include <cstdint>
@@ -67,7 +68,6 @@ public:
     void Stop();
 
 private:
-    void AnnounceSwept();
     bool RestartKeeper();
     int Mask() const { return m_settings.Values().nTargetBrowser; }
 
@@ -75,7 +75,6 @@ private:
     CCaptureState& m_capture;
     const CSettingsModel& m_settings;
     bool m_begun = false;
-    bool m_announced = false;
     bool m_enabled = false;
     bool m_stopped = false;
     int m_restarts = 0;

@@ -63,8 +63,8 @@ bool CWindowMover::OnResponded(WindowHandle window, uint32_t cookie)
 
 bool CWindowMover::Hide(WindowHandle window)
 {
-    if (!IsResponsive(window))
-        return false;
+    if (!m_seam.HasRelay() || !IsResponsive(window))
+        return false;  // nowhere to hide it yet: the relay window's coming hides it
     m_seam.HideUnderRelay(window);
     return true;
 }
@@ -89,6 +89,15 @@ bool CWindowMover::Place(WindowHandle window, bool popup)
         m_seam.Show(window, showCmd);  // no fixed rectangle: the window keeps its own
     else if (readable)
         m_seam.SetPlacement(window, normal, showCmd);
+    return true;
+}
+
+bool CWindowMover::PlaceNew(WindowHandle window, bool popup)
+{
+    NormalRect normal;
+    if (PlanPlacement(m_settings.Values().bSizePos != 0, m_settings.Fixed(), popup, normal))
+        return Place(window, popup);
+    m_seam.ShowAsync(window, m_settings.ShowCmd());
     return true;
 }
 

@@ -32,9 +32,12 @@ public:
     bool OnResponded(WindowHandle window, uint32_t cookie);
 
     // Each false, with nothing done, for a window that does not answer.
-    bool Hide(WindowHandle window);                    // under the relay window
+    bool Hide(WindowHandle window);                    // under the relay window (none yet: false)
     bool Release(WindowHandle window);                 // to the desktop, as it is
     bool Place(WindowHandle window, bool popup);       // in the fixed rectangle, or only shown
+    // A new window, on the desktop already: placed so too, but only shown (no fixed rectangle
+    // to put it in) without waiting for its thread at all.
+    bool PlaceNew(WindowHandle window, bool popup);
     bool ShowPlaced(WindowHandle window, bool popup);  // placed, then released
     bool BringToTop(WindowHandle window);
 

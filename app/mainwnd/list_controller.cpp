@@ -57,7 +57,7 @@ void CListController::OnNewWindow(WindowHandle window, int type, WindowFacts* se
     if (plan.keepCurrentShown) {
         m_mover.Hide(window);
     } else {
-        placementOwed = !m_mover.Place(window, taken.popup);
+        placementOwed = !m_mover.PlaceNew(window, taken.popup);
         if (m_nCurrent >= 0)
             m_mover.Hide(WindowAt(m_nCurrent));
     }

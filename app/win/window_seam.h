@@ -52,6 +52,8 @@ public:
     virtual bool IsVisible(WindowHandle window) = 0;
     // A child of the relay window, that is hidden.
     virtual bool IsUnderRelay(WindowHandle window) = 0;
+    // Whether there is a relay window to hide windows under (the keeper may not have reported yet).
+    virtual bool HasRelay() = 0;
     // Every top-level window, in the platform's order.
     virtual std::vector<WindowHandle> TopLevelWindows() = 0;
     // Every window under the relay window.
@@ -78,4 +80,6 @@ public:
 
     // Asks the window to close (posts WM_CLOSE): needs nothing at once from its thread.
     virtual void PostClose(WindowHandle window) = 0;
+    // Shows a top-level window with the show command when its thread next runs; waits for nobody.
+    virtual void ShowAsync(WindowHandle window, int showCmd) = 0;
 };

@@ -236,3 +236,8 @@ void Win32WindowSeam::PostClose(WindowHandle window)
 {
     PostMessageA(ToHwnd(window), WM_CLOSE, 0, 0);
 }
+
+void Win32WindowSeam::ShowAsync(WindowHandle window, int showCmd)
+{
+    ShowWindowAsync(ToHwnd(window), showCmd);
+}

@@ -28,6 +28,7 @@ public:
     bool IsAlive(WindowHandle window) override;
     bool IsVisible(WindowHandle window) override;
     bool IsUnderRelay(WindowHandle window) override;
+    bool HasRelay() override { return m_relay.load() != nullptr; }
     std::vector<WindowHandle> TopLevelWindows() override;
     std::vector<WindowHandle> HiddenWindows() override;
     bool PlacementOf(WindowHandle window, NormalRect& normal, int& showCmd) override;
@@ -39,6 +40,7 @@ public:
     void BringToTop(WindowHandle window) override;
     void SetPlacement(WindowHandle window, const NormalRect& normal, int showCmd) override;
     void PostClose(WindowHandle window) override;
+    void ShowAsync(WindowHandle window, int showCmd) override;
 
 private:
     const std::atomic<HWND>& m_relay;

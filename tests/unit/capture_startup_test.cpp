@@ -43,14 +43,14 @@ protected:
     CCaptureStartup startup{platform, capture, settings};
 };
 
-TEST_F(CaptureStartup, EnablesAndAnnouncesOnceForOurKeepersReportOnly)
+TEST_F(CaptureStartup, AnnouncesAtOnceAndEnablesOnceForOurKeepersReportOnly)
 {
     startup.Begin();
     startup.Begin();                // another HN_STARTUP, from elsewhere
     startup.OnRelayReady(2, 0x40);  // not our keeper's cookie
     startup.OnRelayReady(1, 0x40);
     startup.OnRelayReady(1, 0x44);  // a new keeper: the watch table keeps what was listed meanwhile
-    EXPECT_EQ((Strings{"keeper", "timer 4 3000", "enable", "announce", "catch up", "timer 3 1000", "catch up",
+    EXPECT_EQ((Strings{"keeper", "timer 4 3000", "announce", "enable", "catch up", "timer 3 1000", "catch up",
                        "timer 3 1000"}),
               platform.done);
 }
@@ -80,7 +80,7 @@ TEST_F(CaptureStartup, KeeperThatEndsIsReplacedUntilTheStop)
     startup.Stop();
     startup.OnKeeperGone(1);
     startup.OnRelayReady(1, 0x40);
-    EXPECT_EQ((Strings{"keeper", "timer 4 3000", "keeper"}), platform.done) << "nothing after the stop";
+    EXPECT_EQ((Strings{"keeper", "timer 4 3000", "announce", "keeper"}), platform.done) << "nothing after the stop";
 }
 
 }  // namespace

@@ -157,12 +157,13 @@ TEST_F(ListStory, WindowKilledUnannouncedLeavesAndTheNextIsShown)
 // arrival hides them, but never the current one or one that does not answer.
 TEST_F(ListStory, RelayWindowsArrivalHidesWhatHadNowhereToGo)
 {
+    desk.relay = false;  // the keeper has not reported yet
     const std::vector<WindowHandle> w = Listed({"A", "B", "Hung", "C"});
     capture.Park(desk.Add("IEFrame", "Parked"), BROWSER_IE, {});
-    for (auto& [handle, window] : desk.windows)
-        window.parent = 0;
+    EXPECT_TRUE(desk.hidden.empty()) << "nothing asked of them for nothing";
     desk.windows[w[2]].answers = false;
     desk.actions.clear();
+    desk.relay = true;
     list.OnRelayWindow();
     EXPECT_EQ((Strings{"hide A", "hide B", "hide Parked"}), desk.actions);
 }

@@ -67,6 +67,7 @@ public:
     // "hide W", "release W", "place W", "show W", "top W", "close W": W is the window's title.
     std::vector<std::string> actions;
     bool leftButtonHeld = false;
+    bool relay = true;  // the keeper has reported
     std::map<std::string, int> reads;  // how often each fact was read: "class", "title", ...
 
     std::string ClassOf(WindowHandle w) override
@@ -116,6 +117,7 @@ public:
     bool IsAlive(WindowHandle w) override { return windows.count(w) && windows[w].alive; }
     bool IsVisible(WindowHandle w) override { return ++reads["visible"], IsAlive(w) && windows[w].visible; }
     bool IsUnderRelay(WindowHandle w) override { return IsAlive(w) && windows[w].parent == kRelay; }
+    bool HasRelay() override { return relay; }
     std::vector<WindowHandle> TopLevelWindows() override
     {
         std::vector<WindowHandle> top;
@@ -168,6 +170,11 @@ public:
     {
         Act("place", w);
         windows[w].normal = normal;
+        windows[w].showCmd = showCmd;
+    }
+    void ShowAsync(WindowHandle w, int showCmd) override
+    {
+        actions.push_back("show " + (windows.count(w) ? windows[w].title : "?"));  // a post waits for nobody
         windows[w].showCmd = showCmd;
     }
     void PostClose(WindowHandle w) override
