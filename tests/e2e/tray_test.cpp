@@ -124,7 +124,8 @@ TEST_F(Tray, TitlesBeyondTheCodePageAreShownExactlyEverywhere)
     ASSERT_TRUE(listed && parked);
     EXPECT_TRUE(kit::WaitUntil([&] { return Hidden(parked); })) << "parked by the prefix";
     ASSERT_TRUE(WaitForCount(1));
-    EXPECT_EQ(title + marker, Items().at(0).text);
+    // The hook announces a window as its title is being set: the row may show it a moment later.
+    EXPECT_TRUE(kit::WaitUntil([&] { return Items().at(0).text == title + marker; })) << Items().at(0).text;
 
     PostMessageW(main_, WM_COMMAND, MAKEWPARAM(IDC_BTN_CLOSE_LIST, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(main_, IDC_BTN_CLOSE_LIST)));
