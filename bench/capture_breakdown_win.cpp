@@ -46,6 +46,7 @@ public:
     void HideUnderRelay(WindowHandle w) override { Timed t(*this, "hide", true); return m_inner.HideUnderRelay(w); }
     void Release(WindowHandle w) override { Timed t(*this, "release", true); return m_inner.Release(w); }
     void Show(WindowHandle w, int c) override { Timed t(*this, "show", true); return m_inner.Show(w, c); }
+    void ReleaseHidden(WindowHandle w) override { Timed t(*this, "release hidden", true); m_inner.ReleaseHidden(w); }
     void ShowAsync(WindowHandle w, int c) override { Timed t(*this, "show, posted", true); return m_inner.ShowAsync(w, c); }
     void BringToTop(WindowHandle w) override { Timed t(*this, "top", true); return m_inner.BringToTop(w); }
     void SetPlacement(WindowHandle w, const NormalRect& r, int c) override { Timed t(*this, "set placement", true); return m_inner.SetPlacement(w, r, c); }

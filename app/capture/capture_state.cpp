@@ -73,12 +73,12 @@ void CCaptureState::OnWindowAnswered(WindowHandle window)
         m_mover.Release(window);
 }
 
-void CCaptureState::OnTick()
+std::vector<WindowHandle> CCaptureState::OnTick()
 {
     for (WindowHandle dead : m_closeList.DeadWindows())
         Forget(dead);
     m_popups.ForgetDead(m_seam);
-    m_mover.OnTick();
+    return m_mover.OnTick();
 }
 
 void CCaptureState::Exit()

@@ -64,8 +64,8 @@ public:
     // list (given up while it did not answer) goes back to the desktop.
     void OnWindowAnswered(WindowHandle window);
     // Twice a second: parked windows that died unannounced and dead pop-ups are forgotten, and
-    // the mover makes its rounds.
-    void OnTick();
+    // the mover makes its rounds. Returns the listed windows that refused to close.
+    std::vector<WindowHandle> OnTick();
     // At exit, once the list's own windows are dealt with: every parked window asked to close,
     // every other hidden window back on the desktop (one that does not answer is left for the
     // keeper, which gives it back once it does).

@@ -11,6 +11,7 @@ constexpr int kReprobeTicks = 20;
 // Ticks of half a second: a window that takes a close has gone well before, and one that
 // refuses is back on the desktop within one and a half seconds.
 constexpr int kCloseGraceTicks = 3;
+constexpr int kShow = 5;  // SW_SHOW: as it was, maximised or not
 
 uint32_t NewCookie()
 {
@@ -105,7 +106,8 @@ bool CWindowMover::ShowPlaced(WindowHandle window, bool popup)
 {
     if (!Place(window, popup))
         return false;
-    m_seam.Release(window);
+    if (m_seam.IsUnderRelay(window))  // on the desktop already (one that refused to close): re-parenting would hide and show it again
+        m_seam.Release(window);
     return true;
 }
 
@@ -117,10 +119,22 @@ bool CWindowMover::BringToTop(WindowHandle window)
     return true;
 }
 
-void CWindowMover::AskToClose(WindowHandle window)
+void CWindowMover::AskToClose(WindowHandle window, bool listed)
 {
+    m_closing.erase(std::remove_if(m_closing.begin(), m_closing.end(), [&](const Closing& c) { return c.window == window; }),
+                    m_closing.end());  // asked again: a new moment
+    m_closing.push_back({window, kCloseGraceTicks, Ask(window), listed});
+}
+
+bool CWindowMover::Ask(WindowHandle window)
+{
+    if (m_seam.IsUnderRelay(window)) {
+        if (!IsResponsive(window))
+            return false;
+        m_seam.ReleaseHidden(window);
+    }
     m_seam.PostClose(window);
-    m_closing.push_back({window, kCloseGraceTicks});
+    return true;
 }
 
 bool CWindowMover::IsClosing(WindowHandle window) const
@@ -136,7 +150,7 @@ std::vector<WindowHandle> CWindowMover::ClosingWindows() const
     return closing;
 }
 
-void CWindowMover::OnTick()
+std::vector<WindowHandle> CWindowMover::OnTick()
 {
     for (auto it = m_unresponsive.begin(); it != m_unresponsive.end();) {
         if (!m_seam.IsAlive(it->window)) {
@@ -149,19 +163,44 @@ void CWindowMover::OnTick()
         }
         ++it;
     }
-    ReleaseRefusedCloses();
+    return SettleCloses();
 }
 
-void CWindowMover::ReleaseRefusedCloses()
+std::vector<WindowHandle> CWindowMover::SettleCloses()
 {
-    // Gone, or no longer hidden: settled. Still hidden when its grace is over: released, as soon
-    // as it answers.
-    auto settled = [this](Closing& c) {
+    std::vector<WindowHandle> refusedListed;
+    auto settled = [&](Closing& c) {
+        if (!m_seam.IsAlive(c.window))
+            return true;
+        if (!c.asked) {  // once it answers, given back hidden and asked, with its moment anew
+            if (!IsUnresponsive(c.window) && (c.asked = Ask(c.window)))
+                c.ticksLeft = kCloseGraceTicks;
+            return false;
+        }
         if (--c.ticksLeft > 0)
             return false;
-        if (!m_seam.IsAlive(c.window) || !m_seam.IsUnderRelay(c.window))
-            return true;
-        return Release(c.window);
+        if (c.listed)
+            refusedListed.push_back(c.window);
+        else if (!m_seam.IsVisible(c.window))
+            m_seam.ShowAsync(c.window, kShow);  // it may be busy asking its user: no waiting
+        return true;
     };
     m_closing.erase(std::remove_if(m_closing.begin(), m_closing.end(), settled), m_closing.end());
+    return refusedListed;
+}
+
+bool CWindowMover::ClosesPending()
+{
+    m_closing.erase(std::remove_if(m_closing.begin(), m_closing.end(),
+                                   [&](const Closing& c) { return !m_seam.IsAlive(c.window); }),
+                    m_closing.end());
+    return std::any_of(m_closing.begin(), m_closing.end(), [](const Closing& c) { return c.asked; });
+}
+
+void CWindowMover::ShowRefusedCloses()
+{
+    for (const Closing& c : m_closing)
+        if (c.asked && m_seam.IsAlive(c.window) && !m_seam.IsVisible(c.window))
+            m_seam.ShowAsync(c.window, kShow);
+    m_closing.clear();
 }

@@ -3,8 +3,11 @@
 // close. Re-parenting, placing or showing another thread's window waits for that thread, and a
 // browser that has stopped answering would hold the program with it: so whatever needs the
 // window's thread is done only when the thread answers. A window that does not is left as it is,
-// asked again now and then without waiting, and dealt with once it answers. A window asked to
-// close outside every list and still hidden a moment later goes back to the desktop: never
+// asked again now and then without waiting, and dealt with once it answers.
+//
+// A hidden window asked to close is first given back to the desktop, still hidden: some browsers
+// close a window by asking its root window, and while it is hidden its root is the relay window,
+// which closes for nobody. One still there a moment later refused: it is shown again, never
 // hidden for good.
 #pragma once
 
@@ -41,17 +44,22 @@ public:
     bool ShowPlaced(WindowHandle window, bool popup);  // placed, then released
     bool BringToTop(WindowHandle window);
 
-    // Asks a listed window to close: it stays where it is, and listed, until it goes.
-    void PostClose(WindowHandle window) { m_seam.PostClose(window); }
-    // Asks a window outside every list to close. One still alive and hidden a moment later (it
-    // refused, or it does not answer) goes back to the desktop, once it answers.
-    void AskToClose(WindowHandle window);
+    // Asks WINDOW to close; hidden, it is given back to the desktop hidden first (once it answers,
+    // if it does not now). LISTED: the list keeps it until it goes, and shows it should it refuse;
+    // one outside every list that refuses is shown here.
+    void AskToClose(WindowHandle window, bool listed = false);
     bool IsClosing(WindowHandle window) const;
     std::vector<WindowHandle> ClosingWindows() const;
 
-    // Twice a second: the remembered windows probed now and then (dead ones forgotten), and the
-    // windows whose moment to close is over given back.
-    void OnTick();
+    // Twice a second: the remembered windows probed now and then (dead ones forgotten), those
+    // waiting to be asked to close asked once they answer, and those whose moment to close is
+    // over and are still there shown. Returns the listed ones among these, for the list to show.
+    std::vector<WindowHandle> OnTick();
+    // At exit: whether any window asked to close is still there (those gone are forgotten), and,
+    // once their moment is over, those left shown, since no program will show them later. One
+    // never asked (it did not answer) is still hidden, and the keeper gives it back.
+    bool ClosesPending();
+    void ShowRefusedCloses();
 
 private:
     struct Unresponsive {
@@ -62,9 +70,13 @@ private:
     struct Closing {
         WindowHandle window;
         int ticksLeft;
+        bool asked;   // given back hidden (if it was hidden) and asked; not yet: it did not answer
+        bool listed;  // the list's to show, should it refuse
     };
 
-    void ReleaseRefusedCloses();
+    // Gives WINDOW back hidden if it is hidden, and asks it to close; false when it does not answer.
+    bool Ask(WindowHandle window);
+    std::vector<WindowHandle> SettleCloses();
 
     WindowSeam& m_seam;
     const CSettingsModel& m_settings;

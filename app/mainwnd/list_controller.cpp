@@ -206,7 +206,10 @@ void CListController::OnTick()
     for (int i = Count() - 1; i >= 0; --i)
         if (i < Count() && !m_seam.IsAlive(WindowAt(i)))
             Forget(WindowAt(i));
-    m_capture.OnTick();
+    // A window asked to close that refused is shown: it may be asking its user why.
+    for (WindowHandle refused : m_capture.OnTick())
+        if (const int index = FindListIndex(refused); index >= 0)
+            SwitchTo(index);
     RefreshMarks();
 }
 
@@ -251,9 +254,9 @@ void CListController::KeepSelection(int index)
 
 void CListController::CloseEntry(int index)
 {
-    // The entry goes when its window is destroyed; one that refuses stays listed.
+    // The entry goes when its window is destroyed; one that refuses stays listed, and is shown.
     if (index >= 0 && index < Count())
-        m_mover.PostClose(WindowAt(index));
+        m_mover.AskToClose(WindowAt(index), true);
 }
 
 bool CListController::TakeFixedRectangle()

@@ -70,6 +70,7 @@ protected:
 
     // Helpers
     void CloseCloseListDialog();
+    void AwaitCloses();
     TrayMenuState MenuState() const;
     // WatcherHost: the watcher's announcements take the hook's way in.
     bool Holds(WindowHandle window) override { return m_controller.Holds(window); }
@@ -97,6 +98,7 @@ private:
     // The window's timers: its tick, the list's waits, the watcher's looks (3 and 4 are the
     // start-up's, CCaptureStartup).
     static constexpr UINT_PTR kTickTimer = 1, kListTimer = 2, kWatchTimer = 5;
+    static constexpr DWORD kExitCloseMs = 1500;  // a window's moment to close, at exit
     static_assert(kTickTimer != CCaptureStartup::kCatchUpTimer && kTickTimer != CCaptureStartup::kRelayDeadlineTimer &&
                       kListTimer != CCaptureStartup::kCatchUpTimer &&
                       kListTimer != CCaptureStartup::kRelayDeadlineTimer &&

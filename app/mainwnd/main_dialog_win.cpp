@@ -238,6 +238,17 @@ void CPelorusDlg::Destroyed(WindowHandle window)
     OnHookNotify(HN_DESTROYED, static_cast<LPARAM>(window));
 }
 
+// The windows asked to close, given back to the desktop hidden, have their moment; those still
+// there then refused, and are shown, for nothing would show them once Pelorus is gone. Other
+// programs' windows close on their own threads: nothing here needs to answer meanwhile.
+void CPelorusDlg::AwaitCloses()
+{
+    const DWORD start = GetTickCount();
+    while (m_mover.ClosesPending() && GetTickCount() - start < kExitCloseMs)
+        Sleep(20);
+    m_mover.ShowRefusedCloses();
+}
+
 // Order matters: the hook falls silent first; the windows go back to the desktop (or are asked
 // to close) before the keeper is let go. It gives back whatever is still under the relay window
 // after this process has ended; however this process ends, it does that.
@@ -257,6 +268,7 @@ void CPelorusDlg::OnDestroy()
     }
     DisableHookLibrary();
     m_controller.Exit(m_settings.Values().bExitBrowser != 0);
+    AwaitCloses();
     LetKeeperGo();
     BindHookLibrary(FALSE);
 

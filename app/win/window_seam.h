@@ -73,6 +73,9 @@ public:
     virtual void HideUnderRelay(WindowHandle window) = 0;
     // Re-parents the window to the desktop: a top-level window again.
     virtual void Release(WindowHandle window) = 0;
+    // Hides it, then re-parents it to the desktop: a top-level window again, but not shown, not
+    // activated, and with no button on the taskbar.
+    virtual void ReleaseHidden(WindowHandle window) = 0;
     virtual void Show(WindowHandle window, int showCmd) = 0;
     virtual void BringToTop(WindowHandle window) = 0;
     // Writes the normal rectangle and show command; the placement's other fields stay as read.

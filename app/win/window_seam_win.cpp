@@ -237,6 +237,14 @@ void Win32WindowSeam::PostClose(WindowHandle window)
     PostMessageA(ToHwnd(window), WM_CLOSE, 0, 0);
 }
 
+void Win32WindowSeam::ReleaseHidden(WindowHandle window)
+{
+    // Hidden while still a child of the hidden relay window, which shows nothing; re-parented
+    // hidden, it comes to the desktop out of sight.
+    ShowWindow(ToHwnd(window), SW_HIDE);
+    SetParent(ToHwnd(window), nullptr);
+}
+
 void Win32WindowSeam::ShowAsync(WindowHandle window, int showCmd)
 {
     ShowWindowAsync(ToHwnd(window), showCmd);

@@ -40,6 +40,7 @@ public:
     void BringToTop(WindowHandle window) override;
     void SetPlacement(WindowHandle window, const NormalRect& normal, int showCmd) override;
     void PostClose(WindowHandle window) override;
+    void ReleaseHidden(WindowHandle window) override;
     void ShowAsync(WindowHandle window, int showCmd) override;
 
 private:

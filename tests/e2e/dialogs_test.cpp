@@ -95,6 +95,55 @@ TEST_F(CloseListDialog, ShowsTheParkedWindowsAndKeepsInStepWithTheCloseList)
     EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(dialog); }));
 }
 
+// A browser that closes a window by asking its root (as some frameworks do) closes a hidden one on
+// every path: hidden, its root is the relay window, so it is given back to the desktop out of
+// sight first. None is seen on the way, none is left behind, and one that refuses is shown.
+TEST_F(CloseListDialog, HiddenWindowsThatCloseThroughTheirRootCloseOnEveryPath)
+{
+    TestBrowser browser;
+    ASSERT_TRUE(browser.started());
+    Start("[Pelorus]\r\nTARGET_B=1\r\nFILTER=1\r\nFILTER_CLOSE=0\r\nMAX_PENDING_NUM=2\r\nFILTER_USE_TITLE=1\r\n"
+          "FILTER_TITLE_NUM=1\r\nFILTER_TITLE1=Ad\r\nEXIT_BROWSER=1\r\n");
+    auto open = [&](const char* title) { return browser.Open(std::string("class=IEFrame closebyroot title=") + title); };
+    auto gone = [](HWND w) { return kit::WaitUntil([&] { return !IsWindow(w); }, 2000); };
+    auto showings = [&](int n) { return browser.Command("showings " + std::to_string(n)); };
+    HWND a = open("A"), b = open("B"), c = open("C");  // the browser's windows 1 to 3
+    ASSERT_TRUE(WaitForCount(3));
+    ASSERT_TRUE(kit::WaitUntil([&] { return Hidden(a) && Hidden(b) && Shown(c); }));
+
+    ASSERT_TRUE(kit::RemoteListView(list_).Select(0));
+    PostMessageW(list_, WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_TRUE(gone(a)) << "a hidden entry's Delete";
+    EXPECT_TRUE(WaitForCount(2)) << "and its entry with it";
+    ASSERT_EQ("ok", browser.Command("refuse 2 on"));
+    ASSERT_TRUE(kit::RemoteListView(list_).Select(0));
+    PostMessageW(list_, WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_TRUE(kit::WaitUntil([&] { return IsWindowVisible(b) && Shown(b) && Hidden(c); }, 2000))
+        << "one that refuses is shown within two seconds";
+    ASSERT_EQ("ok", browser.Command("refuse 2 off"));
+
+    HWND ad1 = open("Ad1"), ad2 = open("Ad2");  // parked: windows 4 and 5
+    ASSERT_TRUE(kit::WaitUntil([&] { return Hidden(ad1) && Hidden(ad2); }));
+    HWND ad3 = open("Ad3");
+    EXPECT_TRUE(gone(ad1)) << "the oldest, evicted from a full Close list";
+    HWND dialog = Open();
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(kit::WaitUntil([&] { return Rows(dialog).size() == 2; }));
+    ASSERT_TRUE(kit::RemoteListView(GetDlgItem(dialog, IDC_CLOSELIST_LIST)).Select(0));
+    Click(dialog, IDC_CLOSELIST_DELETE);
+    EXPECT_TRUE(gone(ad2)) << "the Close-list dialog's delete";
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(kit::WaitUntil([&] { return !IsWindow(dialog); }));
+
+    const std::string seenB = showings(2), seenC = showings(3);
+    ASSERT_TRUE(ClosePelorus(pelorus_));
+    EXPECT_TRUE(gone(b) && gone(c) && gone(ad3)) << "at exit, with the browsers closed: listed, shown or not, and parked";
+    EXPECT_EQ(seenB, showings(2));
+    EXPECT_EQ(seenC, showings(3)) << "the hidden one closed out of sight";
+    for (int n : {1, 4, 5, 6})
+        EXPECT_EQ("ok 1", showings(n)) << "window " << n << ": seen when it opened, and not as it closed";
+}
+
 // The main window's side, played by the test: no selection, the real Close list.
 class TestHost : public FilterDialogHost {
 public:

@@ -82,6 +82,18 @@ TEST_F(ListStory, RefusedNotificationsTouchNoWindow)
     EXPECT_EQ((Strings{"show Listed", "close Closing"}), desk.actions) << "nothing hidden, nothing shown";
 }
 
+TEST_F(ListStory, HiddenEntryAskedToCloseIsGivenBackOutOfSightAndShownIfItRefuses)
+{
+    const std::vector<WindowHandle> w = Listed({"A", "B"});
+    desk.actions.clear();
+    list.CloseEntry(0);
+    EXPECT_EQ((Strings{"release hidden A", "close A"}), desk.actions);
+    for (int i = 0; i < 3; ++i)
+        list.OnTick();
+    EXPECT_EQ(0, list.Current()) << "it refused: shown, it may be asking its user";
+    EXPECT_TRUE(desk.windows[w[0]].visible && desk.Hidden(w[1]));
+}
+
 TEST_F(ListStory, DestructionIsBelievedOnlyOnceTheWindowIsGone)
 {
     const WindowHandle listed = Listed({"Listed"})[0];
@@ -255,8 +267,13 @@ TEST_F(ListStory, ExitClosesWhereTheyAreAndGivesBackWhatNoListHolds)
     desk.windows[stray].parent = FakeWindowSeam::kRelay;
     desk.windows[w[1]].answers = false;
     list.Exit(true);
-    EXPECT_TRUE(desk.Hidden(w[0]) && desk.Hidden(parked) && desk.Shown(stray));
-    EXPECT_EQ((std::vector<WindowHandle>{w[0], w[1], w[2], parked}), desk.closed);
+    EXPECT_TRUE(desk.Shown(w[0]) && desk.Shown(parked) && desk.Shown(stray));
+    EXPECT_TRUE(!desk.windows[w[0]].visible && !desk.windows[parked].visible) << "given back out of sight";
+    EXPECT_TRUE(desk.Hidden(w[1])) << "not answering: left for the keeper, which gives it back once it does";
+    EXPECT_EQ((std::vector<WindowHandle>{w[0], w[2], parked}), desk.closed);
+    EXPECT_TRUE(mover.ClosesPending());
+    mover.ShowRefusedCloses();  // their moment over, as the program ends
+    EXPECT_TRUE(desk.windows[w[0]].visible && desk.windows[parked].visible);
     for (const std::string& action : desk.actions)
         EXPECT_EQ(std::string::npos, action.find("HUNG")) << action;
 }

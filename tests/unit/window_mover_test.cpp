@@ -13,6 +13,8 @@ void PrintTo(const NormalRect& r, std::ostream* os)
 
 namespace {
 
+using Strings = std::vector<std::string>;
+
 TEST(PlanPlacement, FixedRectangleOnlyWhenOnAndRecorded)
 {
     const NormalRect own{50, 60, 350, 260};
@@ -32,27 +34,40 @@ TEST(PlanPlacement, FixedRectangleOnlyWhenOnAndRecorded)
     EXPECT_EQ((NormalRect{-5, -7, -5, -7}), r);
 }
 
-TEST(WindowMover, WindowAskedToCloseOutsideTheListEndsGoneOrOnTheDesktop)
+// A hidden window's root is the relay window, which closes for nobody: it is given back to the
+// desktop out of sight, then asked; one that refuses is shown, one that does not answer is asked
+// once it does, and nothing waits for either.
+TEST(WindowMover, HiddenWindowAskedToCloseIsGivenBackOutOfSightFirstAndShownIfItRefuses)
 {
     CaptureRig rig;
     rig.Load({{"FILTER", "1"}, {"FILTER_CLOSE", "0"}, {"MAX_PENDING_NUM", "1"}});
     FakeWindowSeam& desk = rig.desk;
     const WindowHandle refuses = desk.Add("IEFrame", "Refuses"), hung = desk.Add("IEFrame", "Hung"),
                        goes = desk.Add("IEFrame", "Goes");
-    for (WindowHandle w : {refuses, hung, goes, desk.Add("IEFrame", "Last")})
-        rig.capture.Park(w, BROWSER_IE, {});  // each evicts the one before
-    desk.windows[hung].answers = false;
+    rig.capture.Park(refuses, BROWSER_IE, {});
+    rig.capture.Park(hung, BROWSER_IE, {});  // evicts the one before
+    desk.windows[hung].answers = false;      // and stops answering, hidden
+    for (WindowHandle w : {goes, desk.Add("IEFrame", "Last")})
+        rig.capture.Park(w, BROWSER_IE, {});
+    EXPECT_EQ((Strings{"hide Refuses", "release hidden Refuses", "close Refuses", "hide Hung", "hide Goes",
+                       "release hidden Goes", "close Goes", "hide Last"}),
+              desk.actions)
+        << "the hung one is not moved, nor asked";
+    EXPECT_TRUE(desk.Shown(refuses) && !desk.windows[refuses].visible) << "back on the desktop, out of sight";
     desk.Kill(goes);
     rig.mover.OnTick();
     rig.mover.OnTick();
-    EXPECT_TRUE(desk.Hidden(refuses)) << "a moment's grace to close";
+    EXPECT_FALSE(desk.windows[refuses].visible) << "a moment's grace to close";
     rig.mover.OnTick();
-    EXPECT_TRUE(desk.Shown(refuses));
-    EXPECT_TRUE(desk.Hidden(hung));
+    EXPECT_TRUE(desk.windows[refuses].visible) << "it refused: shown";
     desk.windows[hung].answers = true;
     rig.mover.OnResponded(hung, desk.cookies[hung]);
     rig.mover.OnTick();
-    EXPECT_TRUE(desk.Shown(hung));
+    EXPECT_EQ(hung, desk.closed.back()) << "asked once it answers";
+    EXPECT_TRUE(desk.Shown(hung) && !desk.windows[hung].visible);
+    for (int i = 0; i < 3; ++i)
+        rig.mover.OnTick();
+    EXPECT_TRUE(desk.windows[hung].visible);
 }
 
 }  // namespace

@@ -239,6 +239,10 @@ bool ParseOpen(const std::vector<std::string>& words, OpenOptions& options, std:
     for (size_t i = 1; i < words.size(); ++i) {
         const Option opt = SplitOption(words[i]);
         bool ok = true;
+        if (opt.key == "closebyroot" && !opt.hasValue) {
+            options.closeByRoot = true;
+            continue;
+        }
         if (opt.key == "utf8" && !opt.hasValue) {
             options.utf8 = true;
             continue;

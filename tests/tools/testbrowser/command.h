@@ -34,6 +34,9 @@ struct OpenOptions {
     std::string createTitle;  // the title at creation; real browsers set theirs after they show
     bool titleBeforeShow = false;
     bool utf8 = false;  // the titles are UTF-8, set as Unicode (a character outside any code page)
+    // Closed as some browser frameworks close a window: a WM_CLOSE is passed on to its root
+    // window, and only a WM_CLOSE that comes back from there destroys it.
+    bool closeByRoot = false;
     uint32_t style = kStyleOverlappedWindow;
     uint32_t exStyle = 0;
     int owner = 0;

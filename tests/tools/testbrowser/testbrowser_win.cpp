@@ -29,10 +29,10 @@ const UINT WM_TB_INPUT_ENDED = WM_APP + 2;
 const UINT WM_TB_HANG = WM_APP + 3;
 
 const char kUsage[] =
-    "commands: open [class=C] [title=T] [createtitle=T] [titlefirst] [utf8] [style=S] [exstyle=S] "
+    "commands: open [class=C] [title=T] [createtitle=T] [titlefirst] [utf8] [closebyroot] [style=S] [exstyle=S] "
     "[owner=N|parent=N] [url=U] [child=CLASS]... [icon=on|off] [childicon=on|off] "
     "[show=normal|hidden|min|max] [rect=x,y,w,h] | title N TEXT | show|hide|minimize|maximize|restore N "
-    "| titles N COUNT TEXT | close N | destroy N | refuse N on|off | closes N | hwnd N "
+    "| titles N COUNT TEXT | close N | destroy N | refuse N on|off | closes N | showings N | hwnd N "
     "| classicon N frame|CHILDCLASS | listview N [select=K] [data=..] ITEM... | cloak N on|off "
     "| hang | unhang | ping | quit";
 
@@ -41,6 +41,10 @@ struct BrowserWindow {
     HWND list = nullptr;  // a list view filling the client area, if one was made
     bool refuseClose = false;
     int closesReceived = 0;
+    bool closeByRoot = false;
+    bool rootAsked = false;  // its WM_CLOSE passed on to its root
+    int showings = 0;        // how often it came into sight on the desktop
+    bool onDesktop = false;
     bool utf8 = false;  // its titles are UTF-8
 };
 
@@ -117,6 +121,18 @@ LRESULT CALLBACK BrowserWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
             ++self->closesReceived;
             if (self->refuseClose)
                 return 0;
+            if (self->closeByRoot && !self->rootAsked) {
+                self->rootAsked = true;
+                PostMessageW(GetAncestor(hwnd, GA_ROOT), WM_CLOSE, 0, 0);
+                return 0;
+            }
+        }
+        break;
+    case WM_WINDOWPOSCHANGED:
+        if (self) {
+            const bool onDesktop = IsWindowVisible(hwnd) && GetAncestor(hwnd, GA_PARENT) == GetDesktopWindow();
+            self->showings += onDesktop && !self->onDesktop;
+            self->onDesktop = onDesktop;
         }
         break;
     case WM_SIZE:
@@ -231,6 +247,7 @@ std::string OnOpen(const std::vector<std::string>& words)
     CreateDescendants(hwnd, options);
 
     g_windows.back().utf8 = options.utf8;
+    g_windows.back().closeByRoot = options.closeByRoot;
     const bool show = options.show != testbrowser::ShowAs::Hidden;
     if (options.titleBeforeShow || !show)
         SetTitle(hwnd, options.title, options.utf8);
@@ -284,6 +301,10 @@ std::string OnListView(const std::vector<std::string>& words)
 std::string OnWindowCommand(const std::vector<std::string>& words)
 {
     const std::string& verb = words[0];
+    int number = 0;
+    if (verb == "showings" && words.size() == 2 && testbrowser::ParseWindowNumber(words[1], number) &&
+        number <= static_cast<int>(g_windows.size()))  // its window may be gone: what it went through stays
+        return "ok " + std::to_string(g_windows[number - 1].showings);
     std::string reply;
     BrowserWindow* w = words.size() >= 2 ? WindowByNumber(words[1], reply) : nullptr;
     if (!w)
@@ -317,6 +338,7 @@ std::string OnWindowCommand(const std::vector<std::string>& words)
         w->refuseClose = words[2] == "on";
     } else if (verb == "closes" && words.size() == 2) {
         return "ok " + std::to_string(w->closesReceived);
+
     } else if (verb == "hwnd" && words.size() == 2) {
         return "ok " + HandleText(w->hwnd);
     } else if (verb == "classicon" && words.size() == 3) {

@@ -160,10 +160,17 @@ public:
         Act("release", w);
         windows[w].parent = 0;
     }
+    void ReleaseHidden(WindowHandle w) override
+    {
+        Act("release hidden", w);
+        windows[w].parent = 0;
+        windows[w].visible = false;
+    }
     void Show(WindowHandle w, int showCmd) override
     {
         Act("show", w);
         windows[w].showCmd = showCmd;
+        windows[w].visible = showCmd != 0;
     }
     void BringToTop(WindowHandle w) override { Act("top", w); }
     void SetPlacement(WindowHandle w, const NormalRect& normal, int showCmd) override
@@ -176,6 +183,7 @@ public:
     {
         actions.push_back("show " + (windows.count(w) ? windows[w].title : "?"));  // a post waits for nobody
         windows[w].showCmd = showCmd;
+        windows[w].visible = showCmd != 0;
     }
     void PostClose(WindowHandle w) override
     {
