@@ -42,20 +42,19 @@ else()
 endif()
 
 # The two shipped programs carry the compiler's runtime inside them, so they are kept lean.
-# Their code is compiled for size, except sources whose path matches FAST (where speed is felt:
-# they keep the build type's flags). The linker drops what nothing refers to: data only in
+# Their code is compiled for size, the capture engine's too: its time goes in the calls it makes
+# to the platform, not in its own instructions. The linker drops what nothing refers to: data only in
 # practice (the GUIDs of libuuid, 40 KB), since the unwind tables, kept whole, refer to every
 # function. The runtime's verbose terminate handler is replaced by abort(): it brings in the
 # C++ demangler (45 KB) only to name the exception on a console a GUI program does not have,
 # and then calls abort() all the same. The hook library is left as it is.
 function(pelorus_lean target)
-  cmake_parse_arguments(PARSE_ARGV 1 lean "" "FAST" "")
   if(NOT MINGW)
     return()
   endif()
   get_target_property(_sources ${target} SOURCES)
   foreach(_source IN LISTS _sources)
-    if(_source MATCHES "\\.cpp$" AND NOT (lean_FAST AND _source MATCHES "${lean_FAST}"))
+    if(_source MATCHES "\\.cpp$")
       set_property(SOURCE ${_source} TARGET_DIRECTORY ${target} APPEND PROPERTY
         COMPILE_OPTIONS $<$<NOT:$<CONFIG:Debug>>:-Os>)
     endif()

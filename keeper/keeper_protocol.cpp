@@ -1,13 +1,11 @@
 #include "keeper/keeper_protocol.h"
 
-#include <cstdio>
-
 namespace {
 
-const char kDetach[] = "/detach ";
+constexpr std::string_view kDetach = "/detach ";
 
 // 1 to 8 lowercase hex digits, the whole of TEXT.
-std::optional<uint32_t> ParseHex(const std::string& text)
+std::optional<uint32_t> ParseHex(std::string_view text)
 {
     if (text.empty() || text.size() > 8)
         return std::nullopt;
@@ -21,29 +19,50 @@ std::optional<uint32_t> ParseHex(const std::string& text)
     return value;
 }
 
-}  // namespace
-
-std::string FormatKeeperArgs(const KeeperArgs& args)
+// VALUE in lowercase hex without leading zeros, at END (9 bytes free at least).
+size_t AppendHex(char* end, uint32_t value)
 {
-    char numbers[24];
-    std::snprintf(numbers, sizeof numbers, "%x %x", static_cast<unsigned>(args.mainWindow),
-                  static_cast<unsigned>(args.closeCookie));
-    return (args.detach ? kDetach : "") + std::string(numbers);
+    char digits[8];
+    size_t n = 0;
+    do {
+        digits[n++] = "0123456789abcdef"[value & 15];
+        value >>= 4;
+    } while (value);
+    for (size_t i = 0; i < n; ++i)
+        end[i] = digits[n - 1 - i];
+    return n;
 }
 
-std::optional<KeeperArgs> ParseKeeperArgs(const std::string& text)
+}  // namespace
+
+KeeperArgsLine FormatKeeperArgs(const KeeperArgs& args)
+{
+    KeeperArgsLine line;
+    size_t n = 0;
+    if (args.detach)
+        for (char c : kDetach)
+            line.text[n++] = c;
+    n += AppendHex(line.text + n, args.mainWindow);
+    line.text[n++] = ' ';
+    n += AppendHex(line.text + n, args.closeCookie);
+    line.text[n] = '\0';
+    line.length = n;
+    return line;
+}
+
+std::optional<KeeperArgs> ParseKeeperArgs(std::string_view text)
 {
     KeeperArgs args;
-    std::string rest = text;
-    if (rest.compare(0, sizeof kDetach - 1, kDetach) == 0) {
+    if (text.size() >= kDetach.size() && std::string_view(text.data(), kDetach.size()) == kDetach) {
         args.detach = true;
-        rest.erase(0, sizeof kDetach - 1);
+        text.remove_prefix(kDetach.size());
     }
-    const size_t space = rest.find(' ');
-    if (space == std::string::npos)
+    // Cut by hand rather than by substr(), which would bring the library's exceptions.
+    const size_t space = text.find(' ');
+    if (space == std::string_view::npos)
         return std::nullopt;
-    const std::optional<uint32_t> window = ParseHex(rest.substr(0, space));
-    const std::optional<uint32_t> cookie = ParseHex(rest.substr(space + 1));
+    const std::optional<uint32_t> window = ParseHex(std::string_view(text.data(), space));
+    const std::optional<uint32_t> cookie = ParseHex(std::string_view(text.data() + space + 1, text.size() - space - 1));
     if (!window || !cookie)
         return std::nullopt;
     args.mainWindow = *window;

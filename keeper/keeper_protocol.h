@@ -3,9 +3,10 @@
 // process, and this one outlives Pelorus.exe however it ends.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
+#include <string_view>
 
 // Beside Pelorus.exe.
 #define PELORUS_KEEPER_PROGRAM "PelorusKeeper.exe"
@@ -30,7 +31,15 @@ struct KeeperArgs {
     bool detach = false;
 };
 
+// A command line's tail, in a buffer of its own: the keeper keeps the library's strings, and
+// the exceptions they bring, out of its small program.
+struct KeeperArgsLine {
+    char text[32];  // "/detach ffffffff ffffffff" and its terminator at most
+    size_t length;
+    operator std::string_view() const { return {text, length}; }
+};
+
 // "[/detach ]<main window> <close cookie>", both in hex
-std::string FormatKeeperArgs(const KeeperArgs& args);
+KeeperArgsLine FormatKeeperArgs(const KeeperArgs& args);
 // Nothing for anything else, including no window.
-std::optional<KeeperArgs> ParseKeeperArgs(const std::string& text);
+std::optional<KeeperArgs> ParseKeeperArgs(std::string_view text);

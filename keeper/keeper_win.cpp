@@ -6,8 +6,6 @@
 //   PelorusKeeper.exe <main window>           the keeper itself
 #include <windows.h>
 
-#include <string>
-
 #include "hooklib/hook_protocol.h"
 #include "keeper/keeper_protocol.h"
 #include "keeper/relay_window.h"
@@ -34,8 +32,17 @@ bool StartDetached(const KeeperArgs& args)
         return false;
     KeeperArgs keeper = args;
     keeper.detach = false;
-    const std::string tail = FormatKeeperArgs(keeper);
-    std::wstring commandLine = L"\"" + std::wstring(path) + L"\" " + std::wstring(tail.begin(), tail.end());
+    const KeeperArgsLine tail = FormatKeeperArgs(keeper);
+    // "<path>" <tail>, in room for the longest of both.
+    wchar_t commandLine[1 + MAX_PATH + 2 + sizeof tail.text];
+    size_t n = 0;
+    commandLine[n++] = L'"';
+    for (DWORD i = 0; i < length; ++i)
+        commandLine[n++] = path[i];
+    commandLine[n++] = L'"';
+    commandLine[n++] = L' ';
+    for (size_t i = 0; i <= tail.length; ++i)  // the terminator too
+        commandLine[n++] = static_cast<wchar_t>(tail.text[i]);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_FORCEOFFFEEDBACK;
@@ -45,7 +52,7 @@ bool StartDetached(const KeeperArgs& args)
     const wchar_t* folder = systemLength > 0 && systemLength < MAX_PATH ? system : nullptr;
     PROCESS_INFORMATION process = {};
     for (DWORD flags : {DWORD{CREATE_BREAKAWAY_FROM_JOB}, DWORD{0}}) {
-        if (CreateProcessW(path, &commandLine[0], nullptr, nullptr, FALSE, flags, nullptr, folder, &startup,
+        if (CreateProcessW(path, commandLine, nullptr, nullptr, FALSE, flags, nullptr, folder, &startup,
                            &process)) {
             CloseHandle(process.hThread);
             CloseHandle(process.hProcess);
@@ -108,10 +115,15 @@ int Keep(HWND main, HANDLE owner, uint32_t closeCookie, HANDLE nameLock)
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR commandLine, int)
 {
-    std::string text;
-    for (const wchar_t* c = commandLine; *c; ++c)
-        text += *c < 0x80 ? static_cast<char>(*c) : '?';
-    const std::optional<KeeperArgs> args = ParseKeeperArgs(text);
+    // Any line longer than the longest the program writes is not its own.
+    char text[sizeof KeeperArgsLine::text];
+    size_t length = 0;
+    for (const wchar_t* c = commandLine; *c; ++c) {
+        if (length == sizeof text)
+            return kBadArguments;
+        text[length++] = *c < 0x80 ? static_cast<char>(*c) : '?';
+    }
+    const std::optional<KeeperArgs> args = ParseKeeperArgs(std::string_view(text, length));
     if (!args)
         return kBadArguments;
     if (args->detach)

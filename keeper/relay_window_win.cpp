@@ -1,7 +1,5 @@
 #include "keeper/relay_window.h"
 
-#include <vector>
-
 #include "hooklib/hook_protocol.h"
 #include "keeper/keeper_protocol.h"
 #include "keeper/release_schedule.h"
@@ -38,12 +36,14 @@ LONG HandleAsLong(const void* handle)
     return static_cast<LONG>(reinterpret_cast<LONG_PTR>(handle));
 }
 
-std::vector<uint32_t> ChildrenOf(HWND relay)
+// The first kMaxChildren children, into CHILDREN; how many.
+size_t ChildrenOf(HWND relay, uint32_t (&children)[CReleaseSchedule::kMaxChildren])
 {
-    std::vector<uint32_t> children;
-    for (HWND child = GetWindow(relay, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        children.push_back(static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(child)));
-    return children;
+    size_t count = 0;
+    for (HWND child = GetWindow(relay, GW_CHILD); child && count < CReleaseSchedule::kMaxChildren;
+         child = GetWindow(child, GW_HWNDNEXT))
+        children[count++] = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(child));
+    return count;
 }
 
 HWND ToHwnd(uint32_t value)
@@ -92,24 +92,29 @@ void CALLBACK OnChildAnswered(HWND child, UINT, ULONG_PTR relay, LRESULT)
 // Asks without waiting: a hung browser must not stop the keeper from giving back the others.
 void OnReleaseTick(HWND relay)
 {
-    const std::vector<uint32_t> children = ChildrenOf(relay);
-    if (children.empty()) {
+    uint32_t children[CReleaseSchedule::kMaxChildren];
+    const size_t count = ChildrenOf(relay, children);
+    if (count == 0) {
         DestroyWindow(relay);
         return;
     }
-    for (uint32_t child : s_schedule.ToAsk(children, GetTickCount()))
-        SendMessageCallbackA(ToHwnd(child), WM_NULL, 0, 0, OnChildAnswered, reinterpret_cast<ULONG_PTR>(relay));
+    const size_t ask = s_schedule.ToAsk(children, count, GetTickCount());
+    for (size_t i = 0; i < ask; ++i)
+        SendMessageCallbackA(ToHwnd(children[i]), WM_NULL, 0, 0, OnChildAnswered,
+                             reinterpret_cast<ULONG_PTR>(relay));
 }
 
 // The session ends and this process with it: every child that answers goes back at once.
 void ReleaseChildrenNow(HWND relay)
 {
     Unhook(false);
-    for (uint32_t value : ChildrenOf(relay)) {
+    uint32_t children[CReleaseSchedule::kMaxChildren];
+    const size_t count = ChildrenOf(relay, children);
+    for (size_t i = 0; i < count; ++i) {
         DWORD_PTR result = 0;
-        if (SendMessageTimeoutA(ToHwnd(value), WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, kEndSessionAnswerMs,
-                                &result))
-            SetParent(ToHwnd(value), nullptr);
+        if (SendMessageTimeoutA(ToHwnd(children[i]), WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG,
+                                kEndSessionAnswerMs, &result))
+            SetParent(ToHwnd(children[i]), nullptr);
     }
 }
 

@@ -1,7 +1,5 @@
 #include "capture/keeper_client.h"
 
-#include <string>
-
 #include "capture/relay_acceptance.h"
 #include "hooklib/hook_protocol.h"
 #include "win/program_windows.h"
@@ -19,14 +17,23 @@ HANDLE s_wait;
 // The wParam of the WM_CLOSE the keeper obeys; made once a run.
 uint32_t s_closeCookie;
 
-std::wstring KeeperPath()
+const wchar_t kKeeperProgram[] = L"" PELORUS_KEEPER_PROGRAM;
+// Room for this program's folder and the keeper's name after it.
+constexpr size_t kKeeperPathSize = MAX_PATH + ARRAYSIZE(kKeeperProgram);
+
+// The keeper beside this program, into PATH; false if this program's path cannot be had.
+bool KeeperPath(wchar_t (&path)[kKeeperPathSize])
 {
-    wchar_t path[MAX_PATH];
     const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
-        return {};
-    std::wstring dir(path, length);
-    return dir.substr(0, dir.find_last_of(L'\\') + 1) + L"" PELORUS_KEEPER_PROGRAM;
+        return false;
+    size_t name = 0;
+    for (DWORD i = 0; i < length; ++i)
+        if (path[i] == L'\\')
+            name = i + 1;
+    for (size_t i = 0; i < ARRAYSIZE(kKeeperProgram); ++i)
+        path[name + i] = kKeeperProgram[i];
+    return true;
 }
 
 VOID CALLBACK OnKeeperEnded(PVOID keeperId, BOOLEAN)
@@ -49,8 +56,8 @@ void StopWatching()
 
 bool StartKeeper()
 {
-    const std::wstring path = KeeperPath();
-    if (path.empty())
+    wchar_t path[kKeeperPathSize];
+    if (!KeeperPath(path))
         return false;
     if (s_closeCookie == 0) {
         LARGE_INTEGER now;
@@ -62,13 +69,22 @@ bool StartKeeper()
     args.mainWindow = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(g_hMainWnd));
     args.closeCookie = s_closeCookie;
     args.detach = true;
-    const std::string tail = FormatKeeperArgs(args);
-    std::wstring commandLine = L"\"" + path + L"\" " + std::wstring(tail.begin(), tail.end());
+    const KeeperArgsLine tail = FormatKeeperArgs(args);
+    // "<path>" <tail>
+    wchar_t commandLine[1 + kKeeperPathSize + 2 + sizeof tail.text];
+    size_t n = 0;
+    commandLine[n++] = L'"';
+    for (const wchar_t* c = path; *c; ++c)
+        commandLine[n++] = *c;
+    commandLine[n++] = L'"';
+    commandLine[n++] = L' ';
+    for (size_t i = 0; i <= tail.length; ++i)  // the terminator too
+        commandLine[n++] = static_cast<wchar_t>(tail.text[i]);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_FORCEOFFFEEDBACK;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!CreateProcessW(path, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
         return false;
     CloseHandle(process.hThread);

@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include <cstdio>
 #include <cstring>
 
 #include "mainwnd/menu_bitmaps.h"
@@ -10,6 +9,7 @@
 #include "ui/resources.h"
 #include "win/wide_text_win.h"
 #include "win/assert.h"
+#include "win/decimal_text.h"
 
 namespace {
 
@@ -132,9 +132,7 @@ namespace {
 
 std::string Tip(int count)
 {
-    char tip[64];
-    std::snprintf(tip, sizeof tip, "Pelorus (%d)", count);
-    return tip;
+    return std::string("Pelorus (") + Decimal(count).text + ")";
 }
 
 }  // namespace

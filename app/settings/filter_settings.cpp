@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
-#include <cstdio>
 
 #include "settings/settings_model.h"
 #include "win/unicode_text.h"
@@ -39,31 +38,24 @@ void WritePrefixes(ProfileStore& store, const char* stem, const std::u16string& 
     const int accepted = static_cast<int>(prefixes.size());
     const std::vector<int> exactKeys = NumberedKeysPresent(store, stem, INT_MAX, kExactPrefixSuffix);
     auto hasExactKey = [&](int n) { return std::find(exactKeys.begin(), exactKeys.end(), n) != exactKeys.end(); };
-    char key[64];
     for (int k = 1; k <= accepted; ++k) {
         const StoredPrefix stored = StorePrefix(prefixes[static_cast<size_t>(k - 1)], codePage);
-        std::snprintf(key, sizeof key, "%s%d", stem, k);
-        store.WriteString(key, stored.value.c_str());
-        std::snprintf(key, sizeof key, "%s%d%s", stem, k, kExactPrefixSuffix);
+        store.WriteString(NumberedKey(stem, k).c_str(), stored.value.c_str());
+        const std::string exactKey = NumberedKey(stem, k, kExactPrefixSuffix);
         if (!stored.exact.empty())
-            store.WriteString(key, stored.exact.c_str());
+            store.WriteString(exactKey.c_str(), stored.exact.c_str());
         else if (hasExactKey(k))
-            store.WriteString(key, nullptr);
+            store.WriteString(exactKey.c_str(), nullptr);
     }
     for (int n : NumberedKeysPresent(store, stem, count)) {
-        if (n > accepted) {
-            std::snprintf(key, sizeof key, "%s%d", stem, n);
-            store.WriteString(key, nullptr);
-        }
+        if (n > accepted)
+            store.WriteString(NumberedKey(stem, n).c_str(), nullptr);
     }
     for (int n : exactKeys) {
-        if (n > accepted) {
-            std::snprintf(key, sizeof key, "%s%d%s", stem, n, kExactPrefixSuffix);
-            store.WriteString(key, nullptr);
-        }
+        if (n > accepted)
+            store.WriteString(NumberedKey(stem, n, kExactPrefixSuffix).c_str(), nullptr);
     }
-    std::snprintf(key, sizeof key, "%s_NUM", stem);
-    WriteSetting(store, key, accepted);
+    WriteSetting(store, (std::string(stem) + "_NUM").c_str(), accepted);
     count = accepted;
 }
 

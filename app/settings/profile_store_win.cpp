@@ -13,22 +13,22 @@ const DWORD kMaxKeyListSize = 1 << 22;
 
 // The path in the ANSI code page, as the profile functions take it; its short form where the
 // long one has characters the code page lacks; empty if neither will do.
-std::string AnsiPath(const std::wstring& path)
+std::string AnsiPath(const wchar_t* path)
 {
-    auto convert = [](const std::wstring& wide) {
+    auto convert = [](const wchar_t* wide) {
         BOOL lossy = FALSE;
-        const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, &lossy);
+        const int size = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, &lossy);
         std::string ansi(size > 0 ? size : 1, '\0');
-        if (size <= 0 || lossy ||
-            !WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &ansi[0], size, nullptr, &lossy) || lossy)
+        if (size <= 0 || lossy || !WideCharToMultiByte(CP_ACP, 0, wide, -1, &ansi[0], size, nullptr, &lossy) ||
+            lossy)
             return std::string();
         ansi.resize(size - 1);
         return ansi;
     };
     std::string ansi = convert(path);
-    if (ansi.empty() && !path.empty()) {
+    if (ansi.empty() && *path) {
         wchar_t shortPath[MAX_PATH];
-        const DWORD length = GetShortPathNameW(path.c_str(), shortPath, MAX_PATH);
+        const DWORD length = GetShortPathNameW(path, shortPath, MAX_PATH);
         if (length > 0 && length < MAX_PATH)
             ansi = convert(shortPath);
     }

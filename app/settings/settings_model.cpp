@@ -2,10 +2,11 @@
 
 #include "hooklib/hook_protocol.h"
 #include "settings/filter_settings.h"
+#include "win/decimal_text.h"
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -31,15 +32,13 @@ void LoadPrefixes(ProfileStore& store, const char* stem, int count, const CodePa
 {
     std::vector<char> exact(kExactPrefixBufferSize, '\0');
     for (int n : NumberedKeysPresent(store, stem, count)) {
-        char key[64];
-        std::snprintf(key, sizeof key, "%s%d", stem, n);
         char value[kPrefixBufferSize];
         // Its text, not its length: a spoiled file can give a value that begins with a NUL, and an
         // empty prefix would filter every window.
-        if (store.GetString(key, value, sizeof value) <= 0 || value[0] == '\0')
+        if (store.GetString(NumberedKey(stem, n).c_str(), value, sizeof value) <= 0 || value[0] == '\0')
             continue;
-        std::snprintf(key, sizeof key, "%s%d%s", stem, n, kExactPrefixSuffix);
-        store.GetString(key, exact.data(), kExactPrefixBufferSize);  // "" when it has none
+        // "" when it has none
+        store.GetString(NumberedKey(stem, n, kExactPrefixSuffix).c_str(), exact.data(), kExactPrefixBufferSize);
         prefixes.push_back(LoadPrefix(value, exact.data(), codePage));
     }
 }
@@ -47,8 +46,12 @@ void LoadPrefixes(ProfileStore& store, const char* stem, int count, const CodePa
 // The six geometry values as kGeometryInPixels repeats them.
 std::string GeometryList(int x, int y, const SettingsValues& v)
 {
-    char text[128];
-    std::snprintf(text, sizeof text, "%d,%d,%d,%d,%d,%d", x, y, v.nWinLeft, v.nWinTop, v.nWinWidth, v.nWinHeight);
+    std::string text;
+    for (int value : {x, y, v.nWinLeft, v.nWinTop, v.nWinWidth, v.nWinHeight}) {
+        if (!text.empty())
+            text += ',';
+        text += Decimal(value).text;
+    }
     return text;
 }
 
@@ -124,9 +127,7 @@ LanguageChoice LoadLanguageChoice(ProfileStore& store)
 
 void WriteSetting(ProfileStore& store, const char* key, int value)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "%d", value);
-    store.WriteString(key, text);
+    store.WriteString(key, Decimal(value).text);
 }
 
 void CSettingsModel::SaveGeometry(ProfileStore& store, int normalLeft, int normalTop)
@@ -179,6 +180,11 @@ int ClampCloseListCapacity(int capacity)
 bool CSettingsModel::CloseListButtonEnabled() const
 {
     return m_values.bFilter != 0 && m_values.bFilterClose != 1;
+}
+
+std::string NumberedKey(const char* stem, int n, const char* suffix)
+{
+    return stem + std::string(Decimal(n).text) + suffix;
 }
 
 std::vector<int> NumberedKeysPresent(ProfileStore& store, const char* stem, int count, const char* suffix)

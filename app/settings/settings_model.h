@@ -111,6 +111,8 @@ LanguageChoice LoadLanguageChoice(ProfileStore& store);
 void WriteSetting(ProfileStore& store, const char* key, int value);
 // A capacity, or a hand-edited MAX_PENDING_NUM, outside 1 to 8 is brought to the nearest end.
 int ClampCloseListCapacity(int capacity);
+// The key STEM followed by N in decimal, and SUFFIX.
+std::string NumberedKey(const char* stem, int n, const char* suffix = "");
 // The numbers n, 1 <= n <= COUNT, for which the section holds a key STEM followed by n (and
 // SUFFIX), in ascending order. Bounded by the keys in the file, however large COUNT is.
 std::vector<int> NumberedKeysPresent(ProfileStore& store, const char* stem, int count, const char* suffix = "");

@@ -37,13 +37,15 @@ private:
     IPersistFile* m_file = nullptr;
 };
 
-std::wstring Wide(const std::string& text)
-{
-    wchar_t wide[kMaxPathBytes] = L"";
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, static_cast<int>(kMaxPathBytes));
-    wide[kMaxPathBytes - 1] = L'\0';
-    return wide;
-}
+// A path in the code page as the shell link's file takes it: UTF-16, cut to a path's length.
+struct WidePath {
+    explicit WidePath(const std::string& text)
+    {
+        MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, units, static_cast<int>(kMaxPathBytes));
+        units[kMaxPathBytes - 1] = L'\0';
+    }
+    wchar_t units[kMaxPathBytes] = L"";
+};
 
 bool SaveLink(const std::string& programPath, const std::string& workingDir, const std::string& arguments)
 {
@@ -59,7 +61,7 @@ bool SaveLink(const std::string& programPath, const std::string& workingDir, con
     if (FAILED(hr) || FAILED(shell.link()->SetDescription("Link to Vantor")))
         return false;
     shell.link()->SetWorkingDirectory(workingDir.c_str());
-    return SUCCEEDED(shell.file()->Save(Wide(linkPath).c_str(), TRUE));
+    return SUCCEEDED(shell.file()->Save(WidePath(linkPath).units, TRUE));
 }
 
 }  // namespace
@@ -94,7 +96,7 @@ bool IsStartupLinkRegistered(const std::string& programPath, void* owner)
     if (!GetStartupLinkPath(programPath, linkPath))
         return false;
     LinkInterfaces shell;
-    if (!shell.ok() || FAILED(shell.file()->Load(Wide(linkPath).c_str(), STGM_READ)) ||
+    if (!shell.ok() || FAILED(shell.file()->Load(WidePath(linkPath).units, STGM_READ)) ||
         FAILED(shell.link()->Resolve(static_cast<HWND>(owner), SLR_ANY_MATCH)))
         return false;
     char target[kMaxPathBytes] = "";

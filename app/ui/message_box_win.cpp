@@ -2,14 +2,21 @@
 
 #include <windows.h>
 
-#include <string>
-
+// The caption: the program's file name without its folder and extension.
 void ShowProgramMessage(const wchar_t* text)
 {
     wchar_t path[MAX_PATH] = L"";
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring name = path;
-    name = name.substr(name.find_last_of(L"\\/") + 1);
-    name = name.substr(0, name.rfind(L'.'));
-    MessageBoxW(GetActiveWindow(), text, name.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    path[MAX_PATH - 1] = L'\0';
+    wchar_t* name = path;
+    for (wchar_t* c = path; *c; ++c)
+        if (*c == L'\\' || *c == L'/')
+            name = c + 1;
+    wchar_t* dot = nullptr;
+    for (wchar_t* c = name; *c; ++c)
+        if (*c == L'.')
+            dot = c;
+    if (dot)
+        *dot = L'\0';
+    MessageBoxW(GetActiveWindow(), text, name, MB_OK | MB_ICONEXCLAMATION);
 }

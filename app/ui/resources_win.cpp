@@ -24,14 +24,14 @@ const void* FindResourceData(LPCWSTR type, LPCWSTR name)
 
 // A string table block holds sixteen strings, each its length in characters and then the
 // characters, unterminated; an empty one is a length of 0.
-std::wstring StringFromTable(UINT id)
+std::u16string StringFromTable(UINT id)
 {
     const auto* entry = static_cast<const WCHAR*>(FindResourceData(MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(id / 16 + 1)));
     if (!entry)
-        return L"";
+        return u"";
     for (UINT skip = id % 16; skip > 0; --skip)
         entry += 1 + *entry;
-    return std::wstring(entry + 1, *entry);
+    return FromWide(entry + 1, *entry);
 }
 
 }  // namespace
@@ -50,12 +50,12 @@ UiLanguage ResourceLanguage()
 const wchar_t* ResourceText(UINT id)
 {
     // Node-based: a text once given stays where it is while others are added.
-    static std::map<std::pair<UiLanguage, UINT>, std::wstring> texts;
+    static std::map<std::pair<UiLanguage, UINT>, std::u16string> texts;
     const auto key = std::make_pair(ResourceLanguage(), id);
     auto found = texts.find(key);
     if (found == texts.end())
         found = texts.emplace(key, StringFromTable(id)).first;
-    return found->second.c_str();
+    return Wide(found->second);
 }
 
 std::u16string ResourceString(UINT id)

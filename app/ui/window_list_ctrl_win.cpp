@@ -219,10 +219,10 @@ void CWindowListCtrl::InsertItem(int index, const std::u16string& title, WindowH
 
 void CWindowListCtrl::SetItemText(int index, const std::u16string& title, bool unresponsive)
 {
-    std::wstring text = unresponsive ? ResourceText(IDS_NOT_RESPONDING) : L"";
-    text += Wide(title);
+    std::u16string text = unresponsive ? ResourceString(IDS_NOT_RESPONDING) : u"";
+    text += title;
     LVITEMW item = {};
-    item.pszText = &text[0];
+    item.pszText = WideBuffer(text);
     SendMessageW(m_hWnd, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
 }
 

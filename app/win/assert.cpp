@@ -2,9 +2,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
+
+#include "win/decimal_text.h"
 
 void pelorus::StopAtAssertion(const char* condition, const char* file, int line)
 {
-    std::fprintf(stderr, "%s:%d: cannot happen, yet it did: %s\n", file, line, condition);
+    const DecimalText lineText = Decimal(line);
+    for (const char* part : {file, ":", lineText.text, ": cannot happen, yet it did: ", condition, "\n"})
+        std::fputs(part, stderr);
     std::abort();
 }

@@ -1,12 +1,13 @@
 #include <windows.h>
 
-#include <cstdio>
+#include <string>
 
 #include "win/assert.h"
+#include "win/decimal_text.h"
 
 void pelorus::ReportAssertion(const char* condition, const char* file, int line)
 {
-    char text[512];
-    std::snprintf(text, sizeof text, "Pelorus: %s:%d: cannot happen, yet it did: %s\n", file, line, condition);
-    OutputDebugStringA(text);
+    const std::string text = std::string("Pelorus: ") + file + ":" + Decimal(line).text +
+                             ": cannot happen, yet it did: " + condition + "\n";
+    OutputDebugStringA(text.c_str());
 }

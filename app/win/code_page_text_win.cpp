@@ -16,10 +16,10 @@ bool IsLeadByteOfCodePage(unsigned char byte)
 std::u16string SystemCodePage::Decode(const std::string& bytes) const
 {
     const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring text(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    std::u16string text(static_cast<size_t>(n > 0 ? n : 0), u'\0');
     if (n > 0)
-        MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], n);
-    return FromWide(text);
+        MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), WideBuffer(text), n);
+    return text;
 }
 
 std::string SystemCodePage::Encode(const std::u16string& text) const

@@ -16,7 +16,9 @@ inline std::u16string FromWide(const wchar_t* text, size_t length)
     return std::u16string(reinterpret_cast<const char16_t*>(text), length);
 }
 
-inline std::u16string FromWide(const std::wstring& text)
+// TEXT's units for a W function to write into. No std::wstring in the program: it is the same
+// text, and the library's copy of it would come along besides.
+inline wchar_t* WideBuffer(std::u16string& text)
 {
-    return FromWide(text.data(), text.size());
+    return reinterpret_cast<wchar_t*>(&text[0]);
 }
