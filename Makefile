@@ -44,6 +44,7 @@ fuzz: bootstrap
 bench:
 	@scripts/bootstrap --bench
 	@bench/hook_hot_path
+	@bench/window_search_bench
 	@arch=$(TEST_ARCH); scripts/build $$arch && \
 	  scripts/winenv --arch $$arch -- bash -c "wine build/$$arch/bin/hook_overhead.exe && \
 	    wine build/$$arch/bin/capture_latency.exe && wine build/$$arch/bin/title_storm.exe" && \

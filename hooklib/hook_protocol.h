@@ -42,3 +42,9 @@ enum WatchState {
 constexpr int kRelayIndexMainWnd = 0;  // window extra bytes: the main window's handle
 constexpr int kRelayIndexHook = 4;     // and the hook's handle
 constexpr int kRelayExtraBytes = 8;
+
+// Sent by the program to the relay window just before it gives one of its children back to the
+// desktop out of sight, to be asked to close (wParam: the window). Should the program end before
+// that window is gone or shown again, the keeper shows it: no window stays out of sight for good.
+// Taken only for a child of the relay window, so that no other program's word moves anything.
+constexpr unsigned WM_RELAY_OUT_OF_SIGHT = 0x8009;  // WM_APP + 9

@@ -12,6 +12,8 @@ const UINT kReleaseTickMs = 250;
 const DWORD kCloseGraceMs = 1500;
 // At the end of the session each child has this long to answer before it is given back.
 const UINT kEndSessionAnswerMs = 200;
+// The children given back out of sight that the keeper remembers: the last so many.
+const size_t kMaxOutOfSight = 64;
 
 typedef int(WINAPI* PFN_SET_TARGET_BROWSER)(int nMask, int nEnable);
 
@@ -24,6 +26,17 @@ HHOOK s_hook;
 bool s_started;
 bool s_closing;
 CReleaseSchedule s_schedule;
+
+// A window the program gave back out of sight, and its thread: another window that comes under
+// its handle later is not it.
+struct OutOfSight {
+    uint32_t window;
+    DWORD thread;
+};
+OutOfSight s_outOfSight[kMaxOutOfSight];
+size_t s_outOfSightNext;
+DWORD s_showOutOfSightAt;
+bool s_outOfSightDue;  // to be shown at that time
 
 template <class Function>
 Function ProcAddress(HMODULE module, const char* name)
@@ -81,6 +94,28 @@ void Unhook(bool silence)
     s_library = nullptr;
 }
 
+void OnOutOfSight(HWND relay, HWND window)
+{
+    if (GetAncestor(window, GA_PARENT) != relay)
+        return;
+    s_outOfSight[s_outOfSightNext++ % kMaxOutOfSight] = {static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(window)),
+                                                          GetWindowThreadProcessId(window, nullptr)};
+}
+
+// Those still on the desktop out of sight refused to close, or were never asked: shown, without
+// waiting for any of them.
+void ShowOutOfSight()
+{
+    for (OutOfSight& o : s_outOfSight) {
+        HWND window = ToHwnd(o.window);
+        if (o.window && IsWindow(window) && GetWindowThreadProcessId(window, nullptr) == o.thread &&
+            GetAncestor(window, GA_PARENT) == GetDesktopWindow() && !IsWindowVisible(window))
+            ShowWindowAsync(window, SW_SHOW);
+        o = {};
+    }
+    s_outOfSightDue = false;
+}
+
 // A child answered: it goes back to the desktop.
 void CALLBACK OnChildAnswered(HWND child, UINT, ULONG_PTR relay, LRESULT)
 {
@@ -92,9 +127,11 @@ void CALLBACK OnChildAnswered(HWND child, UINT, ULONG_PTR relay, LRESULT)
 // Asks without waiting: a hung browser must not stop the keeper from giving back the others.
 void OnReleaseTick(HWND relay)
 {
+    if (s_outOfSightDue && static_cast<LONG>(GetTickCount() - s_showOutOfSightAt) >= 0)
+        ShowOutOfSight();
     uint32_t children[CReleaseSchedule::kMaxChildren];
     const size_t count = ChildrenOf(relay, children);
-    if (count == 0) {
+    if (count == 0 && !s_outOfSightDue) {
         DestroyWindow(relay);
         return;
     }
@@ -153,6 +190,9 @@ LRESULT CALLBACK RelayWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_TIMER:
         if (wParam == kReleaseTimer && s_closing)
             OnReleaseTick(hwnd);
+        return 0;
+    case WM_RELAY_OUT_OF_SIGHT:
+        OnOutOfSight(hwnd, reinterpret_cast<HWND>(wParam));
         return 0;
     case WM_ENDSESSION:
         if (wParam && InSendMessage())  // the system sends it; a posted one is not the session's end
@@ -215,7 +255,13 @@ void CloseRelayWindow(HWND relay, bool ownerGone)
     Unhook(ownerGone);
     SetWindowTextA(relay, PELORUS_CLOSING_RELAY_TITLE);
     ReleaseMutex(s_nameLock);
-    if (!GetWindow(relay, GW_CHILD)) {
+    // A program that ended on its own waited for its windows to close; one that is gone did not:
+    // those it gave back to be closed have their moment first.
+    s_outOfSightDue = true;
+    s_showOutOfSightAt = GetTickCount() + (ownerGone ? kCloseGraceMs : 0);
+    if (!ownerGone)
+        ShowOutOfSight();
+    if (!GetWindow(relay, GW_CHILD) && !s_outOfSightDue) {
         DestroyWindow(relay);
         return;
     }

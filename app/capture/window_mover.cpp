@@ -11,7 +11,8 @@ constexpr int kReprobeTicks = 20;
 // Ticks of half a second: a window that takes a close has gone well before, and one that
 // refuses is back on the desktop within one and a half seconds.
 constexpr int kCloseGraceTicks = 3;
-constexpr int kShow = 5;  // SW_SHOW: as it was, maximised or not
+constexpr int kShow = 5;            // SW_SHOW: as it was, maximised or not
+constexpr int kShowNoActivate = 8;  // SW_SHOWNA
 
 uint32_t NewCookie()
 {
@@ -67,7 +68,16 @@ bool CWindowMover::Hide(WindowHandle window)
     if (!m_seam.HasRelay() || !IsResponsive(window))
         return false;  // nowhere to hide it yet: the relay window's coming hides it
     m_seam.HideUnderRelay(window);
+    if (std::find(m_outOfSight.begin(), m_outOfSight.end(), window) != m_outOfSight.end()) {
+        m_seam.Show(window, kShowNoActivate);  // under the hidden relay window: still unseen
+        ForgetOutOfSight(window);
+    }
     return true;
+}
+
+void CWindowMover::ForgetOutOfSight(WindowHandle window)
+{
+    m_outOfSight.erase(std::remove(m_outOfSight.begin(), m_outOfSight.end(), window), m_outOfSight.end());
 }
 
 bool CWindowMover::Release(WindowHandle window)
@@ -82,6 +92,7 @@ bool CWindowMover::Place(WindowHandle window, bool popup)
 {
     if (!IsResponsive(window))
         return false;
+    ForgetOutOfSight(window);  // shown now, whichever way
     NormalRect normal;
     int shownAs = 0;
     const bool readable = m_seam.PlacementOf(window, normal, shownAs);
@@ -132,6 +143,7 @@ bool CWindowMover::Ask(WindowHandle window)
         if (!IsResponsive(window))
             return false;
         m_seam.ReleaseHidden(window);
+        m_outOfSight.push_back(window);
     }
     m_seam.PostClose(window);
     return true;
@@ -152,6 +164,9 @@ std::vector<WindowHandle> CWindowMover::ClosingWindows() const
 
 std::vector<WindowHandle> CWindowMover::OnTick()
 {
+    m_outOfSight.erase(std::remove_if(m_outOfSight.begin(), m_outOfSight.end(),
+                                      [this](WindowHandle w) { return !m_seam.IsAlive(w); }),
+                       m_outOfSight.end());
     for (auto it = m_unresponsive.begin(); it != m_unresponsive.end();) {
         if (!m_seam.IsAlive(it->window)) {
             it = m_unresponsive.erase(it);
@@ -179,10 +194,14 @@ std::vector<WindowHandle> CWindowMover::SettleCloses()
         }
         if (--c.ticksLeft > 0)
             return false;
+        // It refused: back in sight, without waiting (it may be busy asking its user something),
+        // and a listed one the list's current window.
+        if (!m_seam.IsVisible(c.window) && !m_seam.IsUnderRelay(c.window)) {
+            m_seam.ShowAsync(c.window, kShow);
+            ForgetOutOfSight(c.window);
+        }
         if (c.listed)
             refusedListed.push_back(c.window);
-        else if (!m_seam.IsVisible(c.window))
-            m_seam.ShowAsync(c.window, kShow);  // it may be busy asking its user: no waiting
         return true;
     };
     m_closing.erase(std::remove_if(m_closing.begin(), m_closing.end(), settled), m_closing.end());
@@ -200,7 +219,8 @@ bool CWindowMover::ClosesPending()
 void CWindowMover::ShowRefusedCloses()
 {
     for (const Closing& c : m_closing)
-        if (c.asked && m_seam.IsAlive(c.window) && !m_seam.IsVisible(c.window))
+        if (c.asked && m_seam.IsAlive(c.window) && !m_seam.IsVisible(c.window) && !m_seam.IsUnderRelay(c.window))
             m_seam.ShowAsync(c.window, kShow);
     m_closing.clear();
+    m_outOfSight.clear();
 }

@@ -76,10 +76,14 @@ private:
 
     // Gives WINDOW back hidden if it is hidden, and asks it to close; false when it does not answer.
     bool Ask(WindowHandle window);
+    void ForgetOutOfSight(WindowHandle window);
     std::vector<WindowHandle> SettleCloses();
 
     WindowSeam& m_seam;
     const CSettingsModel& m_settings;
     std::vector<Unresponsive> m_unresponsive;
     std::vector<Closing> m_closing;
+    // Given back out of sight and not shown since: hidden again, each is made visible again as a
+    // child of the hidden relay window, or a later giving back would leave it out of sight.
+    std::vector<WindowHandle> m_outOfSight;
 };

@@ -18,6 +18,11 @@ std::u16string KeyName(int value)
 
 }  // namespace
 
+std::u16string HotkeyText(int value)
+{
+    return value ? HotkeyName(value, KeyName(value)) : std::u16string();
+}
+
 std::u16string CHotkeys::Register(HWND owner, const int (&values)[kHotkeyCount])
 {
     Unregister();
@@ -31,7 +36,7 @@ std::u16string CHotkeys::Register(HWND owner, const int (&values)[kHotkeyCount])
         m_registered[i] = RegisterHotKey(owner, i, key.modifiers, key.virtualKey) != FALSE;
         if (!m_registered[i] && std::find(m_named.begin(), m_named.end(), values[i]) == m_named.end()) {
             m_named.push_back(values[i]);
-            held += (held.empty() ? u"" : u", ") + HotkeyName(values[i], KeyName(values[i]));
+            held += (held.empty() ? u"" : u", ") + HotkeyText(values[i]);
         }
     }
     return held;

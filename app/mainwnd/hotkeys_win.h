@@ -14,6 +14,9 @@
 // settings sheet changed one.
 constexpr UINT WM_HOTKEYS_CHANGED = WM_APP + 8;
 
+// VALUE's name with the keyboard layout's name of its key ("Ctrl+Alt+Space"); empty for none.
+std::u16string HotkeyText(int value);
+
 class CHotkeys {
 public:
     ~CHotkeys() { Unregister(); }

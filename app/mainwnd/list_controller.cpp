@@ -190,7 +190,8 @@ void CListController::OnWindowAnswered(WindowHandle window, uint32_t cookie)
         return;
     }
     ListEntry& entry = m_entries[static_cast<size_t>(index)];
-    const bool hidden = m_seam.IsUnderRelay(window);
+    // Under the relay window, or out of sight on the desktop (given back to be closed).
+    const bool hidden = m_seam.IsUnderRelay(window) || !m_seam.IsVisible(window);
     if (index == m_nCurrent && (hidden || entry.placementOwed)) {
         if (m_mover.ShowPlaced(window, IsPopup(window)))
             entry.placementOwed = false;
@@ -279,8 +280,17 @@ void CListController::Exit(bool closeWindows)
     m_capture.Exit();
 }
 
+void CListController::NoteShown()
+{
+    if (m_nCurrent >= 0 && m_nCurrent < Count() && WindowAt(m_nCurrent) != m_lastShown) {
+        m_lastShown = WindowAt(m_nCurrent);
+        m_entries[static_cast<size_t>(m_nCurrent)].lastShown = ++m_showings;
+    }
+}
+
 void CListController::RefreshMarks()
 {
+    NoteShown();
     for (int i = 0; i < Count(); ++i) {
         ListEntry& entry = m_entries[static_cast<size_t>(i)];
         const bool unresponsive = m_mover.IsUnresponsive(entry.window);

@@ -24,6 +24,7 @@ struct ListEntry {
     std::u16string title;
     bool unresponsive;   // its window did not answer when something was to be done to it
     bool placementOwed;  // shown, but not yet placed: it did not answer when it came
+    uint32_t lastShown = 0;  // when it was last the shown one, counted in showings; 0: never
 };
 
 // What the list is handed: where it shows itself, its clock, and the rooms it works with.
@@ -104,6 +105,8 @@ private:
     bool IsPopup(WindowHandle window) const { return m_capture.Popups().Contains(window); }
     WindowHandle WindowAt(int index) const;
     void RefreshMarks();
+    // The current entry's window is the one shown last.
+    void NoteShown();
 
     ListDisplay& m_display;
     CTimerQueue m_timers;
@@ -113,6 +116,8 @@ private:
     CCaptureState& m_capture;
     std::vector<ListEntry> m_entries;
     int m_nCurrent = -1;
+    uint32_t m_showings = 0;
+    WindowHandle m_lastShown = 0;
     // Windows that came while the mouse button was held: a tab being dragged out.
     std::vector<std::pair<WindowHandle, int>> m_awaitingRelease;
 };

@@ -13,11 +13,13 @@
 #include "mainwnd/filter_host.h"
 #include "mainwnd/hotkeys_win.h"
 #include "mainwnd/list_controller.h"
+#include "mainwnd/switcher.h"
 #include "mainwnd/tray_icon.h"
 #include "settings/settings_model.h"
 #include "ui/dialog.h"
 #include "ui/window_list_ctrl.h"
 #include "win/program_windows.h"
+#include "win/text_search_win.h"
 #include "win/window_timer_win.h"
 #include "win/window_seam_win.h"
 
@@ -26,7 +28,7 @@ struct MainDialogOpeners {
     void (*aboutBox)(HWND owner);
 };
 
-class CPelorusDlg : public CDialog, private WatcherHost {
+class CPelorusDlg : public CDialog, private WatcherHost, private SwitcherHost {
 public:
     explicit CPelorusDlg(const MainDialogOpeners& openers);
 
@@ -60,6 +62,8 @@ protected:
     void OnHotkeysChanged();
     void SwitchBy(int step);
     void ShowOrHide();
+    // The switcher, on its key or from the tray: Enter in it shows the window as the list does.
+    void OpenSwitcher();
     // Out of the tray (or up from the taskbar), shown as the user left it.
     void RestoreWindow();
     void OnDpiFollowed() override { m_listWindows.FitColumns(); }
@@ -78,6 +82,13 @@ protected:
     void Announce(WindowHandle window, int type, WindowFacts& facts) override;
     void TitleChanged(WindowHandle window) override;
     void Destroyed(WindowHandle window) override;
+    // SwitcherHost: the list's entries and icons.
+    const std::vector<ListEntry>& Entries() override { return m_controller.Entries(); }
+    HIMAGELIST Images() override { return m_listWindows.Images(); }
+    int ImageOf(WindowHandle window, int type) override
+    {
+        return m_listWindows.ImageOf(reinterpret_cast<HWND>(window), type);
+    }
 
 private:
     // Data members
@@ -91,6 +102,8 @@ private:
     MainDialogOpeners m_openers;
     CTrayIcon m_tray;
     CHotkeys m_hotkeys;
+    CLinguisticSearch m_search;
+    CSwitcherDlg* m_switcher = nullptr;  // while it is open
     int m_bIconicStartPending = 0;  // ICONIC: the start-up minimise is yet to hold
     bool m_ending = false;          // exit chosen from the tray: no icon or menu any more
     bool m_watching = false;        // the watcher runs: from the start-up to the end

@@ -39,6 +39,28 @@ void CPelorusDlg::OnHotkey(int id)
     case Hotkey::ShowHide:
         ShowOrHide();
         break;
+    case Hotkey::Find:
+        OpenSwitcher();
+        break;
+    }
+}
+
+void CPelorusDlg::OpenSwitcher()
+{
+    if (m_ending)
+        return;
+    if (m_switcher) {
+        m_switcher->Raise();
+        return;
+    }
+    CSwitcherDlg switcher(*this, m_search);
+    m_switcher = &switcher;
+    switcher.DoModal(nullptr);  // no owner: ending, it hands the activation to nobody
+    m_switcher = nullptr;
+    const int index = m_controller.FindListIndex(switcher.Chosen());
+    if (switcher.Chosen() && index >= 0) {
+        m_listWindows.SetSelectedItem(index);
+        OnDblclkWindowList();  // as choosing it in the list does
     }
 }
 

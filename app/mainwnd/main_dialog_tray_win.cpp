@@ -46,7 +46,8 @@ void CPelorusDlg::RestoreWindow()
 
 TrayMenuState CPelorusDlg::MenuState() const
 {
-    return {&m_controller.Entries(), m_controller.Current(), m_bSettingsOpen != 0, m_settings.CloseListButtonEnabled()};
+    return {&m_controller.Entries(), m_controller.Current(), m_bSettingsOpen != 0, m_settings.CloseListButtonEnabled(),
+            HotkeyText(m_settings.Values().nHotkeys[static_cast<int>(Hotkey::Find)])};
 }
 
 void CPelorusDlg::OnTrayNotify(LPARAM mouseMessage)
@@ -98,6 +99,9 @@ BOOL CPelorusDlg::OnTrayCommand(UINT id)
         OnBtnCloseList();  // nothing while it is open
         break;
     case TrayCommand::CloseMenu:
+        break;
+    case TrayCommand::Find:
+        OpenSwitcher();
         break;
     case TrayCommand::None:
         return FALSE;

@@ -48,6 +48,8 @@ INT_PTR CPelorusDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     const INT_PTR result = Dispatch(message, wParam, lParam);
     if (m_bInTray)
         m_tray.UpdateTip(m_controller.Count());  // the count follows every add and removal
+    if (m_switcher)
+        m_switcher->Refresh();  // and an open switcher, every change of the list
     return result;
 }
 
@@ -154,6 +156,7 @@ BOOL CPelorusDlg::OnInitDialog()
     PostMessageW(g_hMainWnd, WM_HOOK_NOTIFY, HN_STARTUP, 0);
     PostMessageW(m_hWnd, WM_HOTKEYS_CHANGED, 0, 0);  // after the start: a report waits for nothing
     m_listWindows.InitList();
+    m_listWindows.EnableTypeToFind(m_search);
     LoadMenuBitmaps(m_hWnd);
     m_tray.Attach(m_hWnd);
 
@@ -239,13 +242,16 @@ void CPelorusDlg::Destroyed(WindowHandle window)
 }
 
 // The windows asked to close, given back to the desktop hidden, have their moment; those still
-// there then refused, and are shown, for nothing would show them once Pelorus is gone. Other
-// programs' windows close on their own threads: nothing here needs to answer meanwhile.
+// there then refused, and are shown, for nothing would show them once Pelorus is gone. Messages
+// other programs send meanwhile are answered; nothing posted is taken, this window being gone.
 void CPelorusDlg::AwaitCloses()
 {
     const DWORD start = GetTickCount();
-    while (m_mover.ClosesPending() && GetTickCount() - start < kExitCloseMs)
-        Sleep(20);
+    while (m_mover.ClosesPending() && GetTickCount() - start < kExitCloseMs) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_SENDMESSAGE);
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
     m_mover.ShowRefusedCloses();
 }
 

@@ -16,6 +16,8 @@ namespace {
 const wchar_t* LabelText(TrayLabel label)
 {
     switch (label) {
+    case TrayLabel::Find:
+        return ResourceText(IDS_TRAY_FIND);
     case TrayLabel::UpdateSize:
         return ResourceText(IDS_TRAY_UPDATE_SIZE);
     case TrayLabel::Settings:
@@ -86,6 +88,9 @@ HMENU BuildMenu(const std::vector<TrayMenuItem>& items, MenuMarks& marks)
             const int position = GetMenuItemCount(menu) - 1;
             if (PELORUS_ASSERT(KindOf(item.mark)))  // a listed window's type was checked when it came
                 SetMenuItemBitmaps(menu, position, MF_BYPOSITION, marks.MarkOf(item), g_hbmMenuCheck);
+        } else if (!item.title.empty()) {  // a command with its key beside it
+            const std::u16string text = FromWide(LabelText(item.label)) + u"\t" + item.title;
+            AppendMenuW(menu, MF_STRING | state, item.command, Wide(text));
         } else {
             AppendMenuW(menu, MF_STRING | state, item.command, LabelText(item.label));
         }

@@ -96,7 +96,10 @@ std::vector<TrayMenuItem> CommandMenu(const TrayMenuState& state)
             item.submenu = WindowSubmenu(state, forDelete);
         return item;
     };
-    return {Labelled(TrayLabel::UpdateSize, ID_TRAY_UPDATESIZE),
+    TrayMenuItem find = Labelled(TrayLabel::Find, ID_TRAY_FIND);
+    find.title = state.findKey;
+    return {find,
+            Labelled(TrayLabel::UpdateSize, ID_TRAY_UPDATESIZE),
             Labelled(TrayLabel::Settings, ID_TRAY_SETTINGS, state.settingsOpen),
             Labelled(TrayLabel::Restore, ID_TRAY_RESTORE),
             Labelled(TrayLabel::CloseList, ID_TRAY_CLOSELIST, !state.closeListEnabled),
@@ -128,6 +131,8 @@ TrayCommand DecodeTrayCommand(int id)
         return {TrayCommand::UpdateSize};
     case ID_TRAY_CLOSELIST:
         return {TrayCommand::CloseList};
+    case ID_TRAY_FIND:
+        return {TrayCommand::Find};
     default:
         return {};
     }

@@ -20,14 +20,15 @@ constexpr int ID_TRAY_DELETE_BASE = 32813;
 // The show range has room for this many windows before it would run into the delete range: the
 // menus list at most so many, so that a show command can never read as a delete.
 constexpr int kTrayMenuWindows = ID_TRAY_DELETE_BASE - ID_TRAY_SHOW_BASE;
+constexpr int ID_TRAY_FIND = 32773;  // before the others, apart from both ranges
 
 // The program's own item texts, by which the Win32 side finds their (Unicode) words.
-enum class TrayLabel { Title, UpdateSize, Settings, Restore, CloseList, Exit, Show, Delete, CloseMenu };
+enum class TrayLabel { Title, Find, UpdateSize, Settings, Restore, CloseList, Exit, Show, Delete, CloseMenu };
 
 struct TrayMenuItem {
     enum Kind { Command, Separator, Popup } kind = Command;
     TrayLabel label = TrayLabel::Title;
-    std::u16string title;  // a window's item text (label Title)
+    std::u16string title;  // a window's item text (label Title); the key that does the same (Find)
     int command = 0;
     bool checked = false;
     bool grayed = false;
@@ -46,6 +47,7 @@ struct TrayMenuState {
     int current;
     bool settingsOpen;
     bool closeListEnabled;
+    std::u16string findKey;  // the name of the key that finds a window; empty for none
 };
 
 // Empty when there is no current entry: no menu is shown.
@@ -55,7 +57,7 @@ std::vector<TrayMenuItem> WindowSubmenu(const TrayMenuState& state, bool forDele
 
 // A chosen tray command: what it asks, and of which entry.
 struct TrayCommand {
-    enum Kind { None, Delete, Show, Settings, Restore, Exit, CloseMenu, UpdateSize, CloseList } kind = None;
+    enum Kind { None, Delete, Show, Settings, Restore, Exit, CloseMenu, UpdateSize, CloseList, Find } kind = None;
     int entry = -1;
 };
 TrayCommand DecodeTrayCommand(int id);

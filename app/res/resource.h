@@ -9,6 +9,7 @@
 #define IDD_FILTER_DIALOG 139
 #define IDD_CLOSE_LIST 140
 #define IDD_HOTKEYS 142
+#define IDD_SWITCHER 150
 
 // Main dialog (102) controls.
 #define IDC_BTN_DELETE 1002
@@ -44,6 +45,12 @@
 #define IDC_HOTKEY_PREVIOUS 1002
 #define IDC_HOTKEY_WINDOW_MENU 1003
 #define IDC_HOTKEY_SHOW_HIDE 1004
+#define IDC_HOTKEY_FIND 1005
+
+// The switcher (150) controls.
+#define IDC_SWITCHER_QUERY 1001
+#define IDC_SWITCHER_LIST 1002
+#define IDC_SWITCHER_STATUS 1003
 
 // Filter settings dialog (139) controls.
 #define IDC_FILTER_CLOSE 1013
@@ -108,6 +115,7 @@
 #define IDS_TRAY_SHOW 341
 #define IDS_TRAY_DELETE 342
 #define IDS_TRAY_CLOSE_MENU 343
+#define IDS_TRAY_FIND 344
 // The Close-list dialog's column of reasons: its header, and why a window was filtered.
 #define IDS_CLOSELIST_REASON 350
 #define IDS_REASON_POPUP 351
@@ -117,6 +125,8 @@
 #define IDS_HOTKEYS_HELD 354
 // The tip of the main window's button that takes the shown window's size and place.
 #define IDS_TIP_UPDATE_SIZE 360
+// The switcher's line when nothing matches.
+#define IDS_SWITCHER_NONE 361
 
 // System-menu command of the About box.
 #define IDM_ABOUTBOX 0x0010

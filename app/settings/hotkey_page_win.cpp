@@ -6,7 +6,8 @@
 
 namespace {
 
-const int kControls[kHotkeyCount] = {IDC_HOTKEY_NEXT, IDC_HOTKEY_PREVIOUS, IDC_HOTKEY_WINDOW_MENU, IDC_HOTKEY_SHOW_HIDE};
+const int kControls[kHotkeyCount] = {IDC_HOTKEY_NEXT, IDC_HOTKEY_PREVIOUS, IDC_HOTKEY_WINDOW_MENU, IDC_HOTKEY_SHOW_HIDE,
+                                     IDC_HOTKEY_FIND};
 
 }  // namespace
 

@@ -2,8 +2,10 @@
 
 namespace {
 
-constexpr int kVkNext = 0x22, kVkPrior = 0x21, kVkInsert = 0x2D;  // VK_NEXT, VK_PRIOR, VK_INSERT
+constexpr int kVkNext = 0x22, kVkPrior = 0x21, kVkInsert = 0x2D, kVkSpace = 0x20;  // VK_NEXT, ...
+// The navigation block's keys are extended keys; Space is not.
 constexpr int kCtrlAlt = (kHotkeyControl | kHotkeyAlt | kHotkeyExtended) << 8;
+constexpr int kCtrlAltPlain = (kHotkeyControl | kHotkeyAlt) << 8;
 constexpr unsigned kModAlt = 0x1, kModControl = 0x2, kModShift = 0x4, kModNoRepeat = 0x4000;
 
 }  // namespace
@@ -13,6 +15,7 @@ const HotkeySetting kHotkeySettings[kHotkeyCount] = {
     {"HOTKEY_PREVIOUS", kCtrlAlt | kVkPrior},
     {"HOTKEY_WINDOW_MENU", kCtrlAlt | kVkInsert},
     {"HOTKEY_SHOW_HIDE", kCtrlAlt | kHotkeyShift << 8 | kVkInsert},
+    {"HOTKEY_FIND", kCtrlAltPlain | kVkSpace},
 };
 
 int SanitizeHotkey(int value)

@@ -1,5 +1,6 @@
 // The program's system-wide keys: switching to the next or the previous window in list order,
-// the window menu at the mouse, and showing or hiding the main window. Each is kept in
+// the window menu at the mouse, showing or hiding the main window, and finding a window by
+// typing. Each is kept in
 // Pelorus.ini as the hotkey control gives it: the virtual key in the low byte, the HOTKEYF_
 // modifiers in the next; 0 for none.
 //
@@ -7,13 +8,16 @@
 // browsers take with that pair: browsers switch tabs with Ctrl+PageUp/PageDown (and move them
 // with Shift added), Windows keeps the Win key's combinations, graphics drivers turn the screen
 // with Ctrl+Alt and the arrows, a remote-desktop session takes Ctrl+Alt with Home, End and Break,
-// and Ctrl+Alt with a letter is AltGr on many keyboards, typing a character.
+// and Ctrl+Alt with a letter is AltGr on many keyboards, typing a character. Finding a window
+// takes Ctrl+Alt+Space, as quick switchers take a key with Space: Alt+Space opens a window's
+// system menu and Ctrl+Space switches input methods, but neither fires with both held, and
+// neither Windows nor the browsers take the three together.
 #pragma once
 
 #include <string>
 
-enum class Hotkey { Next, Previous, WindowMenu, ShowHide };
-constexpr int kHotkeyCount = 4;
+enum class Hotkey { Next, Previous, WindowMenu, ShowHide, Find };
+constexpr int kHotkeyCount = 5;
 
 // The HOTKEYF_ flags of the hotkey control.
 constexpr int kHotkeyShift = 0x01, kHotkeyControl = 0x02, kHotkeyAlt = 0x04, kHotkeyExtended = 0x08;
@@ -22,7 +26,8 @@ struct HotkeySetting {
     const char* key;
     int defaultValue;
 };
-// In Hotkey order: Ctrl+Alt+PageDown, Ctrl+Alt+PageUp, Ctrl+Alt+Insert, Ctrl+Shift+Alt+Insert.
+// In Hotkey order: Ctrl+Alt+PageDown, Ctrl+Alt+PageUp, Ctrl+Alt+Insert, Ctrl+Shift+Alt+Insert,
+// Ctrl+Alt+Space.
 extern const HotkeySetting kHotkeySettings[kHotkeyCount];
 
 // A value as read from the file: anything not a key with Ctrl or Alt (or beyond the control's

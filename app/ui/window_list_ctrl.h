@@ -12,6 +12,7 @@
 
 #include "ui/list_display.h"
 #include "ui/list_selection.h"
+#include "ui/window_search.h"
 
 class CWindowListCtrl : public ListDisplay {
 public:
@@ -37,6 +38,12 @@ public:
     // A copy of the icon of its own a listed window showed when it was listed, for the caller to
     // destroy; null for one without.
     HICON CopyIconOf(HWND window) const;
+    // The icons, and the image a window's row shows (its own, or its kind's), for another list.
+    HIMAGELIST Images() const { return m_imageList; }
+    int ImageOf(HWND window, int type) const;
+    // Typing in the list selects the first row whose title holds what was typed within a second,
+    // found as SEARCH finds it.
+    void EnableTypeToFind(TextSearch& search);
 
     // Changes made while redrawing is held are drawn once, when it resumes: a burst of them would
     // otherwise draw the list (and its scroll bar) once each.
@@ -59,6 +66,9 @@ public:
 
 private:
     void WidenDetailToFit();
+    void OnTyped(char16_t c, uint32_t time);
+    static LRESULT CALLBACK TypeToFindProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                           DWORD_PTR self);
     int ControlWidth() const;  // the width the columns share
 
     HWND m_hWnd = nullptr;
@@ -68,5 +78,7 @@ private:
     BrowserIconSlots m_iconSlots;
     bool m_redrawHeld = false;
     int m_fittedWidth = 0;  // the control's width when the columns were last fitted
+    TextSearch* m_search = nullptr;
+    CTypeAhead m_typeAhead;
     DWORD m_redrawHeldSince = 0;
 };

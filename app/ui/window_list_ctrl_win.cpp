@@ -168,6 +168,45 @@ int CWindowListCtrl::InsertWindowItem(int index, const wchar_t* title, HWND wind
     return static_cast<int>(SendMessageW(m_hWnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
+int CWindowListCtrl::ImageOf(HWND window, int type) const
+{
+    const auto found = m_windowImages.find(window);
+    return found == m_windowImages.end() ? type : found->second;
+}
+
+void CWindowListCtrl::EnableTypeToFind(TextSearch& search)
+{
+    m_search = &search;
+    SetWindowSubclass(m_hWnd, TypeToFindProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+// The list view's own search matches only a title's beginning, byte for byte: it gets no
+// printable character while this one finds.
+LRESULT CALLBACK CWindowListCtrl::TypeToFindProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                                 DWORD_PTR self)
+{
+    if (message == WM_CHAR && wParam >= 0x20 && wParam != 0x7F) {
+        reinterpret_cast<CWindowListCtrl*>(self)->OnTyped(static_cast<char16_t>(wParam), GetMessageTime());
+        return 0;
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(hwnd, TypeToFindProc, id);
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+void CWindowListCtrl::OnTyped(char16_t c, uint32_t time)
+{
+    std::vector<std::u16string> titles;
+    for (int i = 0; i < GetItemCount(); ++i)
+        titles.push_back(GetItemText(i));
+    const int row = FirstRowHolding(titles, m_typeAhead.Type(c, time), *m_search);
+    if (row < 0)
+        return;
+    SetSelectedItem(row);
+    ListView_SetItemState(m_hWnd, row, LVIS_FOCUSED, LVIS_FOCUSED);
+    ListView_EnsureVisible(m_hWnd, row, FALSE);
+}
+
 HICON CWindowListCtrl::CopyIconOf(HWND window) const
 {
     const auto found = m_windowImages.find(window);

@@ -16,6 +16,12 @@ inline std::u16string FromWide(const wchar_t* text, size_t length)
     return std::u16string(reinterpret_cast<const char16_t*>(text), length);
 }
 
+// A terminated text.
+inline std::u16string FromWide(const wchar_t* text)
+{
+    return std::u16string(reinterpret_cast<const char16_t*>(text));
+}
+
 // TEXT's units for a W function to write into. No std::wstring in the program: it is the same
 // text, and the library's copy of it would come along besides.
 inline wchar_t* WideBuffer(std::u16string& text)

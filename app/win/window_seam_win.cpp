@@ -1,5 +1,6 @@
 #include "win/window_seam_win.h"
 
+#include "hooklib/hook_protocol.h"
 #include "win/program_windows.h"  // the main window, where answers to probes go
 #include "win/unicode_text.h"
 #include "win/wide_text_win.h"
@@ -239,6 +240,12 @@ void Win32WindowSeam::PostClose(WindowHandle window)
 
 void Win32WindowSeam::ReleaseHidden(WindowHandle window)
 {
+    // The keeper first, which shows it should Pelorus end before it is gone: out of its relay
+    // window, no one else would. The keeper answers at once, or is given up on.
+    DWORD_PTR result = 0;
+    if (HWND relay = m_relay)
+        SendMessageTimeoutW(relay, WM_RELAY_OUT_OF_SIGHT, reinterpret_cast<WPARAM>(ToHwnd(window)), 0,
+                            SMTO_BLOCK | SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result);
     // Hidden while still a child of the hidden relay window, which shows nothing; re-parented
     // hidden, it comes to the desktop out of sight.
     ShowWindow(ToHwnd(window), SW_HIDE);

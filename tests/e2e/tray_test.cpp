@@ -68,8 +68,8 @@ TEST_F(Tray, MinimisedPelorusLivesInTheTrayAndItsMenusReachEveryWindow)
     EXPECT_TRUE(MenuOpensFor(WM_LBUTTONDOWN, {VK_HOME, VK_RETURN})) << "the window menu: its first item chosen";
     EXPECT_TRUE(kit::WaitUntil([&] { return Shown(a) && Hidden(b) && Hidden(c); })) << "switched to A";
     EXPECT_FALSE(IsWindowVisible(main_)) << "Pelorus stays in the tray";
-    EXPECT_TRUE(MenuOpensFor(WM_RBUTTONDOWN, {VK_HOME, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT,
-                                              VK_DOWN, VK_DOWN, VK_RETURN}))
+    EXPECT_TRUE(MenuOpensFor(WM_RBUTTONDOWN, {VK_HOME, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN,
+                                              VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN}))
         << "the command menu: 削除, its last window chosen";
     EXPECT_TRUE(kit::WaitUntil([&] { return !IsWindow(c) && WaitForCount(2); })) << "C asked to close";
 
@@ -154,7 +154,7 @@ TEST(TrayMenu, ShowsTitlesBeyondTheCodePageExactly)
         items = kit::ShownMenuTexts();
         PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     });
-    tray.Track(WindowMenu({&entries, 0, false, true}), [](WindowHandle) { return HICON(); });
+    tray.Track(WindowMenu({&entries, 0, false, true, {}}), [](WindowHandle) { return HICON(); });
     reader.join();
     ASSERT_FALSE(items.empty());
     EXPECT_EQ(" Caf\xC3\xA9 \xE2\x98\x95 \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E \xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4", items[0]);

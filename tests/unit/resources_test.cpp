@@ -61,7 +61,7 @@ TEST(Resources, ControlIdentifiersAreUniqueWithinEachDialog)
             EXPECT_TRUE(seen.insert(value).second) << name << " repeats a control identifier in " << (*d)[1];
         }
     }
-    EXPECT_EQ(16, dialogs) << "the About box, the main, filter and Close-list dialogs, the four pages; twice";
+    EXPECT_EQ(18, dialogs) << "the About box, the main, filter and Close-list dialogs, the switcher, the four pages; twice";
 }
 
 // Each name a language block defines (dialogs, their controls, strings), in the block's order.

@@ -116,9 +116,9 @@ TEST(SettingsSheet, OkStoresEachChangedValueAndDoesWhatItAsksOfTheProgram)
     pages.hotkeys[static_cast<int>(Hotkey::WindowMenu)] = 0x0645;  // Ctrl+Alt+E; the others none
     settings.ApplySheet(store, PlanSheetApply(SheetValuesInForce(settings.Values(), 0), pages), effects);
     const SettingsValues& v = settings.Values();
-    EXPECT_EQ((std::vector<int>{3, 1, 0, 1, 1, 1, 0x10, 0, 0, 0x0645, 0}),
+    EXPECT_EQ((std::vector<int>{3, 1, 0, 1, 1, 1, 0x10, 0, 0, 0x0645, 0, 0}),
               (std::vector<int>{v.nListMode, v.nNewWindowMode, v.bSizePos, v.bFilter, v.bIconic, v.bExitBrowser,
-                                v.nTargetBrowser, v.nHotkeys[0], v.nHotkeys[1], v.nHotkeys[2], v.nHotkeys[3]}));
+                                v.nTargetBrowser, v.nHotkeys[0], v.nHotkeys[1], v.nHotkeys[2], v.nHotkeys[3], v.nHotkeys[4]}));
     EXPECT_EQ((Strings{"targets", "hook", "update size", "create link", "move, capacity 6", "hotkeys"}), effects.done)
         << "the pop-ups are parked under filtering's own capacity; the keys registered again once";
     settings.Load(store, position, FakeCodePage());

@@ -12,7 +12,7 @@ const std::u16string kEllipsis = u" \u2026";
 
 class TrayMenus : public ::testing::Test {
 protected:
-    TrayMenuState State(int current) { return {&entries, current, false, true}; }
+    TrayMenuState State(int current) { return {&entries, current, false, true, {}}; }
     void Add(const std::string& title, int type)
     {
         entries.push_back({0x100u + entries.size(), type, Utf16Of(title.c_str()), false, false});
@@ -24,16 +24,21 @@ TEST_F(TrayMenus, EmptyListShowsNoWindowMenuAndGreysShowAndDelete)
 {
     EXPECT_TRUE(WindowMenu(State(-1)).empty());
     const std::vector<TrayMenuItem> menu = CommandMenu(State(-1));
-    ASSERT_EQ(11u, menu.size());
-    EXPECT_EQ(TrayLabel::Show, menu[6].label);
-    EXPECT_TRUE(menu[6].grayed && menu[6].submenu.empty());
-    EXPECT_TRUE(menu[8].grayed && menu[8].submenu.empty());
-    EXPECT_FALSE(menu[0].grayed || menu[1].grayed || menu[2].grayed || menu[3].grayed || menu[4].grayed);
+    ASSERT_EQ(12u, menu.size());
+    EXPECT_EQ(TrayLabel::Find, menu[0].label);
+    EXPECT_EQ(TrayLabel::Show, menu[7].label);
+    EXPECT_TRUE(menu[7].grayed && menu[7].submenu.empty());
+    EXPECT_TRUE(menu[9].grayed && menu[9].submenu.empty());
+    EXPECT_FALSE(menu[0].grayed || menu[1].grayed || menu[2].grayed || menu[3].grayed || menu[4].grayed ||
+                 menu[5].grayed);
     TrayMenuState sheetOpen = State(-1);
     sheetOpen.settingsOpen = true;
     sheetOpen.closeListEnabled = false;
-    EXPECT_TRUE(CommandMenu(sheetOpen)[1].grayed) << "設定 while the sheet is open";
-    EXPECT_TRUE(CommandMenu(sheetOpen)[3].grayed) << "Closeリスト while filtered windows are closed";
+    EXPECT_TRUE(CommandMenu(sheetOpen)[2].grayed) << "設定 while the sheet is open";
+    EXPECT_TRUE(CommandMenu(sheetOpen)[4].grayed) << "Closeリスト while filtered windows are closed";
+    sheetOpen.findKey = u"Ctrl+Alt+Space";
+    EXPECT_EQ(u"Ctrl+Alt+Space", CommandMenu(sheetOpen)[0].title) << "the key beside it";
+    EXPECT_EQ(TrayCommand::Find, DecodeTrayCommand(CommandMenu(sheetOpen)[0].command).kind);
 }
 
 TEST_F(TrayMenus, CurrentWindowIsTickedOthersCarryTheirBrowsersMark)
@@ -49,9 +54,9 @@ TEST_F(TrayMenus, CurrentWindowIsTickedOthersCarryTheirBrowsersMark)
     EXPECT_EQ(BROWSER_MOZILLA, menu[2].mark);
     EXPECT_EQ(KindOf(BROWSER_OPERA_OUI)->menuMark, KindOf(BROWSER_OPERA_OP)->menuMark) << "one Op mark for both";
     const std::vector<TrayMenuItem> commands = CommandMenu(State(1));
-    ASSERT_EQ(3u, commands[8].submenu.size());
-    EXPECT_EQ(ID_TRAY_DELETE_BASE + 1, commands[8].submenu[1].command);
-    EXPECT_TRUE(commands[8].submenu[1].checked);
+    ASSERT_EQ(3u, commands[9].submenu.size());
+    EXPECT_EQ(ID_TRAY_DELETE_BASE + 1, commands[9].submenu[1].command);
+    EXPECT_TRUE(commands[9].submenu[1].checked);
 }
 
 // As wide as the code page's bytes made them: a wide character takes two of the 35 columns.
@@ -76,9 +81,9 @@ TEST_F(TrayMenus, ShowCommandsNeverReachTheDeleteRange)
     const std::vector<TrayMenuItem> menu = WindowMenu(State(40));
     EXPECT_EQ(static_cast<size_t>(kTrayMenuWindows) + 2, menu.size());
     const std::vector<TrayMenuItem> commands = CommandMenu(State(40));
-    for (const TrayMenuItem& item : commands[6].submenu)
+    for (const TrayMenuItem& item : commands[7].submenu)
         EXPECT_LT(item.command, ID_TRAY_DELETE_BASE);
-    for (const TrayMenuItem& item : commands[8].submenu)
+    for (const TrayMenuItem& item : commands[9].submenu)
         EXPECT_LT(item.command, ID_TRAY_DELETE_BASE + kTrayMenuWindows);
     EXPECT_EQ(TrayCommand::Show, DecodeTrayCommand(ID_TRAY_DELETE_BASE - 1).kind);
     EXPECT_EQ(32, DecodeTrayCommand(ID_TRAY_DELETE_BASE - 1).entry);

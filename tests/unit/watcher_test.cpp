@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "app/capture/hook_block.h"
 #include "app/capture/window_watcher.h"
 #include "hooklib/hook_protocol.h"
 #include "tests/unit/fakes/capture_rig.h"
@@ -138,6 +139,27 @@ TEST_F(Watcher, TargetsChangedLookAgainAtWindowsOfNoKind)
     Load({{"TARGET_B", "65"}});
     Advance(CWindowWatcher::kLookMs);
     EXPECT_EQ(Strings{"new Page - Google Chrome 6"}, told);
+}
+
+// A new window under the handle of one gone is read anew: its class is not the old one's.
+TEST_F(Watcher, AHandleUsedAgainIsReadAgain)
+{
+    const WindowHandle w = desk.Add("Notepad", "Page - Google Chrome");
+    watcher.OnEvent(WindowEvent::Shown, w);
+    desk.windows[w].className = "Chrome_WidgetWin_1";
+    desk.windows[w].image = "C:\\chrome.exe";
+    watcher.OnEvent(WindowEvent::Created, w);
+    watcher.OnEvent(WindowEvent::Shown, w);
+    EXPECT_EQ(Strings{"new Page - Google Chrome 6"}, told);
+}
+
+TEST(HookBlock, ASlotHoldsAWindowAndAFreeSlotNone)
+{
+    SharedBlock block = {};
+    block.hWatchWnd[kWatchSlots - 1] = 0x1234;
+    EXPECT_TRUE(WatchedInBlock(block, 0x1234)) << "in the last slot";
+    EXPECT_FALSE(WatchedInBlock(block, 0x4321));
+    EXPECT_FALSE(WatchedInBlock(block, 0)) << "a free slot holds no window";
 }
 
 }  // namespace

@@ -68,6 +68,22 @@ TEST(WindowMover, HiddenWindowAskedToCloseIsGivenBackOutOfSightFirstAndShownIfIt
     for (int i = 0; i < 3; ++i)
         rig.mover.OnTick();
     EXPECT_TRUE(desk.windows[hung].visible);
+
+    // A listed one that refuses while it does not answer is shown all the same, without waiting;
+    // one given back out of sight and then hidden again shows whenever it is given back later.
+    const WindowHandle listed = desk.Add("IEFrame", "Listed"), again = desk.Add("IEFrame", "Again");
+    for (WindowHandle w : {listed, again}) {
+        rig.mover.Hide(w);
+        rig.mover.AskToClose(w, true);
+    }
+    rig.mover.Hide(again);
+    EXPECT_TRUE(desk.Hidden(again) && desk.windows[again].visible);
+    desk.windows[listed].answers = false;
+    std::vector<WindowHandle> refused;
+    for (int i = 0; i < 3; ++i)
+        refused = rig.mover.OnTick();
+    EXPECT_EQ((std::vector<WindowHandle>{listed, again}), refused) << "for the list to make current";
+    EXPECT_TRUE(desk.windows[listed].visible);
 }
 
 }  // namespace

@@ -77,8 +77,8 @@ bool OnTheDesktop(HWND hwnd)
     return kit::IsTopLevel(hwnd) && IsWindowVisible(hwnd);
 }
 
-// Killed as "End task" kills a program that does not answer: the listed, the hidden and the
-// parked windows are back on the desktop at once, a hung one as soon as it answers again, the
+// Killed as "End task" kills a program that does not answer: the listed, the hidden, the parked
+// windows and one being closed are back on the desktop at once, a hung one as soon as it answers again, the
 // hook is gone, and a new copy captures as ever, even while the killed one's keeper waits.
 TEST(PelorusKilled, NoWindowIsLostAndTheNextRunCapturesAgain)
 {
@@ -99,6 +99,12 @@ TEST(PelorusKilled, NoWindowIsLostAndTheNextRunCapturesAgain)
                kit::ParentOf(windows[0]) == relay && kit::ParentOf(windows[1]) == relay &&
                kit::ParentOf(windows[3]) == relay && kit::IsTopLevel(windows[2]);
     })) << "Stuck, A and B hidden, C shown, Ad parked";
+    // A, asked to close, is given back to the desktop out of sight and refuses: killed in its
+    // moment, Pelorus shows it no more, and the keeper does.
+    ASSERT_EQ("ok", browser.Command("refuse 1 on"));
+    ASSERT_TRUE(kit::RemoteListView(list).Select(1));
+    PostMessageW(list, WM_KEYDOWN, VK_DELETE, 0);
+    ASSERT_TRUE(kit::WaitUntil([&] { return kit::IsTopLevel(windows[0]) && !IsWindowVisible(windows[0]); }));
     const DWORD keeper = kit::WindowProcessId(RelayWindow());
     ASSERT_NE(0u, keeper);
     ASSERT_EQ("ok", hung.Command("hang"));

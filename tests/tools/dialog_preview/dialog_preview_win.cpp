@@ -8,6 +8,7 @@
 //   dialog_preview.exe exit        closes the running Pelorus, as its close box does
 //   dialog_preview.exe traymenu left|right   the tray icon's callback for a click
 //   dialog_preview.exe menuescape  closes the open menu, as Escape does
+//   dialog_preview.exe find TEXT   opens the running Pelorus's switcher by its key and types TEXT
 //   dialog_preview.exe windows     lists every top-level window
 //   dialog_preview.exe rect [menu]  the foreground window's (or the open menu's) rectangle, as
 //                                  an ImageMagick crop, WxH+X+Y
@@ -95,6 +96,19 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
         HWND menu = nullptr;
         EnumWindows(FindShownMenu, reinterpret_cast<LPARAM>(&menu));
         return menu && PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0) ? 0 : 1;
+    }
+    if (std::strncmp(commandLine, "find ", 5) == 0) {  // the switcher on its key, TEXT typed into it
+        HWND main = FindWindowA(nullptr, "Pelorus_2");
+        if (!main || !PostMessageW(main, WM_HOTKEY, 4, 0))  // Hotkey::Find
+            return 1;
+        HWND box = nullptr;
+        for (int i = 0; i < 100 && !box; ++i, Sleep(50))
+            if (HWND dialog = GetForegroundWindow())
+                box = GetDlgItem(dialog, IDC_SWITCHER_QUERY);
+        const wchar_t* text = wcsstr(GetCommandLineW(), L"find ");  // in Unicode, whatever the code page
+        for (const wchar_t* c = text ? text + 5 : L""; box && *c; ++c)
+            PostMessageW(box, WM_CHAR, *c, 0);
+        return box ? 0 : 1;
     }
     if (std::strncmp(commandLine, "rect", 4) == 0)
         return PrintCrop(std::strcmp(commandLine, "rect menu") == 0);
