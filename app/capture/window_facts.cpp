@@ -8,6 +8,23 @@ namespace {
 
 const char kAddressClass[] = "Edit";
 
+// WINDOW's first "Edit" descendant, its address box; 0 for none. With CLASSES, every
+// descendant's class is kept there; without, the walk ends at the box.
+WindowHandle AddressBoxOf(WindowSeam& seam, WindowHandle window, std::vector<std::string>* classes)
+{
+    WindowHandle box = 0;
+    for (WindowHandle child : seam.DescendantsOf(window)) {
+        const std::string name = seam.ClassOf(child);
+        if (!box && name == kAddressClass)
+            box = child;
+        if (!classes && box)
+            break;
+        if (classes)
+            classes->push_back(name);
+    }
+    return box;
+}
+
 }  // namespace
 
 std::u16string WindowFacts::ListTitle() const
@@ -65,13 +82,8 @@ void FactReader::Read(WindowFacts& f, uint16_t need) const
     if (need & WindowFacts::Cloak)
         f.cloaked = seam.IsCloaked(w);
     if (need & WindowFacts::Descendants) {
-        for (WindowHandle child : seam.DescendantsOf(w)) {
-            f.descendantClasses.push_back(seam.ClassOf(child));
-            if (!f.hasAddress && f.descendantClasses.back() == kAddressClass) {
-                f.hasAddress = true;
-                f.addressBox = child;
-            }
-        }
+        f.addressBox = AddressBoxOf(seam, w, &f.descendantClasses);
+        f.hasAddress = f.addressBox != 0;
     }
     if ((need & WindowFacts::Address) && f.hasAddress)
         f.address = seam.ControlTextOf(f.addressBox, kUrlBufferSize - 1);
@@ -81,11 +93,8 @@ void FactReader::Read(WindowFacts& f, uint16_t need) const
 bool ReadBrowserUrl(WindowSeam& seam, WindowHandle window, std::u16string& url)
 {
     url.clear();
-    for (WindowHandle child : seam.DescendantsOf(window)) {
-        if (seam.ClassOf(child) == kAddressClass) {
-            url = seam.ControlTextOf(child, kUrlBufferSize - 1);
-            return true;
-        }
-    }
-    return false;
+    const WindowHandle box = AddressBoxOf(seam, window, nullptr);
+    if (box)
+        url = seam.ControlTextOf(box, kUrlBufferSize - 1);
+    return box != 0;
 }

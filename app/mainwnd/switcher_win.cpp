@@ -1,6 +1,5 @@
 #include "mainwnd/switcher.h"
 
-#include "ui/dialog_placement.h"
 #include "ui/resources.h"
 #include "ui/window_search.h"
 #include "win/unicode_text.h"
@@ -10,16 +9,6 @@ namespace {
 
 // A title of any length is shown cut, and never in the middle of a character.
 constexpr size_t kShownTitle = 260;
-
-ScreenRect WorkAreaWithMouse()
-{
-    POINT mouse = {};
-    GetCursorPos(&mouse);
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    GetMonitorInfoW(MonitorFromPoint(mouse, MONITOR_DEFAULTTONEAREST), &info);
-    return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
-}
 
 }  // namespace
 
@@ -62,11 +51,7 @@ BOOL CSwitcherDlg::OnInitDialog()
     SendMessageW(m_list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     SetWindowSubclass(m_query, QueryProc, 1, reinterpret_cast<DWORD_PTR>(m_list));
 
-    RECT rc = {};
-    GetWindowRect(m_hWnd, &rc);
-    const ScreenRect work = WorkAreaWithMouse();
-    const ScreenRect placed = PlaceOpenedDialog({rc.left, rc.top, rc.right, rc.bottom}, false, work, work);
-    SetWindowPos(m_hWnd, HWND_TOPMOST, placed.left, placed.top, 0, 0, SWP_NOSIZE);
+    PlaceOnScreen(m_hWnd, true);  // topmost by its template
     Filter();
     SetForegroundWindow(m_hWnd);
     SetFocus(m_query);
@@ -107,7 +92,7 @@ void CSwitcherDlg::Filter()
     int select = 0;
     for (int index : FindRows(rows, query, m_search)) {
         const ListEntry& entry = entries[static_cast<size_t>(index)];
-        std::u16string text = entry.unresponsive ? FromWide(ResourceText(IDS_NOT_RESPONDING)) : u"";
+        std::u16string text = entry.unresponsive ? ResourceString(IDS_NOT_RESPONDING) : u"";
         text += CutText(entry.title, kShownTitle);
         LVITEMW item = {};
         item.mask = LVIF_TEXT | LVIF_IMAGE;

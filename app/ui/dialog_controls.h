@@ -47,5 +47,6 @@ private:
     std::vector<int> m_tipItems;
 };
 
-// A dialog or sheet with an owner, just made: on screen, as ui/dialog_placement.h says.
-void PlaceOnScreen(HWND dialog);
+// A dialog or sheet with an owner, just made: on screen, as ui/dialog_placement.h says. AT_MOUSE:
+// one with or without an owner, centred on the monitor with the mouse as if its owner were hidden.
+void PlaceOnScreen(HWND dialog, bool atMouse = false);

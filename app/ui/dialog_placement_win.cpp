@@ -15,15 +15,15 @@ ScreenRect WorkArea(HMONITOR monitor)
 
 }  // namespace
 
-void PlaceOnScreen(HWND dialog)
+void PlaceOnScreen(HWND dialog, bool atMouse)
 {
     HWND owner = GetWindow(dialog, GW_OWNER);
     RECT rc = {};
-    if (!owner || !GetWindowRect(dialog, &rc))
+    if ((!owner && !atMouse) || !GetWindowRect(dialog, &rc))
         return;  // the main window places itself
     POINT mouse = {};
     GetCursorPos(&mouse);
-    const bool ownerShown = IsWindowVisible(owner) && !IsIconic(owner);
+    const bool ownerShown = !atMouse && IsWindowVisible(owner) && !IsIconic(owner);
     const ScreenRect placed =
         PlaceOpenedDialog({rc.left, rc.top, rc.right, rc.bottom}, ownerShown,
                           WorkArea(MonitorFromPoint(mouse, MONITOR_DEFAULTTONEAREST)),
